@@ -1,0 +1,44 @@
+# The two set-up commands: `make run` and `make test`. Both install what is missing first.
+BUILD      ?= build
+SAN_BUILD  ?= build-sanitize
+CMAKE_ARGS ?=
+JOBS       ?= $(shell nproc)
+
+.PHONY: deps configure build run test sanitize format format-check install assets clean
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/app/marbix ]; then exec $(BUILD)/app/marbix; \
+	else $(BUILD)/tools/marbix-headless < tools/demo.script; fi
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The core's tests and tools again, built with AddressSanitizer and UBSan.
+sanitize: deps
+	@cmake -S . -B $(SAN_BUILD) -G Ninja -DMARBIX_CORE_ONLY=ON -DMARBIX_SANITIZE=ON \
+		-DMARBIX_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+	@ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
+
+format:
+	@clang-format -i $(FORMAT_FILES)
+
+format-check:
+	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "format: clean"
+
+install: build
+	@cmake --install $(BUILD) $(if $(DESTDIR),,) 
+
+clean:
+	@rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Marbix needs on a Debian machine.
+# Elsewhere it prints the package list and stops.
+set -eu
+
+PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang-format
+    qt6-base-dev qt6-multimedia-dev
+    qt6-qpa-plugins
+    fonts-liberation2
+    xvfb xauth xdotool openbox x11-utils
+    pulseaudio pulseaudio-utils
+    desktop-file-utils appstream
+)
+
+if ! command -v dpkg >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+    echo "This is not a Debian system. Please install these packages (or their equivalents):" >&2
+    printf '  %s\n' "${PACKAGES[@]}" >&2
+    exit 1
+fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
