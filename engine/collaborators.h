@@ -1,0 +1,53 @@
+// The engine's only ways out: the cells, the score panel, the frame's flags,
+// the timers and the board's changes of look. Widgets implement them in the
+// program; plain recording objects implement them in tests and tools.
+#pragma once
+
+enum CellState : int { Normal = 0, Sad = 1, Selected = 2, Preview = 3 };
+
+// One square of the board. The engine reads the two fields directly and
+// changes them only through SetBall.
+class CCell {
+public:
+    virtual ~CCell() = default;
+
+    // Stores colour and state and shows them before returning; returns 0 and
+    // leaves both fields unchanged only when the picture cannot be had.
+    virtual int SetBall(int colour, int state) = 0;
+
+    // Sounds cue 600 + 4 * m_colour + kind for kind 1, 2 or 3; nothing else.
+    void PlayColourCue(int kind);
+
+    int m_colour = 0;
+    int m_state = Normal;
+};
+
+// What the engine asks of the score panel.
+class CScorePanel {
+public:
+    virtual ~CScorePanel() = default;
+    virtual void ResetScore() = 0;
+    virtual void AddScore(unsigned points) = 0;
+    virtual void SaveScore() = 0;
+    virtual void RestoreScore() = 0;
+    virtual int StartMoveClock(unsigned seconds) = 0;
+    virtual int StopMoveClock() = 0;
+    virtual void EndGame() = 0;
+};
+
+// The frame's three game flags; written only by the engine.
+struct CGameFlags {
+    int m_canStart = 1;
+    int m_running = 0;
+    int m_canUndo = 0;
+};
+
+// A window's one-second timers, by identifier: SetTimer returns the timer's
+// identifier, or 0 when it could not be started; starting an identifier that
+// runs replaces it. Ticks come back as calls of the owner's OnTimer.
+class CTimerHost {
+public:
+    virtual ~CTimerHost() = default;
+    virtual unsigned SetTimer(unsigned id, unsigned milliseconds) = 0;
+    virtual int KillTimer(unsigned id) = 0;
+};
