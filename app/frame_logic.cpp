@@ -1,0 +1,167 @@
+#include "app/frame_logic.h"
+
+#include <cstdio>
+
+#include "app/settings.h"
+#include "engine/field_game.h"
+#include "score/score_keeper.h"
+
+std::string PlayTimeText(unsigned seconds) {
+    char text[64];
+    std::snprintf(text, sizeof text, "You have been playing for :%2u h %02u m %02u s",
+                  seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+CFrameLogic::CFrameLogic(CFieldGame* field, CScoreKeeper* scoreBar, CTimerHost* timers) {
+    Attach(field, scoreBar, timers);
+}
+
+void CFrameLogic::Attach(CFieldGame* field, CScoreKeeper* scoreBar, CTimerHost* timers) {
+    m_wndField = field;
+    m_wndScoreBar = scoreBar;
+    m_timers = timers;
+}
+
+bool CFrameLogic::IsEnabled(unsigned id) const {
+    const bool advanced = g_classical == 0;
+    switch (id) {
+    case ID_GAME_START:
+        return m_canStart != 0;
+    case ID_GAME_STOP:
+        return m_running != 0;
+    case ID_GAME_UNDO:
+        return m_canUndo != 0 && advanced;
+    case ID_GAME_SKIP:
+    case ID_GAME_PAUSE:
+        return m_running != 0 && advanced;
+    case ID_OPTIONS_CLASSICAL:
+    case ID_OPTIONS_ADVANCED:
+    case ID_OPTIONS_NONROUND:
+        return m_running == 0;
+    case ID_OPTIONS_SOUND:
+    case ID_OPTIONS_SAVE:
+    case ID_HELP_HOWTOPLAY:
+    case ID_APP_ABOUT:
+    case ID_APP_EXIT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CFrameLogic::IsChecked(unsigned id) const {
+    switch (id) {
+    case ID_OPTIONS_CLASSICAL:
+        return g_classical != 0;
+    case ID_OPTIONS_ADVANCED:
+        return g_classical == 0;
+    case ID_OPTIONS_NONROUND:
+        return g_roundBalls == 0;
+    case ID_OPTIONS_SOUND:
+        return g_soundOn != 0;
+    case ID_OPTIONS_SAVE:
+        return g_saveOnExit != 0;
+    default:
+        return false;
+    }
+}
+
+bool CFrameLogic::OnCommand(unsigned id) {
+    if (!IsEnabled(id)) return false;
+    switch (id) {
+    case ID_GAME_START:
+        OnStart();
+        break;
+    case ID_GAME_STOP:
+        OnStop();
+        break;
+    case ID_GAME_UNDO:
+        OnUndo();
+        break;
+    case ID_GAME_SKIP:
+        OnSkip();
+        break;
+    case ID_GAME_PAUSE:
+        OnPause();
+        break;
+    case ID_OPTIONS_CLASSICAL:
+        OnClassicalStyle();
+        break;
+    case ID_OPTIONS_ADVANCED:
+        OnAdvancedStyle();
+        break;
+    case ID_OPTIONS_NONROUND:
+        OnNonRoundBalls();
+        break;
+    case ID_OPTIONS_SOUND:
+        OnSound();
+        break;
+    case ID_OPTIONS_SAVE:
+        OnSaveOptions();
+        break;
+    case ID_HELP_HOWTOPLAY:
+        OnHowToPlay();
+        break;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        break;
+    case ID_APP_EXIT:
+        OnAppExit();
+        break;
+    }
+    return true;
+}
+
+void CFrameLogic::OnStart() {
+    EnableClockFields(g_classical == 0);
+    m_playSeconds = 0;
+    m_playTimerId = m_timers ? m_timers->SetTimer(kPlayTimer, 1000) : 0;
+    m_wndField->StartGame();
+}
+
+void CFrameLogic::OnStop() {
+    if (m_playTimerId != 0 && m_timers) m_timers->KillTimer(m_playTimerId);
+    m_wndField->StopGame();
+}
+
+void CFrameLogic::OnUndo() {
+    m_wndField->Undo();
+}
+
+void CFrameLogic::OnSkip() {
+    m_wndField->SkipMove(0);
+}
+
+// The move clock stands still while the box is open; the playing time does not.
+void CFrameLogic::OnPause() {
+    m_wndScoreBar->m_paused = 1;
+    m_wndField->ShowPaused();
+    RunPauseBox();
+    m_wndField->ShowResumed();
+    m_wndScoreBar->m_paused = 0;
+}
+
+void CFrameLogic::OnClassicalStyle() {
+    g_classical = 1;
+}
+
+void CFrameLogic::OnAdvancedStyle() {
+    g_classical = 0;
+}
+
+void CFrameLogic::OnNonRoundBalls() {
+    g_roundBalls = g_roundBalls == 0 ? 1 : 0;
+}
+
+void CFrameLogic::OnSound() {
+    g_soundOn = g_soundOn == 0 ? 1 : 0;
+}
+
+void CFrameLogic::OnSaveOptions() {
+    g_saveOnExit = g_saveOnExit == 0 ? 1 : 0;
+}
+
+void CFrameLogic::OnTimer(unsigned id) {
+    if (id != 0 && id == m_playTimerId && m_running != 0) ++m_playSeconds;
+}

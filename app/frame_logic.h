@@ -1,0 +1,78 @@
+// The main frame without its window: the game flags, the command table's
+// enable and check rules, the command handlers and the playing-time count.
+// The program's main window derives from it and overrides the hooks.
+#pragma once
+
+#include <string>
+
+#include "engine/collaborators.h"
+
+class CFieldGame;
+class CScoreKeeper;
+
+enum : unsigned {
+    ID_GAME_START = 32772,
+    ID_GAME_STOP = 32773,
+    ID_GAME_UNDO = 32775,
+    ID_GAME_SKIP = 32776,
+    ID_HELP_HOWTOPLAY = 32781,
+    ID_GAME_PAUSE = 32782,
+    ID_OPTIONS_CLASSICAL = 32784,
+    ID_OPTIONS_ADVANCED = 32786,
+    ID_OPTIONS_SOUND = 32787,
+    ID_OPTIONS_SAVE = 32788,
+    ID_OPTIONS_NONROUND = 32789,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+};
+
+// "You have been playing for :%2u h %02u m %02u s" for the given seconds.
+std::string PlayTimeText(unsigned seconds);
+
+class CFrameLogic : public CGameFlags {
+public:
+    static constexpr unsigned kPlayTimer = 1;
+
+    CFrameLogic() = default;
+    CFrameLogic(CFieldGame* field, CScoreKeeper* scoreBar, CTimerHost* timers);
+    virtual ~CFrameLogic() = default;
+
+    void Attach(CFieldGame* field, CScoreKeeper* scoreBar, CTimerHost* timers);
+
+    // The command table's rules, read at the moment they are asked.
+    bool IsEnabled(unsigned id) const;
+    bool IsChecked(unsigned id) const;
+    // Carries out a known command if it is enabled; returns whether it did.
+    bool OnCommand(unsigned id);
+
+    void OnStart();
+    void OnStop();
+    void OnUndo();
+    void OnSkip();
+    void OnPause();
+    void OnClassicalStyle();
+    void OnAdvancedStyle();
+    void OnNonRoundBalls();
+    void OnSound();
+    void OnSaveOptions();
+
+    // One tick of the playing-time timer.
+    void OnTimer(unsigned id);
+    // The text of the playing-time pane.
+    std::string PlayTimeText() const { return ::PlayTimeText(m_playSeconds); }
+
+    unsigned m_playSeconds = 0;
+    unsigned m_playTimerId = 0;
+    CFieldGame* m_wndField = nullptr;
+    CScoreKeeper* m_wndScoreBar = nullptr;
+    CTimerHost* m_timers = nullptr;
+
+protected:
+    // Enables or disables the move-clock field and its caption.
+    virtual void EnableClockFields(bool /*enable*/) {}
+    // The modal pause box; returns when the player closes it.
+    virtual void RunPauseBox() {}
+    virtual void OnHowToPlay() {}
+    virtual void OnAppAbout() {}
+    virtual void OnAppExit() {}
+};

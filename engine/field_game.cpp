@@ -1,0 +1,271 @@
+#include "engine/field_game.h"
+
+#include <cstdint>
+#include <ctime>
+
+#include "app/settings.h"
+#include "engine/deal_generator.h"
+#include "sound/cue.h"
+
+namespace {
+
+constexpr int kSide = 9;
+constexpr int kMinRun = 5;
+
+bool OnBoard(int col, int row) {
+    return col >= 0 && col < kSide && row >= 0 && row < kSide;
+}
+
+int CalendarSeconds() {
+    return static_cast<int>(static_cast<std::uint32_t>(std::time(nullptr)));
+}
+
+} // namespace
+
+CFieldGame::CFieldGame() : m_seed(CalendarSeconds()) {}
+
+CFieldGame::CFieldGame(int seed) : m_seed(seed) {}
+
+void CFieldGame::SaveUndo() {
+    for (int i = 0; i < kCells; ++i) {
+        const CCell& cell = *m_cells[i];
+        m_undoColour[i] = cell.m_colour;
+        m_undoState[i] = cell.m_state == Selected ? Normal : cell.m_state;
+    }
+    m_scoreBar->SaveScore();
+    m_undoSeed = m_seed;
+}
+
+int CFieldGame::DealBalls(int checkEnd, int count) {
+    if (m_active != 1) return 0;
+    int empty = 0;
+    for (const CCell* cell : m_cells) {
+        if (IsEmptyForDeal(*cell)) ++empty;
+        if (cell->m_state == Preview) --count;
+    }
+    if (empty < count) count = empty;
+    if (checkEnd && count == 0) {
+        StopGame();
+        return 0;
+    }
+    CDealGenerator generator(m_seed);
+    for (int n = 0; n < count; ++n) {
+        CCell* cell;
+        do {
+            const int col = generator.Draw() % kSide;
+            const int row = generator.Draw() % kSide;
+            cell = Cell(col, row);
+        } while (cell->m_colour != 0);
+        cell->SetBall(generator.Draw() % 7 + 1, Preview);
+        m_seed = generator.Draw();
+    }
+    return 1;
+}
+
+void CFieldGame::PromotePreviews() {
+    for (CCell* cell : m_cells) {
+        if (cell->m_state == Selected || cell->m_state == Preview)
+            cell->SetBall(cell->m_colour, Normal);
+    }
+}
+
+// Sweeps the board column by column, spreading "reached" from the source
+// into free cells, until a sweep reaches nothing new or finds the target.
+bool CFieldGame::PathExists(int fromCol, int fromRow, int toCol, int toRow) const {
+    int grid[kCells];
+    for (int i = 0; i < kCells; ++i) grid[i] = HoldsBall(*m_cells[i]) ? -1 : 0;
+    grid[9 * fromCol + fromRow] = 1;
+    const int target = 9 * toCol + toRow;
+    static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {0, 1}, {1, 0}};
+    bool found = false;
+    bool changed;
+    do {
+        changed = false;
+        for (int x = 0; x < kSide; ++x) {
+            for (int y = 0; y < kSide; ++y) {
+                int& value = grid[9 * x + y];
+                if (value != 0) continue;
+                for (const auto& step : kSteps) {
+                    const int nx = x + step[0];
+                    const int ny = y + step[1];
+                    if (!OnBoard(nx, ny)) continue;
+                    const int neighbour = grid[9 * nx + ny];
+                    if (neighbour <= 0) continue;
+                    value = neighbour + 1;
+                    changed = true;
+                    if (9 * x + y == target) found = true;
+                }
+            }
+        }
+    } while (changed && !found);
+    return found;
+}
+
+int CFieldGame::MoveBall(int fromCol, int fromRow, int toCol, int toRow) {
+    SaveUndo();
+    if (!PathExists(fromCol, fromRow, toCol, toRow)) return 0;
+    CCell* source = Cell(fromCol, fromRow);
+    const int colour = source->m_colour;
+    source->PlayColourCue(2);
+    source->SetBall(0, Normal);
+    Cell(toCol, toRow)->SetBall(colour, Normal);
+    return 1;
+}
+
+int CFieldGame::RunLength(int col, int row, int dCol, int dRow) const {
+    const int colour = Cell(col, row)->m_colour;
+    int length = 1;
+    for (int c = col + dCol, r = row + dRow; OnBoard(c, r); c += dCol, r += dRow) {
+        const CCell& cell = *Cell(c, r);
+        if (cell.m_colour != colour || cell.m_state == Preview) break;
+        ++length;
+    }
+    return length;
+}
+
+void CFieldGame::MarkRuns(int (&marks)[kCells]) const {
+    auto tryStart = [&](int col, int row, int dCol, int dRow) {
+        if (!HoldsBall(*Cell(col, row))) return;
+        const int length = RunLength(col, row, dCol, dRow);
+        if (length < kMinRun) return;
+        for (int k = 0; k < length; ++k) marks[9 * (col + k * dCol) + row + k * dRow] = -1;
+    };
+    for (int row = 0; row < kSide; ++row)
+        for (int col = 0; col <= 4; ++col) tryStart(col, row, 1, 0);
+    for (int col = 0; col < kSide; ++col)
+        for (int row = 0; row <= 4; ++row) tryStart(col, row, 0, 1);
+    for (int row = 0; row <= 4; ++row)
+        for (int col = 0; col <= 4; ++col) tryStart(col, row, 1, 1);
+    for (int row = 0; row <= 4; ++row)
+        for (int col = 4; col < kSide; ++col) tryStart(col, row, -1, 1);
+}
+
+int CFieldGame::RemoveLines() {
+    int marks[kCells] = {};
+    MarkRuns(marks);
+    unsigned removed = 0;
+    for (int row = 0; row < kSide; ++row) {
+        for (int col = 0; col < kSide; ++col) {
+            if (marks[9 * col + row] == 0) continue;
+            CCell* cell = Cell(col, row);
+            if (removed == 0) cell->PlayColourCue(3);
+            cell->SetBall(0, Normal);
+            ++removed;
+        }
+    }
+    if (removed == 0) return 0;
+    m_scoreBar->AddScore(2 * removed);
+    return 1;
+}
+
+void CFieldGame::ClearSelection() {
+    m_selRow = -1;
+    m_selCol = -1;
+}
+
+void CFieldGame::StartGame() {
+    PlayCue(136);
+    BeginPlayingLook();
+    for (int i = 0; i < kCells; ++i) {
+        m_cells[i]->SetBall(0, Normal);
+        RevealCell(i);
+    }
+    EndPlayingLook();
+    ClearSelection();
+    m_active = 1;
+    DealBalls(0, 3);
+    PromotePreviews();
+    DealBalls(1, 3);
+    m_scoreBar->ResetScore();
+    m_scoreBar->StartMoveClock(kMoveSeconds);
+    m_frame->m_running = 1;
+    m_frame->m_canStart = 0;
+}
+
+void CFieldGame::StopGame() {
+    PlayCue(137);
+    m_frame->m_running = 0;
+    m_frame->m_canStart = 1;
+    m_frame->m_canUndo = 0;
+    m_active = 0;
+    m_scoreBar->StopMoveClock();
+    m_scoreBar->EndGame();
+    ShowStoppedLook();
+}
+
+void CFieldGame::Undo() {
+    m_frame->m_canUndo = 0;
+    PlayCue(151);
+    for (int i = 0; i < kCells; ++i) {
+        CCell* cell = m_cells[i];
+        if (cell->m_state != m_undoState[i] || cell->m_colour != m_undoColour[i])
+            cell->SetBall(m_undoColour[i], m_undoState[i]);
+    }
+    m_scoreBar->RestoreScore();
+    m_seed = m_undoSeed;
+    ClearSelection();
+}
+
+void CFieldGame::SkipMove(int timedOut) {
+    if (g_classical != 0) return;
+    if (timedOut) {
+        PlayCue(147);
+        m_frame->m_canUndo = 0;
+    } else {
+        PlayCue(175);
+        SaveUndo();
+        m_frame->m_canUndo = 1;
+    }
+    ClearSelection();
+    DealBalls(0, 3);
+    PromotePreviews();
+    RemoveLines();
+    if (DealBalls(1, 3)) m_scoreBar->StartMoveClock(kMoveSeconds);
+}
+
+void CFieldGame::SelectBall(int col, int row) {
+    if (m_selCol != -1 && m_selRow != -1 && (m_selCol != col || m_selRow != row)) {
+        CCell* previous = Cell(m_selCol, m_selRow);
+        previous->SetBall(previous->m_colour, Sad);
+    }
+    CCell* cell = Cell(col, row);
+    cell->SetBall(cell->m_colour, Selected);
+    cell->PlayColourCue(1);
+    m_selCol = col;
+    m_selRow = row;
+}
+
+void CFieldGame::MoveSelectedTo(int col, int row) {
+    if (m_selCol == -1 || m_selRow == -1) {
+        PlayCue(140);
+        return;
+    }
+    if (!MoveBall(m_selCol, m_selRow, col, row)) {
+        PlayCue(141);
+        return;
+    }
+    m_frame->m_canUndo = 1;
+    ClearSelection();
+    m_scoreBar->StopMoveClock();
+    const int removed = RemoveLines();
+    DealBalls(0, 3);
+    if (!removed) {
+        PromotePreviews();
+        RemoveLines();
+        if (!DealBalls(1, 3)) return; // the game is over
+    }
+    m_scoreBar->StartMoveClock(kMoveSeconds);
+}
+
+int CFieldGame::OnCommand(long long param) {
+    if (param < kFirstCellId || param > kLastCellId) return DefaultCommand(param);
+    const int id = static_cast<int>(param) - kFirstCellId;
+    const int col = id % kSide;
+    const int row = id / kSide;
+    if (m_active != 1) return 1;
+    if (HoldsBall(*Cell(col, row)))
+        SelectBall(col, row);
+    else
+        MoveSelectedTo(col, row);
+    return 1;
+}

@@ -1,0 +1,42 @@
+// The score panel without its display: the score, its undo copy and the
+// 30-second move clock. The panel widget of the program derives from it and
+// shows the numbers in Refresh.
+#pragma once
+
+#include "engine/collaborators.h"
+
+class CFieldGame;
+
+class CScoreKeeper : public CScorePanel {
+public:
+    static constexpr unsigned kClockTimer = 1;
+
+    CScoreKeeper() = default;
+    CScoreKeeper(CFieldGame* fieldWnd, CTimerHost* timers);
+
+    // The board that receives the expiry and the host of the clock's timer.
+    void Attach(CFieldGame* fieldWnd, CTimerHost* timers);
+
+    void ResetScore() override;
+    void AddScore(unsigned points) override;
+    void SaveScore() override;
+    void RestoreScore() override;
+    int StartMoveClock(unsigned seconds) override;
+    int StopMoveClock() override;
+    void EndGame() override;
+
+    // One tick of the clock's timer.
+    void OnTimer(unsigned id);
+
+    CFieldGame* m_fieldWnd = nullptr;
+    unsigned m_timerId = 0;
+    int m_paused = 0;
+    unsigned m_savedScore = 0;
+    unsigned m_score = 0;
+    unsigned m_secondsLeft = 0;
+    CTimerHost* m_timers = nullptr;
+
+protected:
+    // Shows m_score and m_secondsLeft.
+    virtual void Refresh() {}
+};
