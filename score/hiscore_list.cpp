@@ -1,0 +1,103 @@
+#include "score/hiscore_list.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "platform/profile.h"
+#include "score/text_length.h"
+
+const std::string g_youMarker = "<<<--- you --->>>";
+std::string g_lastName;
+
+namespace {
+const char kSection[] = "HISCORES";
+
+std::string Key(const char* prefix, int slot) {
+    return prefix + std::to_string(slot);
+}
+} // namespace
+
+void CHiscoreList::LoadTable() {
+    OnSetRedraw(false);
+    Clear();
+    for (int i = 0; i < kStored; ++i) {
+        m_names[i] = GetProfileString(kSection, Key("PLAYER", i), "");
+        m_scores[i] = GetProfileInt(kSection, Key("SCORE", i), 0);
+        if (!m_names[i].empty()) Append(i);
+    }
+    OnSetRedraw(true);
+    OnRepaint();
+}
+
+void CHiscoreList::SaveTable() {
+    for (int i = 0; i < kStored; ++i) {
+        WriteProfileString(kSection, Key("PLAYER", i), m_names[i]);
+        // The profile stores signed decimal; the reader takes it back modulo 2^32.
+        WriteProfileInt(kSection, Key("SCORE", i), static_cast<int>(m_scores[i]));
+    }
+}
+
+int CHiscoreList::RemoveEntry(const std::string& name) {
+    int i = 0;
+    while (i < kStored && m_names[i] != name) ++i;
+    // Slot 20 keeps its entry, which then stands in slots 19 and 20 alike.
+    for (int k = i; k < kStored; ++k) {
+        m_names[k] = m_names[k + 1];
+        m_scores[k] = m_scores[k + 1];
+    }
+    Rebuild(false, -1);
+    return i;
+}
+
+int CHiscoreList::InsertEntry(const std::string& name, unsigned score, bool showLive) {
+    m_names[kStored] = name;
+    m_scores[kStored] = score;
+    int p = kStored;
+    for (; p > 0 && m_scores[p - 1] <= m_scores[p]; --p) {
+        std::swap(m_names[p - 1], m_names[p]);
+        std::swap(m_scores[p - 1], m_scores[p]);
+    }
+    // In an ordered table the entry's line is line p; in a hand-made one with
+    // a vacant slot above it, its line is still the one that gets selected.
+    int line = Rebuild(showLive, p);
+    if (line >= 0) Select(line);
+    return p;
+}
+
+std::string CHiscoreList::FormatLine(int slot) const {
+    char place[16];
+    std::snprintf(place, sizeof place, "%2u  ", static_cast<unsigned>(slot + 1));
+    std::string line = place + m_names[slot];
+    // Filled out by characters, so that UTF-8 names keep the columns too.
+    for (std::size_t n = TextLength(m_names[slot]); n < 17; ++n) line += ' ';
+    return line + " " + std::to_string(m_scores[slot]);
+}
+
+void CHiscoreList::Clear() {
+    m_lines.clear();
+    m_selected = -1;
+    OnCleared();
+}
+
+void CHiscoreList::Append(int slot) {
+    m_lines.push_back(FormatLine(slot));
+    OnLineAppended(m_lines.back());
+}
+
+void CHiscoreList::Select(int line) {
+    m_selected = line;
+    OnSelected(line);
+}
+
+int CHiscoreList::Rebuild(bool withOverflow, int wanted) {
+    OnSetRedraw(false);
+    Clear();
+    int wantedLine = -1;
+    for (int k = 0; k < (withOverflow ? kSlots : kStored); ++k) {
+        if (m_names[k].empty()) continue;
+        if (k == wanted) wantedLine = static_cast<int>(m_lines.size());
+        Append(k);
+    }
+    OnSetRedraw(true);
+    return wantedLine;
+}

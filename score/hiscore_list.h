@@ -1,0 +1,61 @@
+// The hall of fame: the twenty best results and the list that shows them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The name of the live entry, the current game's place in the table; a
+// reserved name under which no result is ever stored.
+extern const std::string g_youMarker;
+
+// The name with which the last name dialog of this run ended; never stored.
+extern std::string g_lastName;
+
+// The table and its list. Slots 0 to 19 are the stored results, best first;
+// slot 20 takes whatever ranks below them. An empty name marks a vacant slot.
+// The list is kept here as lines and a selection; a list box on screen
+// overrides the hooks to show exactly what this object holds.
+class CHiscoreList {
+public:
+    static constexpr int kStored = 20; // slots kept in the profile
+    static constexpr int kSlots = 21;  // with the overflow slot
+
+    virtual ~CHiscoreList() = default;
+
+    // Fills slots 0 to 19 from section HISCORES of the profile and shows them.
+    void LoadTable();
+    // Writes slots 0 to 19: PLAYER0, SCORE0, ..., PLAYER19, SCORE19.
+    void SaveTable();
+    // Removes the first entry of slots 0 to 19 with exactly this name and
+    // returns the slot it held, or 20 when there is none. No line selected.
+    int RemoveEntry(const std::string& name);
+    // Puts the entry above every entry of equal or lower score and returns its
+    // slot (0 to 20); showLive also shows slot 20. The entry's line is selected.
+    int InsertEntry(const std::string& name, unsigned score, bool showLive);
+
+    // The list line of slot k: place, name filled out to 17 characters, score.
+    std::string FormatLine(int slot) const;
+
+    std::string m_names[kSlots];
+    unsigned m_scores[kSlots] = {};
+
+    // What the list shows: its lines in order and the selected one (-1: none).
+    std::vector<std::string> m_lines;
+    int m_selected = -1;
+
+protected:
+    // Hooks of a list on screen, called after each change of the lines above.
+    virtual void OnSetRedraw(bool /*on*/) {}
+    virtual void OnCleared() {}
+    virtual void OnLineAppended(const std::string& /*line*/) {}
+    virtual void OnSelected(int /*line*/) {}
+    virtual void OnRepaint() {}
+
+private:
+    void Clear();
+    void Append(int slot);
+    void Select(int line);
+    // Rebuilds the list from slots 0 to 19, or 0 to 20 with withOverflow;
+    // returns the line of slot `wanted`, -1 if it has none.
+    int Rebuild(bool withOverflow, int wanted);
+};

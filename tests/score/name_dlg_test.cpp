@@ -1,0 +1,162 @@
+#include "score/name_dlg.h"
+
+#include "hall_fixture.h"
+
+namespace {
+
+using NameDlgTest = HallTest;
+
+const std::string k15 = "ABCDEFGHIJKLMNO";
+const std::string k16 = "ABCDEFGHIJKLMNOP";
+// Fifteen and sixteen letters of two bytes each.
+const std::string kUtf15 = "\xC3\x84\xC3\x96\xC3\x9C\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\xA9"
+                           "\xC3\xA8\xC3\xAA\xC3\xAB\xC3\xAF\xC3\xAE\xC3\xB4\xC3\xBB";
+const std::string kUtf16 = kUtf15 + "\xC3\xA0";
+
+TEST_F(NameDlgTest, OffersEveryStoredNameOnceSortedWithoutRegardToCase) {
+    CHiscoreList list;
+    Fill(list, {{"bolt", 90},
+                {"Ace", 80},
+                {g_youMarker, 70},
+                {"Ace", 60},
+                {"ace", 50},
+                {"Ace", 40},
+                {"Bolt", 30},
+                {"-unknown-", 20},
+                {"-unknown-", 10}});
+    CNameDlg dlg(&list);
+    dlg.OnInitDialog();
+    // Names equal but for case stand apart, upper case first; the vacant slots
+    // give one empty item.
+    EXPECT_EQ(dlg.m_items,
+              (std::vector<std::string>{"", "-unknown-", "Ace", "ace", "Bolt", "bolt"}));
+}
+
+TEST_F(NameDlgTest, UnknownIsOfferedWhenNotStoredAndNoEmptyItemForAFullTable) {
+    CHiscoreList list;
+    FillFull(list);
+    list.m_names[20] = "Overflow";
+    CNameDlg dlg(&list);
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.m_items,
+              (std::vector<std::string>{"-unknown-", "P1",  "P10", "P11", "P12", "P13", "P14",
+                                        "P15",       "P16", "P17", "P18", "P19", "P2",  "P20",
+                                        "P3",        "P4",  "P5",  "P6",  "P7",  "P8",  "P9"}));
+}
+
+TEST_F(NameDlgTest, FieldShowsTheFirstItemBeginningWithTheLastName) {
+    CHiscoreList list;
+    Fill(list, {{"Bolt", 50}, {"Ace", 40}, {"Bolton", 30}});
+    struct Case {
+        std::string last, field;
+        int sel;
+    };
+    // Items: "", "-unknown-", "Ace", "Bolt", "Bolton".
+    for (const Case& c : {Case{"ace", "Ace", 2}, Case{"Bol", "Bolt", 3}, Case{"BOLTO", "Bolton", 4},
+                          Case{"Zed", "Zed", -1}, Case{"", "", -1}, Case{"-UNK", "-unknown-", 1}}) {
+        g_lastName = c.last;
+        CNameDlg dlg(&list);
+        dlg.OnInitDialog();
+        EXPECT_EQ(dlg.m_field, c.field) << c.last;
+        EXPECT_EQ(dlg.m_curSel, c.sel) << c.last;
+        EXPECT_EQ(dlg.m_name, c.last);
+    }
+}
+
+TEST_F(NameDlgTest, OkTakesAtMost15Characters) {
+    CHiscoreList list;
+    g_lastName = "Ann";
+    CNameDlg dlg(&list);
+    dlg.OnInitDialog();
+    for (const std::string& good : {k15, kUtf15, std::string(), std::string("  x  ")}) {
+        dlg.SetFieldText(good);
+        EXPECT_TRUE(dlg.OnOK());
+        EXPECT_EQ(dlg.m_name, good); // exactly as typed, blanks kept
+    }
+    dlg.m_name = "Ann";
+    for (const std::string& bad : {k16, kUtf16}) {
+        dlg.SetFieldText(bad);
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(dlg.m_name, "Ann"); // a refused name is not taken
+    }
+    EXPECT_EQ(CNameDlg::MaxCharsMessage(), "Please enter no more than 15 characters.");
+}
+
+TEST_F(NameDlgTest, WithoutAHostTheDialogEndsAsWithEscape) {
+    CHiscoreList list;
+    CNameDlg first(&list);
+    EXPECT_EQ(first.DoModal(), CNameDlg::IDCANCEL);
+    EXPECT_EQ(first.m_name, "");
+    EXPECT_EQ(g_lastName, "");
+    g_lastName = "Ann";
+    CNameDlg later(&list);
+    EXPECT_EQ(later.DoModal(), CNameDlg::IDCANCEL);
+    EXPECT_EQ(later.m_name, "Ann");
+    EXPECT_EQ(g_lastName, "Ann");
+}
+
+class QueuedAnswersTest : public HallTest {
+protected:
+    std::vector<std::string> m_shown;
+    CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
+};
+
+TEST_F(QueuedAnswersTest, RefusedNamesAreReportedAndTheNextAnswerTaken) {
+    CHiscoreList list;
+    Fill(list, {{"Bolt", 10}});
+    g_lastName = "Bol";
+    ASSERT_TRUE(m_answers.PushLine("name " + k16));
+    ASSERT_TRUE(m_answers.PushLine("ok")); // the field still holds the long name
+    ASSERT_TRUE(m_answers.PushLine("name Zed Two"));
+    ASSERT_TRUE(m_answers.PushLine("escape"));
+    CNameDlg dlg(&list, &m_answers);
+    EXPECT_EQ(dlg.DoModal(), CNameDlg::IDOK);
+    const std::string refused = "message \"Please enter no more than 15 characters.\"";
+    EXPECT_EQ(m_shown, (std::vector<std::string>{"dialog \"Bolt\"", refused, refused}));
+    EXPECT_EQ(dlg.m_name, "Zed Two");
+    EXPECT_EQ(g_lastName, "Zed Two");
+    EXPECT_EQ(m_answers.Pending(), 1u); // kept for the next dialog
+}
+
+TEST_F(QueuedAnswersTest, OkConfirmsTheFieldAsShown) {
+    CHiscoreList list;
+    Fill(list, {{"Bolt", 10}});
+    g_lastName = "bol";
+    m_answers.PushLine("ok");
+    CNameDlg dlg(&list, &m_answers);
+    EXPECT_EQ(dlg.DoModal(), CNameDlg::IDOK);
+    EXPECT_EQ(g_lastName, "Bolt");
+}
+
+TEST_F(QueuedAnswersTest, EscapeAndAnEmptyQueueKeepTheLastName) {
+    CHiscoreList list;
+    g_lastName = "Ann";
+    m_answers.PushLine("name " + k16);
+    m_answers.PushLine("escape");
+    CNameDlg dlg(&list, &m_answers);
+    EXPECT_EQ(dlg.DoModal(), CNameDlg::IDCANCEL);
+    EXPECT_EQ(g_lastName, "Ann");
+
+    CNameDlg next(&list, &m_answers);
+    EXPECT_EQ(next.DoModal(), CNameDlg::IDCANCEL);
+    EXPECT_EQ(g_lastName, "Ann");
+    EXPECT_EQ(m_shown.back(), "dialog \"Ann\"");
+}
+
+TEST_F(QueuedAnswersTest, AnswerLinesAreParsedExactly) {
+    CHiscoreList list;
+    EXPECT_FALSE(m_answers.PushLine("OK"));
+    EXPECT_FALSE(m_answers.PushLine("names x"));
+    EXPECT_FALSE(m_answers.PushLine(""));
+    EXPECT_EQ(m_answers.Pending(), 0u);
+    ASSERT_TRUE(m_answers.PushLine("name  two  blanks "));
+    ASSERT_TRUE(m_answers.PushLine("name"));
+    CNameDlg first(&list, &m_answers);
+    first.DoModal();
+    EXPECT_EQ(g_lastName, " two  blanks ");
+    CNameDlg second(&list, &m_answers);
+    EXPECT_EQ(second.DoModal(), CNameDlg::IDOK);
+    EXPECT_EQ(second.m_name, "");
+}
+
+} // namespace
