@@ -237,9 +237,8 @@ bool ReplaceFile(const std::string& target, const std::string& data) {
     bool ok = WriteAll(fd, data);
     if (existed) {
         ok = ok && ::fchmod(fd, old.st_mode & 07777) == 0;
-        if (ok && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-            // Another owner is kept where we may; a file of our own is fine too.
-        }
+        // Keep the owner where we may; failing that the file is simply ours.
+        if (ok) (void)!::fchown(fd, old.st_uid, old.st_gid);
     } else {
         ok = ok && ::fchmod(fd, NewFileMode()) == 0;
     }

@@ -40,6 +40,7 @@ bool WriteProfileInt(const std::string& section, const std::string& key, int val
 
 // Line breaks and NUL bytes in the value are written as blanks, so that no
 // value can break the file into other lines. False when the file could not be
-// written; the old file then stays as it was.
+// written, or is over 1 MiB and so not a profile we wrote; the old file then
+// stays as it was.
 bool WriteProfileString(const std::string& section, const std::string& key,
                         const std::string& value);
