@@ -1,0 +1,32 @@
+// A button that shows one picture at its top-left corner, one to one, clipped
+// to its rectangle. Pictures are looked up by integer identifier.
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+class CBitmapButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit CBitmapButton(QWidget* parent = nullptr);
+
+    // Loads picture id as the button's only picture, releasing the one loaded
+    // before. On failure the button is left without a picture and paints nothing.
+    bool LoadBitmaps(int id);
+
+    // Resizes the button to its picture.
+    void SizeToContent();
+
+    bool HasPicture() const { return !m_picture.isNull(); }
+    const QPixmap& Picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+// The picture with this identifier as a pixmap, decoded once per run; a null
+// pixmap when there is none.
+QPixmap CachedPicture(int id);

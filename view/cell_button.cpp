@@ -1,0 +1,28 @@
+#include "view/cell_button.h"
+
+#include "app/settings.h"
+
+CCellButton::CCellButton(QWidget* parent) : CBitmapButton(parent) {}
+
+bool CCellButton::Create(const QRect& rect, QWidget* parent, int id) {
+    setParent(parent);
+    setGeometry(rect);
+    m_id = id;
+    return SetBall(0, Normal) != 0;
+}
+
+int CCellButton::PictureId(int colour, int state) {
+    return (g_roundBalls ? 400 : 500) + 4 * colour + state;
+}
+
+int CCellButton::SetBall(int colour, int state) {
+    // Classical style keeps announced balls secret: the cell goes on showing
+    // the empty square it showed before.
+    if (!(g_classical && state == Preview)) {
+        if (!LoadBitmaps(PictureId(colour, state))) return 0;
+    }
+    m_colour = colour;
+    m_state = state;
+    repaint();
+    return 1;
+}

@@ -1,0 +1,24 @@
+// One square of the board: shows the picture of its colour and state and
+// reports clicks with its command identifier.
+#pragma once
+
+#include "engine/collaborators.h"
+#include "platform/bitmap_button.h"
+
+#include <QRect>
+
+class CCellButton : public CBitmapButton, public CCell {
+    Q_OBJECT
+public:
+    explicit CCellButton(QWidget* parent = nullptr);
+
+    // Places the cell, gives it its command identifier and empties it.
+    bool Create(const QRect& rect, QWidget* parent, int id);
+
+    int SetBall(int colour, int state) override;
+
+    // The picture for colour and state under the current ball shape.
+    static int PictureId(int colour, int state);
+
+    int m_id = 0;
+};
