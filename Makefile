@@ -40,5 +40,17 @@ format-check:
 install: build
 	@cmake --install $(BUILD) $(if $(DESTDIR),,) 
 
+# Redraws every picture and resynthesises every sound into res/ (and the
+# review sheet docs/pictures.png) with tools/gen-assets; needs the URW fonts.
+GEN_BUILD ?= build-gen-assets
+
+assets: deps
+	@dpkg -s fonts-urw-base35 >/dev/null 2>&1 || { \
+		sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35; }
+	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_BENCH=OFF >/dev/null
+	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
+	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets $(CURDIR)
+
 clean:
 	@rm -rf $(BUILD) $(SAN_BUILD)
