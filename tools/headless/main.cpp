@@ -1,5 +1,5 @@
 // marbix-headless: plays the game from a script on standard input and prints
-// what happens. See README.md for the script format.
+// what happens. The script format is described in README.md beside this file.
 #include <iostream>
 #include <string>
 

@@ -1,0 +1,92 @@
+// Turns of random games and the worst path search, through the real engine
+// with plain cells.
+#include <array>
+#include <random>
+
+#include <benchmark/benchmark.h>
+
+#include "app/frame_logic.h"
+#include "app/settings.h"
+#include "engine/field_game.h"
+#include "engine/plain_cell.h"
+#include "platform/manual_timers.h"
+#include "score/score_keeper.h"
+#include "sound/cue.h"
+
+namespace {
+
+struct CCountingPlayer : CCuePlayer {
+    void PlaySound(unsigned id, bool) override { m_sum += id; }
+    unsigned long m_sum = 0;
+};
+
+struct CBenchGame {
+    explicit CBenchGame(int seed) : m_field(seed) {
+        for (int i = 0; i < 81; ++i) m_field.m_cells[i] = &m_cells[i];
+        m_field.m_scoreBar = &m_scoreBar;
+        m_field.m_frame = &m_frame;
+        m_scoreBar.Attach(&m_field, &m_panelTimers);
+        m_frame.Attach(&m_field, &m_scoreBar, &m_frameTimers);
+        g_classical = 0;
+        g_soundOn = 1;
+        SetCuePlayer(&m_cues);
+    }
+    ~CBenchGame() { SetCuePlayer(nullptr); }
+
+    int Pick(std::mt19937& random, bool ball) {
+        int index = static_cast<int>(random() % 81);
+        for (int n = 0; n < 81 && HoldsBall(m_cells[index]) != ball; ++n) index = (index + 1) % 81;
+        return 10000 + 9 * (index % 9) + index / 9;
+    }
+
+    std::array<CPlainCell, 81> m_cells;
+    CManualTimers m_frameTimers, m_panelTimers;
+    CFieldGame m_field;
+    CScoreKeeper m_scoreBar;
+    CFrameLogic m_frame;
+    CCountingPlayer m_cues;
+};
+
+// One turn: a click on a ball, then a click on a free cell, with all that
+// follows; a full board starts the next game.
+void RandomGameTurns(benchmark::State& state) {
+    CBenchGame game(1);
+    std::mt19937 random(7);
+    long games = 0;
+    for (auto _ : state) {
+        if (!game.m_frame.m_running) {
+            game.m_frame.OnCommand(ID_GAME_START);
+            ++games;
+        }
+        game.m_field.OnCommand(game.Pick(random, true));
+        game.m_field.OnCommand(game.Pick(random, false));
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["games"] = static_cast<double>(games);
+    benchmark::DoNotOptimize(game.m_cues.m_sum);
+}
+BENCHMARK(RandomGameTurns)->Iterations(10000)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(RandomGameTurns)->Iterations(1000000);
+
+// A corridor that winds inwards from the top-left corner to the centre.
+constexpr const char* kSpiral[9] = {"S........", "11111111.", ".......1.", ".11111.1.", ".1...1.1.",
+                                    ".1.111.1.", ".1.....1.", ".1111111.", "........."};
+
+void SpiralPathSearch(benchmark::State& state) {
+    CBenchGame game(1);
+    for (int row = 0; row < 9; ++row)
+        for (int col = 0; col < 9; ++col)
+            game.m_cells[9 * col + row].SetBall(kSpiral[row][col] == '.' ? 0 : 2, Normal);
+    game.m_field.m_active = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.m_field.MoveBall(0, 0, 4, 4));
+        benchmark::DoNotOptimize(game.m_field.MoveBall(4, 4, 0, 0));
+    }
+    if (game.m_cells[0].m_colour != 2) state.SkipWithError("the spiral was not followed");
+    state.counters["search"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(SpiralPathSearch);
+
+} // namespace
