@@ -123,7 +123,7 @@ QImage DrawBoard(BoardLook look) {
         const QString name = QStringLiteral("Marbix");
         const QFont font = ScriptFont(104);
         const QFontMetricsF metrics(font);
-        double x = (kWidth - metrics.horizontalAdvance(name)) / 2 - 6;
+        double x = (kWidth - metrics.horizontalAdvance(name)) / 2 - 12;
         for (int i = 0; i < name.size(); ++i) {
             const QImage mask = TextMask(name.mid(i, 1), font, QPointF(x, 196), 0.12);
             Lay(image, mask, colours[i], Black, DarkGrey);
