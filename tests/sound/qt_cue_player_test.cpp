@@ -1,0 +1,136 @@
+// The player on a machine without a sound server (the test points the sound
+// client at a socket that does not exist).
+#include "sound/cue.h"
+#include "sound/qt_cue_player.h"
+#include "wave_builder.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QThread>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// Hands out fixed files and notes what was asked for.
+struct CFakeSounds {
+    QMap<unsigned, QByteArray> files;
+    std::vector<std::pair<unsigned, bool>> requests;
+
+    CQtCuePlayer::CWaveLoader Loader() {
+        return [this](unsigned id, bool fromModule) {
+            requests.emplace_back(id, fromModule);
+            return fromModule ? QByteArray() : files.value(id);
+        };
+    }
+};
+
+class CModuleHandle {
+public:
+    explicit CModuleHandle(const void* handle) : m_saved(g_soundModule) { g_soundModule = handle; }
+    ~CModuleHandle() { g_soundModule = m_saved; }
+
+private:
+    const void* m_saved;
+};
+
+// Counts what reaches the message log while it lives.
+class CLogCounter {
+public:
+    CLogCounter() { s_count = 0, m_previous = qInstallMessageHandler(Count); }
+    ~CLogCounter() { qInstallMessageHandler(m_previous); }
+    static int Messages() { return s_count; }
+
+private:
+    static void Count(QtMsgType, const QMessageLogContext&, const QString&) { ++s_count; }
+    static inline std::atomic<int> s_count{0};
+    QtMessageHandler m_previous;
+};
+
+TEST(QtCuePlayer, HandsOverOnlyPlayableSounds) {
+    CFakeSounds sounds;
+    sounds.files[136] = SquareWave(11025, 8, 1, 0.2, 10);
+    sounds.files[137] = "not a sound";
+    sounds.files[138] = QByteArray("RIFF\x10\0\0\0WAVE", 12);
+    sounds.files[140] = SquareWave(11025, 8, 1, 0.2, 10).left(40);
+    CQtCuePlayer player(sounds.Loader());
+    for (unsigned id : {137u, 138u, 140u, 141u}) player.PlaySound(id, false);
+    player.PlaySound(613, true); // the fake module has nothing
+    EXPECT_EQ(player.HandedOverCount(), 0);
+    player.PlaySound(136, false);
+    EXPECT_EQ(player.HandedOverCount(), 1);
+}
+
+TEST(QtCuePlayer, ReadsEachSoundOnceByItsLow16Bits) {
+    CFakeSounds sounds;
+    sounds.files[140] = SquareWave(11025, 8, 1, 0.1, 10);
+    CQtCuePlayer player(sounds.Loader());
+    for (int i = 0; i < 3; ++i) {
+        player.PlaySound(140, false);
+        player.PlaySound(0x10000 + 140, false);
+        player.PlaySound(141, false);
+        player.PlaySound(140, true);
+    }
+    // 140 and 0x1008C name the same sound; a missing sound is not looked for again.
+    EXPECT_EQ(sounds.requests.size(), 3u);
+    EXPECT_EQ(player.HandedOverCount(), 6);
+}
+
+TEST(QtCuePlayer, PreloadReadsEveryProgramCueAndModuleCuesOnlyWithAModule) {
+    const std::vector<unsigned> program = {136, 137, 138, 140, 141, 147,
+                                           149, 150, 151, 153, 154, 175};
+    CFakeSounds sounds;
+    for (unsigned id : program) sounds.files[id] = SquareWave(11025, 8, 1, 0.05, 10);
+    {
+        CModuleHandle noModule(nullptr);
+        CQtCuePlayer player(sounds.Loader());
+        player.Preload();
+        std::vector<std::pair<unsigned, bool>> expected;
+        for (unsigned id : program) expected.emplace_back(id, false);
+        EXPECT_EQ(sounds.requests, expected);
+        for (unsigned id : program) player.PlaySound(id, false);
+        EXPECT_EQ(sounds.requests.size(), program.size()); // nothing read again
+        EXPECT_EQ(player.HandedOverCount(), static_cast<int>(program.size()));
+    }
+    sounds.requests.clear();
+    int module = 0;
+    CModuleHandle withModule(&module);
+    CQtCuePlayer player(sounds.Loader());
+    player.Preload();
+    std::vector<unsigned> fromModule;
+    for (const auto& [id, inModule] : sounds.requests) {
+        if (inModule) fromModule.push_back(id);
+    }
+    EXPECT_EQ(sounds.requests.size(), program.size() + 21);
+    EXPECT_EQ(fromModule,
+              (std::vector<unsigned>{605, 606, 607, 609, 610, 611, 613, 614, 615, 617, 618,
+                                     619, 621, 622, 623, 625, 626, 627, 629, 630, 631}));
+}
+
+TEST(QtCuePlayer, NeverWaitsAndEndsPromptlyWithoutASoundServer) {
+    CLogCounter log;
+    CFakeSounds sounds;
+    sounds.files[137] = SquareWave(11025, 8, 1, 3.1, 10);
+    sounds.files[153] = SquareWave(11025, 16, 1, 3.5, 10);
+    sounds.files[175] = SquareWave(22050, 8, 1, 1.0, 10);
+    QElapsedTimer clock;
+    {
+        CQtCuePlayer player(sounds.Loader());
+        player.Preload();
+        clock.start();
+        for (int i = 0; i < 30; ++i) {
+            for (unsigned id : {137u, 153u, 175u}) player.PlaySound(id, false);
+        }
+        // Playing any of these in the caller would take seconds.
+        EXPECT_LT(clock.elapsed(), 500);
+        EXPECT_EQ(player.HandedOverCount(), 90);
+        QThread::msleep(200); // let the sound thread try the device
+        EXPECT_EQ(player.StartedCount(), 0);
+        clock.restart();
+    }
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(CLogCounter::Messages(), 0) << "a missing sound server must not fill the log";
+}
+
+} // namespace
