@@ -1,0 +1,20 @@
+// The hall of fame on screen: a list box showing exactly the lines and the
+// selection that the table holds.
+#pragma once
+
+#include "score/hiscore_list.h"
+
+#include <QListWidget>
+
+class CHiscoreListBox : public QListWidget, public CHiscoreList {
+    Q_OBJECT
+public:
+    explicit CHiscoreListBox(QWidget* parent = nullptr);
+
+protected:
+    void OnSetRedraw(bool on) override;
+    void OnCleared() override;
+    void OnLineAppended(const std::string& line) override;
+    void OnSelected(int line) override;
+    void OnRepaint() override;
+};

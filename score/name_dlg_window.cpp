@@ -1,0 +1,107 @@
+#include "score/name_dlg_window.h"
+
+#include "platform/bitmap_button.h"
+#include "platform/dialog_units.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QValidator>
+
+namespace {
+
+// The field does not scroll sideways: typing stops when the text would no
+// longer fit.
+class CFitValidator : public QValidator {
+public:
+    explicit CFitValidator(QLineEdit* edit) : QValidator(edit), m_edit(edit) {}
+
+    State validate(QString& text, int&) const override {
+        const QMargins margins = m_edit->textMargins();
+        const int room = m_edit->width() - margins.left() - margins.right() - 8;
+        return m_edit->fontMetrics().horizontalAdvance(text) <= room ? Acceptable : Invalid;
+    }
+
+private:
+    QLineEdit* m_edit;
+};
+
+class CNameDialog : public QDialog {
+public:
+    CNameDialog(CNameDlg& dlg, QWidget* owner) : QDialog(owner), m_dlg(dlg) {
+        setObjectName(QStringLiteral("nameDialog"));
+        setWindowTitle(CNameDlgWindow::Caption());
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        setFont(SansDialogFont(8));
+        const CDialogUnits du(font());
+        setFixedSize(du.X(127), du.Y(66));
+
+        m_combo = new QComboBox(this);
+        m_combo->setObjectName(QStringLiteral("name"));
+        m_combo->setEditable(true);
+        m_combo->setInsertPolicy(QComboBox::NoInsert);
+        m_combo->setGeometry(du.Rect(10, 20, 110, 12));
+        m_combo->setMaxVisibleItems(6);
+        m_combo->lineEdit()->setAlignment(Qt::AlignRight);
+        for (const std::string& item : dlg.m_items) m_combo->addItem(QString::fromStdString(item));
+        m_combo->setCurrentIndex(dlg.m_curSel);
+        m_combo->setEditText(QString::fromStdString(dlg.m_field));
+        m_combo->lineEdit()->setValidator(new CFitValidator(m_combo->lineEdit()));
+        m_combo->lineEdit()->selectAll();
+
+        auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+        ok->setObjectName(QStringLiteral("ok"));
+        ok->setAutoDefault(false);
+        ok->setGeometry(du.Rect(10, 45, 50, 14));
+        connect(ok, &QPushButton::clicked, this, &CNameDialog::Confirm);
+
+        auto* icon = new QLabel(this);
+        icon->setPixmap(CachedPicture(128));
+        icon->setGeometry(du.Rect(100, 40, 21, 20));
+        auto* prompt = new QLabel(QStringLiteral("Please, enter your name :"), this);
+        prompt->setGeometry(du.Rect(10, 5, 80, 8));
+        m_combo->setFocus();
+    }
+
+    void Confirm() {
+        m_dlg.SetFieldText(m_combo->currentText().toStdString());
+        if (m_dlg.OnOK()) {
+            done(CNameDlg::IDOK);
+            return;
+        }
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Marbix"),
+                        QString::fromStdString(CNameDlg::MaxCharsMessage()), QMessageBox::Ok,
+                        this);
+        box.setObjectName(QStringLiteral("maxChars"));
+        box.exec();
+        m_combo->setFocus();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            Confirm();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+    void reject() override { done(CNameDlg::IDCANCEL); }
+
+private:
+    CNameDlg& m_dlg;
+    QComboBox* m_combo;
+};
+
+} // namespace
+
+int CNameDlgWindow::RunModal(CNameDlg& dlg) {
+    CNameDialog dialog(dlg, m_owner);
+    m_current = &dialog;
+    const int result = dialog.exec();
+    m_current = nullptr;
+    return result == CNameDlg::IDOK ? CNameDlg::IDOK : CNameDlg::IDCANCEL;
+}
