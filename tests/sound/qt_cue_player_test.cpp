@@ -1,5 +1,5 @@
-// The player on a machine without a sound server (the test points the sound
-// client at a socket that does not exist).
+// The player on a machine without a sound server: the sound client is pointed
+// at a socket that does not exist.
 #include "sound/cue.h"
 #include "sound/qt_cue_player.h"
 #include "wave_builder.h"
@@ -12,6 +12,14 @@
 #include <vector>
 
 namespace {
+
+// Every test here runs without a sound server, whatever the machine has.
+class CNoSoundServer : public testing::Environment {
+public:
+    void SetUp() override { qputenv("PULSE_SERVER", "unix:/nonexistent/marbix-no-sound-server"); }
+};
+const testing::Environment* const g_noSoundServer =
+    testing::AddGlobalTestEnvironment(new CNoSoundServer);
 
 // Hands out fixed files and notes what was asked for.
 struct CFakeSounds {
