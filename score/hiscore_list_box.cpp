@@ -10,9 +10,13 @@ CHiscoreListBox::CHiscoreListBox(QWidget* parent) : QListWidget(parent) {
     setSortingEnabled(false);
 }
 
-void CHiscoreListBox::OnSetRedraw(bool on) { setUpdatesEnabled(on); }
+void CHiscoreListBox::OnSetRedraw(bool on) {
+    setUpdatesEnabled(on);
+}
 
-void CHiscoreListBox::OnCleared() { clear(); }
+void CHiscoreListBox::OnCleared() {
+    clear();
+}
 
 void CHiscoreListBox::OnLineAppended(const std::string& line) {
     addItem(QString::fromStdString(line));
@@ -28,4 +32,6 @@ void CHiscoreListBox::OnSelected(int line) {
     scrollToItem(item(line));
 }
 
-void CHiscoreListBox::OnRepaint() { viewport()->repaint(); }
+void CHiscoreListBox::OnRepaint() {
+    viewport()->repaint();
+}

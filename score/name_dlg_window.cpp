@@ -74,8 +74,7 @@ public:
             return;
         }
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Marbix"),
-                        QString::fromStdString(CNameDlg::MaxCharsMessage()), QMessageBox::Ok,
-                        this);
+                        QString::fromStdString(CNameDlg::MaxCharsMessage()), QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("maxChars"));
         box.exec();
         m_combo->setFocus();

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "engine/collaborators.h"
+#include "score/hiscore_list.h"
 
 class CFieldGame;
+class CNameDlgHost;
 
 class CScoreKeeper : public CScorePanel {
 public:
@@ -16,6 +18,12 @@ public:
 
     // The board that receives the expiry and the host of the clock's timer.
     void Attach(CFieldGame* fieldWnd, CTimerHost* timers);
+    // The hall of fame to show the table in (by default a list without a
+    // display) and what runs the name dialog (none: it ends as with Escape).
+    void AttachHall(CHiscoreList* hiscores, CNameDlgHost* nameHost);
+
+    // The panel's start: numbers to 0, the table loaded, no pause, no timer.
+    void Init();
 
     void ResetScore() override;
     void AddScore(unsigned points) override;
@@ -35,8 +43,13 @@ public:
     unsigned m_score = 0;
     unsigned m_secondsLeft = 0;
     CTimerHost* m_timers = nullptr;
+    CHiscoreList* m_hiscores = &m_plainHiscores;
+    CNameDlgHost* m_nameHost = nullptr;
 
 protected:
     // Shows m_score and m_secondsLeft.
     virtual void Refresh() {}
+
+private:
+    CHiscoreList m_plainHiscores;
 };

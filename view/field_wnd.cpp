@@ -5,7 +5,9 @@
 
 namespace {
 
-QPoint CellCorner(int col, int row) { return {10 + 37 * col, 6 + 35 * row}; }
+QPoint CellCorner(int col, int row) {
+    return {10 + 37 * col, 6 + 35 * row};
+}
 
 } // namespace
 
@@ -48,14 +50,18 @@ void CFieldWnd::SetCellsShown(bool shown) {
     for (CCellButton& cell : m_cellButtons) cell.setVisible(shown);
 }
 
-void CFieldWnd::RepaintNow() { repaint(); }
+void CFieldWnd::RepaintNow() {
+    repaint();
+}
 
 void CFieldWnd::BeginPlayingLook() {
     setUpdatesEnabled(false);
     m_background.LoadBitmaps(kBoardPicture);
 }
 
-void CFieldWnd::RevealCell(int index) { m_cellButtons[index].show(); }
+void CFieldWnd::RevealCell(int index) {
+    m_cellButtons[index].show();
+}
 
 void CFieldWnd::EndPlayingLook() {
     setUpdatesEnabled(true);

@@ -7,6 +7,7 @@ TEST(ScoreKeeper, KeepsTheScoreAndItsUndoCopy) {
     CScoreKeeper& panel = game.m_scoreBar;
     EXPECT_EQ(panel.m_score, 0u);
     EXPECT_EQ(panel.m_secondsLeft, 0u);
+    panel.ResetScore(); // as a game starts: the live entry is in the table
     panel.AddScore(10);
     panel.SaveScore();
     panel.AddScore(18);

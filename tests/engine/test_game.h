@@ -71,6 +71,7 @@ public:
         m_field.m_active = 1;
         m_frame.m_running = 1;
         m_frame.m_canStart = 0;
+        m_scoreBar.ResetScore();
         Load(rows);
     }
 

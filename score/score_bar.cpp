@@ -1,0 +1,79 @@
+#include "score/score_bar.h"
+
+#include "platform/bitmap_button.h"
+#include "platform/dialog_units.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QLineEdit* NumberField(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setTextMargins(0, 0, 1, 0);
+    return edit;
+}
+
+} // namespace
+
+CScoreBar::CScoreBar(QWidget* parent)
+    : QWidget(parent), m_list(new CHiscoreListBox(this)), m_scoreEdit(NumberField(this, "score")),
+      m_timeEdit(NumberField(this, "time")),
+      m_timeLabel(new QLabel(QStringLiteral("Time :"), this)),
+      m_timerHost([this](unsigned id) { OnTimer(id); }) {
+    setObjectName(QStringLiteral("scoreBar"));
+}
+
+bool CScoreBar::Create(QWidget* parent, CFieldGame* fieldWnd) {
+    if (parent) setParent(parent);
+    Attach(fieldWnd, &m_timerHost);
+    m_nameWindow.SetOwner(parent ? parent->window() : nullptr);
+    AttachHall(m_list, &m_nameWindow);
+
+    setFont(FixedDialogFont(9));
+    const CDialogUnits du(font());
+    setFixedSize(du.X(142), du.Y(167));
+
+    // Template order is also the stacking order: the group boxes lie on top
+    // of nothing but the panel, so they are raised below the fields.
+    auto* scoreBox = new QGroupBox(this);
+    scoreBox->setGeometry(du.Rect(5, 5, 130, 27));
+    auto* listBox = new QGroupBox(QStringLiteral("The best players known :"), this);
+    listBox->setGeometry(du.Rect(5, 36, 130, 74));
+    scoreBox->lower();
+    listBox->lower();
+
+    m_list->setGeometry(du.Rect(10, 46, 120, 59));
+    m_scoreEdit->setGeometry(du.Rect(42, 15, 33, 12));
+    m_timeEdit->setGeometry(du.Rect(105, 15, 25, 12));
+    auto* scoreLabel = new QLabel(QStringLiteral("Score :"), this);
+    scoreLabel->setGeometry(du.Rect(10, 15, 30, 10));
+    m_timeLabel->setObjectName(QStringLiteral("timeLabel"));
+    m_timeLabel->setGeometry(du.Rect(80, 15, 25, 10));
+
+    auto* decoration = new QLabel(this);
+    decoration->setObjectName(QStringLiteral("decoration"));
+    decoration->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    decoration->setPixmap(CachedPicture(kDecorationPicture));
+    const QSize picture = decoration->pixmap().size();
+    const int frame = 2 * decoration->frameWidth();
+    decoration->setGeometry(du.X(38), du.Y(115), picture.width() + frame, picture.height() + frame);
+
+    Init();
+    return true;
+}
+
+void CScoreBar::EnableClockFields(bool enable) {
+    m_timeEdit->setEnabled(enable);
+    m_timeLabel->setEnabled(enable);
+}
+
+void CScoreBar::Refresh() {
+    m_scoreEdit->setText(QString::number(m_score));
+    m_timeEdit->setText(QString::number(m_secondsLeft));
+}
