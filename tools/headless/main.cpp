@@ -3,17 +3,29 @@
 #include <iostream>
 #include <string>
 
+#include "platform/profile.h"
 #include "script.h"
 #include "session.h"
 
 namespace {
 
 constexpr const char* kProgram = "marbix-headless";
+constexpr const char* kUsage = "usage: marbix-headless [--profile FILE] < SCRIPT\n";
 
-// Reads the command line; false (with a message) when it is not understood.
-bool ReadOptions(int argc, char** argv) {
+// Reads the command line; false (with a message and the usage) when it is
+// not understood. Without --profile no file is read or written.
+bool ReadOptions(int argc, char** argv, std::string& profile) {
     for (int i = 1; i < argc; ++i) {
-        std::cerr << kProgram << ": unknown option '" << argv[i] << "'\n";
+        const std::string option = argv[i];
+        if (option == "--profile" && i + 1 < argc && argv[i + 1][0] != '\0') {
+            profile = argv[++i];
+            continue;
+        }
+        if (option == "--profile")
+            std::cerr << kProgram << ": --profile needs a FILE\n";
+        else
+            std::cerr << kProgram << ": unknown option '" << option << "'\n";
+        std::cerr << kUsage;
         return false;
     }
     return true;
@@ -23,7 +35,11 @@ bool ReadOptions(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    if (!ReadOptions(argc, argv)) return 2;
+    std::string profile;
+    if (!ReadOptions(argc, argv, profile)) return 2;
+    // The hall of fame is read from here when the session starts, and written
+    // here by every game that ends with a named result.
+    SetProfilePath(profile);
 
     CHeadlessSession session(std::cout);
     std::string line;

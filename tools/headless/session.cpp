@@ -2,15 +2,20 @@
 
 #include "app/settings.h"
 
-CHeadlessSession::CHeadlessSession(std::ostream& out) : m_out(out), m_frame(*this), m_cues(out) {
+CHeadlessSession::CHeadlessSession(std::ostream& out)
+    : m_answers([this](const std::string& line) { m_out << line << '\n'; }), m_out(out),
+      m_frame(*this), m_cues(out) {
     for (int i = 0; i < CFieldGame::kCells; ++i) m_field.m_cells[i] = &m_cellObjects[i];
     m_field.m_scoreBar = &m_scoreBar;
     m_field.m_frame = &m_frame;
     m_scoreBar.Attach(&m_field, &m_panelTimers);
+    m_scoreBar.AttachHall(&m_hiscores, &m_answers);
     m_frame.Attach(&m_field, &m_scoreBar, &m_frameTimers);
     g_classical = 0;
     g_soundOn = 1;
     SetCuePlayer(&m_cues);
+    g_lastName.clear(); // a run starts without a last name
+    m_scoreBar.Init();
 }
 
 CHeadlessSession::~CHeadlessSession() {
@@ -60,13 +65,13 @@ void CHeadlessSession::Execute(const CScriptCommand& command) {
         Tick(static_cast<unsigned long long>(command.number));
         break;
     case CScriptCommand::Name:
-        m_answers.push_back({CDialogAnswer::Name, command.text});
+        m_answers.Push({CQueuedNameAnswers::Kind::Name, command.text});
         break;
     case CScriptCommand::Ok:
-        m_answers.push_back({CDialogAnswer::Ok, {}});
+        m_answers.Push({CQueuedNameAnswers::Kind::Ok, {}});
         break;
     case CScriptCommand::Escape:
-        m_answers.push_back({CDialogAnswer::Escape, {}});
+        m_answers.Push({CQueuedNameAnswers::Kind::Escape, {}});
         break;
     case CScriptCommand::Show:
         Show();
@@ -106,4 +111,10 @@ void CHeadlessSession::Show() {
     m_out << "hall\n";
     ShowHall();
     m_out << "end\n";
+}
+
+void CHeadlessSession::ShowHall() {
+    for (std::size_t i = 0; i < m_hiscores.m_lines.size(); ++i)
+        m_out << (static_cast<int>(i) == m_hiscores.m_selected ? "* " : "  ")
+              << m_hiscores.m_lines[i] << '\n';
 }

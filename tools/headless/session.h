@@ -1,10 +1,10 @@
 // A whole game without a display, driven by script commands: the board with
-// plain cells, the score keeper, the frame's command logic and two timers
-// whose ticks are delivered by hand. Everything it reports goes to one stream.
+// plain cells, the score keeper with its hall of fame, the name dialog
+// answered from a queue, the frame's command logic and two timers whose ticks
+// are delivered by hand. Everything it reports goes to one stream.
 #pragma once
 
 #include <array>
-#include <deque>
 #include <ostream>
 #include <string>
 
@@ -12,20 +12,16 @@
 #include "engine/field_game.h"
 #include "engine/plain_cell.h"
 #include "platform/manual_timers.h"
+#include "score/hiscore_list.h"
+#include "score/name_dlg.h"
 #include "score/score_keeper.h"
 #include "script.h"
 #include "sound/cue.h"
 
-// An answer for the name dialog, in script order.
-struct CDialogAnswer {
-    enum Kind { Name, Ok, Escape };
-    Kind kind;
-    std::string text;
-};
-
 class CHeadlessSession {
 public:
-    // Advanced style and sound on; the seed comes from the clock.
+    // Advanced style and sound on; the seed comes from the clock. The hall of
+    // fame is loaded from the profile file set at this moment, if any.
     explicit CHeadlessSession(std::ostream& out);
     ~CHeadlessSession();
 
@@ -44,11 +40,9 @@ public:
     CManualTimers m_panelTimers;
     CFieldGame m_field;
     CScoreKeeper m_scoreBar;
-    std::deque<CDialogAnswer> m_answers;
-
-protected:
-    // The lines between "hall" and "end" of the state block.
-    virtual void ShowHall() {}
+    CHiscoreList m_hiscores;
+    // The name dialog's answers, kept from one game to the next until taken.
+    CQueuedNameAnswers m_answers;
 
 private:
     class CFrame : public CFrameLogic {
@@ -73,6 +67,8 @@ private:
     };
 
     void FrameCommand(unsigned id);
+    // The lines between "hall" and "end" of the state block.
+    void ShowHall();
 
     std::ostream& m_out;
     CFrame m_frame;
