@@ -1,0 +1,67 @@
+#include "app/about_dlg.h"
+
+#include "app/epigraph.h"
+#include "platform/dialog_units.h"
+#include "platform/resources.h"
+#include "sound/cue.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kIconPicture = 128;
+
+QLabel* Static(QWidget* parent, const QString& text, const QRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+// The cue sounds while the box opens; the epigraph is taken at once, so the
+// next opening shows the next one.
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    PlayCue(kOpenCue);
+    m_epigraph.clear();
+    m_epigraph = TakeNextEpigraph();
+    BuildControls();
+    m_epigraphLabel->setText(QString::fromStdString(m_epigraph));
+}
+
+// Template 129, in dialog units of its 8-point sans face.
+void CAboutDlg::BuildControls() {
+    setWindowTitle(QStringLiteral("About Marbix"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(SansDialogFont(8));
+    const CDialogUnits du(font());
+    setFixedSize(du.X(224), du.Y(85));
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QPixmap::fromImage(LoadPicture(kIconPicture)));
+    icon->move(du.X(10), du.Y(15));
+    icon->adjustSize();
+
+    Static(this, QStringLiteral("Marbix  -  (Windows) version 1.2"), du.Rect(40, 10, 119, 8));
+    Static(this, QStringLiteral("by the Marbix developers, 2025"), du.Rect(40, 25, 119, 8));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(du.Rect(165, 10, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_epigraphLabel = Static(this, QStringLiteral("...\n..."), du.Rect(50, 55, 160, 18));
+    m_epigraphLabel->setObjectName(QStringLiteral("epigraph"));
+
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    frame->setGeometry(du.Rect(40, 50, 175, 25));
+    frame->lower();
+
+    Static(this, QStringLiteral("( to be continued ... )"), du.Rect(140, 35, 70, 8));
+    ok->setFocus();
+}

@@ -1,0 +1,22 @@
+// The About box: name and version, one epigraph per opening, a cue.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QLabel;
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr unsigned kOpenCue = 138;
+    static constexpr int kEpigraphId = 1003;
+
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    std::string m_epigraph;
+    QLabel* m_epigraphLabel = nullptr;
+
+private:
+    void BuildControls();
+};

@@ -1,0 +1,10 @@
+// The four settings in section SETTINGS of the profile file.
+#pragma once
+
+// Reads CLASSICAL, SOUND_ON, SAVE_ON_EXIT and ROUND_BALLS, in that order, into
+// the settings flags; a missing file, section or key gives the default.
+void LoadSettings();
+
+// Writes the four flags back in the same order, only while saving is on.
+// Returns whether it wrote.
+bool SaveSettings();

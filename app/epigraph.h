@@ -1,0 +1,13 @@
+// The About box's epigraphs: strings 2000 onwards, one per opening, in turn.
+#pragma once
+
+#include <string>
+
+constexpr int kFirstEpigraph = 2000;
+
+// The string identifier of the next epigraph; every run starts at the first.
+extern int g_nextEpigraph;
+
+// The epigraph for this opening. The cycle turns back to the first one at the
+// first identifier without a string.
+std::string TakeNextEpigraph();

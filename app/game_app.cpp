@@ -1,0 +1,54 @@
+#include "app/game_app.h"
+
+#include "app/app_settings.h"
+#include "app/main_frame.h"
+#include "sound/cue.h"
+#include "sound/qt_cue_player.h"
+#include "sound/sound_module.h"
+
+#include <QEvent>
+#include <QTimer>
+
+CGameApp::CGameApp() = default;
+
+CGameApp::~CGameApp() {
+    SetCuePlayer(nullptr);
+    delete m_pMainWnd;
+}
+
+bool CGameApp::InitInstance() {
+    LoadSoundModule();
+    m_pMainWnd = new CMainFrame;
+    m_pMainWnd->LoadFrame();
+    // Nothing slow before the first paint: the sound device wakes after it.
+    if (m_startSoundService) m_pMainWnd->centralWidget()->installEventFilter(this);
+    m_pMainWnd->ActivateFrame();
+    LoadSettings();
+    return true;
+}
+
+bool CGameApp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &CGameApp::StartSoundService);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CGameApp::StartSoundService() {
+    if (m_cuePlayer) return;
+    m_cuePlayer = std::make_unique<CQtCuePlayer>();
+    SetCuePlayer(m_cuePlayer.get());
+    m_cuePlayer->Preload();
+}
+
+int CGameApp::ExitInstance(int exitCode) {
+    // Also when the loop ended without the window being closed.
+    if (m_pMainWnd) m_pMainWnd->SaveWindowPlacement();
+    delete m_pMainWnd;
+    m_pMainWnd = nullptr;
+    SaveSettings();
+    SetCuePlayer(nullptr);
+    m_cuePlayer.reset();
+    return exitCode;
+}

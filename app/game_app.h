@@ -1,0 +1,34 @@
+// Start-up and shut-down of the program around the main window.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class CMainFrame;
+class CQtCuePlayer;
+
+class CGameApp : public QObject {
+    Q_OBJECT
+public:
+    CGameApp();
+    ~CGameApp() override;
+
+    // Loads the sound module, builds and shows the main window, then reads the
+    // settings. The sound service starts once the window has been painted.
+    bool InitInstance();
+    // Takes the main window down (a running game is dropped without an entry
+    // in the hall of fame), writes the settings while saving is on, and
+    // returns exitCode.
+    int ExitInstance(int exitCode);
+
+    CMainFrame* m_pMainWnd = nullptr;
+    // Off in tests that bring their own cue player.
+    bool m_startSoundService = true;
+    std::unique_ptr<CQtCuePlayer> m_cuePlayer;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void StartSoundService();
+};

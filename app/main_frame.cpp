@@ -1,0 +1,316 @@
+#include "app/main_frame.h"
+
+#include "app/about_dlg.h"
+#include "app/command_table.h"
+#include "app/rules_text.h"
+#include "platform/resources.h"
+#include "platform/string_table.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <vector>
+
+namespace {
+
+constexpr int kIdleText = 57345;
+constexpr int kPlayTimeText = 130;
+constexpr int kTitleText = 128;
+const QSize kButtonSize(81, 29);
+
+QString Text(unsigned id) {
+    return QString::fromStdString(LoadString(id));
+}
+
+QKeySequence KeyOf(CCommandKey key) {
+    switch (key) {
+    case CCommandKey::Backspace:
+        return QKeySequence(Qt::Key_Backspace);
+    case CCommandKey::F1:
+        return QKeySequence(Qt::Key_F1);
+    case CCommandKey::F2:
+        return QKeySequence(Qt::Key_F2);
+    case CCommandKey::F3:
+        return QKeySequence(Qt::Key_F3);
+    case CCommandKey::None:
+        break;
+    }
+    return {};
+}
+
+// Where the window system lets a program place its own windows.
+bool CanPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+CWindowRect ToRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+} // namespace
+
+CMainFrame::CMainFrame()
+    : m_timerHost([this](unsigned id) {
+          OnTimer(id);
+          RefreshCommandUi();
+      }) {
+    setObjectName(QStringLiteral("mainFrame"));
+    // No menu of hideable bars: the toolbar and the panel are always there.
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::LoadFrame() {
+    setWindowTitle(QString::fromStdString(LoadPrompt(kTitleText)));
+    setWindowIcon(QIcon(QPixmap::fromImage(LoadPicture(kIconPicture))));
+    Attach(&m_wndField, &m_wndScoreBar, &m_timerHost);
+
+    BuildMenu();
+    if (!BuildToolBar()) return false;
+    BuildStatusBar();
+    BuildScorePanel();
+    if (!m_wndField.Create(this, kFieldId, &m_wndScoreBar, this)) return false;
+    setCentralWidget(&m_wndField);
+    for (CCellButton& cell : m_wndField.m_cellButtons)
+        connect(&cell, &QAbstractButton::clicked, this, &CMainFrame::RefreshCommandUi);
+
+    // What the loop finds when it falls idle (a move clock that ran out, a
+    // game that ended in a dialog) is shown before it sleeps.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &CMainFrame::RefreshCommandUi);
+    RefreshCommandUi();
+    return true;
+}
+
+void CMainFrame::BuildMenu() {
+    QMenu* menu = nullptr;
+    const char* popup = nullptr;
+    for (const CCommandRow& row : CommandTable()) {
+        if (row.popup != popup) {
+            popup = row.popup;
+            menu = menuBar()->addMenu(QString::fromLatin1(popup));
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandUi);
+        }
+        if (row.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromLatin1(row.text));
+        action->setStatusTip(QString::fromStdString(LoadPrompt(row.id)));
+        action->setCheckable(row.hasCheck);
+        const unsigned id = row.id;
+        connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
+        m_actions[id] = action;
+
+        // Keys are tested against the rule when pressed, whatever is shown.
+        if (row.key != CCommandKey::None) {
+            auto* shortcut = new QShortcut(KeyOf(row.key), this);
+            connect(shortcut, &QShortcut::activated, this, [this, id] { Dispatch(id); });
+        }
+    }
+}
+
+bool CMainFrame::BuildToolBar() {
+    const QImage strip = LoadPicture(kToolbarPicture);
+    if (strip.isNull()) return false;
+    m_wndToolBar = addToolBar(QStringLiteral("toolbar"));
+    m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
+    m_wndToolBar->setMovable(false);
+    m_wndToolBar->setFloatable(false);
+    m_wndToolBar->setIconSize(kButtonSize);
+    m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    int image = 0;
+    for (int slot = 1; slot <= kToolbarSlots; ++slot) {
+        const CCommandRow* found = nullptr;
+        for (const CCommandRow& row : CommandTable())
+            if (row.toolbarSlot == slot) found = &row;
+        if (!found) {
+            m_wndToolBar->addSeparator();
+            continue;
+        }
+        QAction* action = m_actions.at(found->id);
+        const QRect cut(image * kButtonSize.width(), 0, kButtonSize.width(), kButtonSize.height());
+        ++image;
+        action->setIcon(QIcon(QPixmap::fromImage(strip.copy(cut))));
+        m_wndToolBar->addAction(action);
+        // The prompt shows in the status bar; there are no tool tips.
+        if (QWidget* button = m_wndToolBar->widgetForAction(action))
+            button->installEventFilter(this);
+    }
+    return true;
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_idlePane = new QLabel(Text(kIdleText), bar);
+    m_idlePane->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(m_idlePane, 1);
+    m_playTimePane = new QLabel(Text(kPlayTimeText), bar);
+    m_playTimePane->setObjectName(QStringLiteral("playTimePane"));
+    const int margin = 2 * m_playTimePane->frameWidth() + 8;
+    m_playTimePane->setFixedWidth(
+        m_playTimePane->fontMetrics().horizontalAdvance(Text(kPlayTimeText)) + margin);
+    bar->addPermanentWidget(m_playTimePane);
+}
+
+void CMainFrame::BuildScorePanel() {
+    auto* dock = new QDockWidget(this);
+    dock->setObjectName(QStringLiteral("scoreDock"));
+    dock->setTitleBarWidget(new QWidget(dock));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setAllowedAreas(Qt::RightDockWidgetArea);
+
+    auto* holder = new QWidget(dock);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto* border = new QFrame(holder);
+    border->setFrameShape(QFrame::VLine);
+    border->setFrameShadow(QFrame::Sunken);
+    row->addWidget(border);
+    m_wndScoreBar.Create(holder, &m_wndField);
+    auto* column = new QVBoxLayout;
+    column->addWidget(&m_wndScoreBar);
+    column->addStretch(1);
+    row->addLayout(column);
+    dock->setWidget(holder);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+}
+
+QAction* CMainFrame::Action(unsigned id) const {
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+bool CMainFrame::Dispatch(unsigned id) {
+    const bool done = OnCommand(id);
+    RefreshCommandUi();
+    return done;
+}
+
+void CMainFrame::RefreshCommandUi() {
+    for (const auto& [id, action] : m_actions) {
+        action->setEnabled(IsEnabled(id));
+        if (action->isCheckable()) action->setChecked(IsChecked(id));
+    }
+    if (m_playTimePane) {
+        const QString time = QString::fromStdString(PlayTimeText());
+        if (m_playTimePane->text() != time) m_playTimePane->setText(time);
+    }
+}
+
+void CMainFrame::EnableClockFields(bool enable) {
+    m_wndScoreBar.EnableClockFields(enable);
+}
+
+void CMainFrame::RunPauseBox() {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Marbix - paused"),
+                    QStringLiteral("Press OK to continue the game"), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CMainFrame::OnHowToPlay() {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("How to play Marbix"),
+                    QString::fromStdString(g_rulesText), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::OnAppExit() {
+    close();
+}
+
+void CMainFrame::ActivateFrame() {
+    m_placement = ReadPlacement();
+    std::vector<CWindowRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(ToRect(primary->geometry()));
+    for (QScreen* screen : QGuiApplication::screens())
+        screens.push_back(ToRect(screen->geometry()));
+    const CWindowRect rect = KeepOnScreens(m_placement.rect, screens);
+
+    // The saved size is the outer frame's; until the window manager's frame
+    // is known the client gets it all, and is fitted once it is.
+    if (CanPlaceWindows()) move(rect.left, rect.top);
+    resize(rect.width, rect.height);
+    m_wantedFrame = rect;
+    m_fitPending = true;
+    if (m_placement.state != 0)
+        showMaximized();
+    else
+        show();
+}
+
+void CMainFrame::FitFrameToSaved() {
+    if (!m_fitPending || windowState() != Qt::WindowNoState || !isVisible()) return;
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (outer == inner) return;
+    m_fitPending = false;
+    resize(m_wantedFrame.width - (outer.width() - inner.width()),
+           m_wantedFrame.height - (outer.height() - inner.height()));
+}
+
+void CMainFrame::SaveWindowPlacement() {
+    if (m_placementSaved) return;
+    m_placementSaved = true;
+    CWindowRect frame = ToRect(frameGeometry());
+    if (!CanPlaceWindows()) {
+        frame.left = m_placement.rect.left;
+        frame.top = m_placement.rect.top;
+    }
+    const Qt::WindowStates state = windowState();
+    SavePlacement(PlacementAtClose(frame, state & Qt::WindowMinimized,
+                                   state & (Qt::WindowMaximized | Qt::WindowFullScreen)));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    SaveWindowPlacement();
+    event->accept();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    m_wndScoreBar.m_paused = windowState() & Qt::WindowMinimized ? 1 : 0;
+    FitFrameToSaved();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FitFrameToSaved();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitFrameToSaved();
+}
+
+// The window manager's frame may be known only once the window is up.
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, &CMainFrame::FitFrameToSaved);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip) return true;
+    return QMainWindow::eventFilter(watched, event);
+}

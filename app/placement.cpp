@@ -1,0 +1,66 @@
+#include "app/placement.h"
+
+#include <algorithm>
+
+#include "app/settings.h"
+#include "platform/profile.h"
+
+namespace {
+
+constexpr const char* kSection = "WINDOW";
+constexpr int kLargestSide = 16384;
+
+int Read(const char* key, int defaultValue) {
+    return static_cast<int>(GetProfileInt(kSection, key, defaultValue));
+}
+
+int SaneSide(int side, int defaultSide) {
+    return side > 0 && side <= kLargestSide ? side : defaultSide;
+}
+
+bool Meets(const CWindowRect& a, const CWindowRect& b) {
+    const long long left = std::max<long long>(a.left, b.left);
+    const long long right = std::min<long long>(0LL + a.left + a.width, 0LL + b.left + b.width);
+    const long long top = std::max<long long>(a.top, b.top);
+    const long long bottom = std::min<long long>(0LL + a.top + a.height, 0LL + b.top + b.height);
+    return left < right && top < bottom;
+}
+
+} // namespace
+
+CPlacement ReadPlacement() {
+    const CPlacement defaults;
+    CPlacement placement;
+    placement.rect.left = Read("X", defaults.rect.left);
+    placement.rect.top = Read("Y", defaults.rect.top);
+    placement.rect.width = SaneSide(Read("WIDTH", defaults.rect.width), defaults.rect.width);
+    placement.rect.height = SaneSide(Read("HEIGHT", defaults.rect.height), defaults.rect.height);
+    placement.state = Read("STATE", defaults.state);
+    return placement;
+}
+
+CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maximised) {
+    if (minimised || maximised) return CPlacement{};
+    return CPlacement{frame, 0};
+}
+
+bool SavePlacement(const CPlacement& placement) {
+    if (g_saveOnExit == 0) return false;
+    WriteProfileInt(kSection, "X", placement.rect.left);
+    WriteProfileInt(kSection, "Y", placement.rect.top);
+    WriteProfileInt(kSection, "WIDTH", placement.rect.width);
+    WriteProfileInt(kSection, "HEIGHT", placement.rect.height);
+    WriteProfileInt(kSection, "STATE", placement.state);
+    return true;
+}
+
+CWindowRect KeepOnScreens(const CWindowRect& rect, std::span<const CWindowRect> screens) {
+    if (screens.empty()) return rect;
+    for (const CWindowRect& screen : screens) {
+        if (Meets(rect, screen)) return rect;
+    }
+    CWindowRect moved = rect;
+    moved.left = screens.front().left;
+    moved.top = screens.front().top;
+    return moved;
+}

@@ -1,0 +1,37 @@
+// The main window's placement in section WINDOW of the profile file: the
+// outer frame's top-left corner and size in screen pixels, and whether the
+// window opens maximised.
+#pragma once
+
+#include <span>
+
+struct CWindowRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const CWindowRect&) const = default;
+};
+
+struct CPlacement {
+    CWindowRect rect{0, 0, 500, 500};
+    int state = 1; // nonzero: maximised
+
+    bool operator==(const CPlacement&) const = default;
+};
+
+// X, Y, WIDTH, HEIGHT and STATE, with the defaults 0, 0, 500, 500 and 1. A
+// size no screen could hold is taken as the default.
+CPlacement ReadPlacement();
+
+// What closing stores: the frame as it is, or 0, 0, 500 × 500 with state 1
+// when the window is minimised or maximised.
+CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maximised);
+
+// Writes the placement, only while saving is on; returns whether it wrote.
+bool SavePlacement(const CPlacement& placement);
+
+// A rectangle that meets no screen is moved to the top-left corner of the
+// first screen, the primary one, so the window cannot be lost off-screen.
+CWindowRect KeepOnScreens(const CWindowRect& rect, std::span<const CWindowRect> screens);
