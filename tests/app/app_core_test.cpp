@@ -1,0 +1,162 @@
+// Epigraphs, settings and window placement, without a display.
+#include "app/app_settings.h"
+#include "app/epigraph.h"
+#include "app/placement.h"
+#include "app/settings.h"
+#include "platform/profile.h"
+#include "platform/string_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProfileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("marbix-app-" + std::to_string(::getpid()) + "-" +
+                 testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        m_file = (m_dir / "marbix.INI").string();
+        SetProfilePath(m_file);
+        g_classical = g_soundOn = g_saveOnExit = g_roundBalls = 0;
+    }
+    void TearDown() override {
+        SetProfilePath("");
+        fs::remove_all(m_dir);
+    }
+    void Write(const std::string& text) { std::ofstream(m_file) << text; }
+    std::string Read() const {
+        std::ifstream in(m_file);
+        std::stringstream all;
+        all << in.rdbuf();
+        return all.str();
+    }
+
+    fs::path m_dir;
+    std::string m_file;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(Epigraph, CycleTurnsAtTheFirstMissingString) {
+    g_nextEpigraph = kFirstEpigraph;
+    std::vector<std::string> shown;
+    for (int opening = 1; opening <= 20; ++opening) shown.push_back(TakeNextEpigraph());
+    EXPECT_EQ(shown[0], LoadString(2000));
+    EXPECT_EQ(shown[1], LoadString(2001));
+    EXPECT_EQ(shown[17], "Enjoying yourself ?");
+    EXPECT_EQ(shown[18], LoadString(2000));
+    EXPECT_EQ(shown[19], LoadString(2001));
+    EXPECT_EQ(g_nextEpigraph, 2002);
+    // Eighteen different texts, no empty one.
+    for (int i = 0; i < 18; ++i) {
+        EXPECT_FALSE(shown[i].empty()) << i;
+        for (int j = 0; j < i; ++j) EXPECT_NE(shown[i], shown[j]) << i << " " << j;
+    }
+}
+
+TEST(Epigraph, EveryTextKeepsTheForm) {
+    int endingInBreak = 0;
+    for (unsigned id = 2000; id <= 2017; ++id) {
+        const std::string text = LoadString(id);
+        const std::vector<std::string> lines = Lines(text);
+        EXPECT_GE(lines.size(), 1u) << id;
+        EXPECT_LE(lines.size(), 2u) << id;
+        for (const std::string& line : lines) EXPECT_LE(line.size(), 47u) << id << ": " << line;
+        if (!text.empty() && text.back() == '\n') ++endingInBreak;
+    }
+    EXPECT_EQ(endingInBreak, 3);
+    EXPECT_EQ(LoadString(2018), "");
+}
+
+TEST_F(ProfileTest, FirstStartTakesTheDefaultsAndExitCreatesTheFile) {
+    LoadSettings();
+    EXPECT_EQ(g_classical, 0);
+    EXPECT_EQ(g_soundOn, 1);
+    EXPECT_EQ(g_saveOnExit, 1);
+    EXPECT_EQ(g_roundBalls, 1);
+    EXPECT_EQ(ReadPlacement(), (CPlacement{{0, 0, 500, 500}, 1}));
+    EXPECT_FALSE(fs::exists(m_file));
+
+    EXPECT_TRUE(SaveSettings());
+    EXPECT_EQ(Read(), "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
+}
+
+TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
+    Write("[SETTINGS]\nCLASSICAL=7\nSOUND_ON=0\nROUND_BALLS=0\n");
+    LoadSettings();
+    EXPECT_EQ(g_classical, 7);
+    EXPECT_EQ(g_soundOn, 0);
+    EXPECT_EQ(g_saveOnExit, 1);
+    EXPECT_EQ(g_roundBalls, 0);
+
+    // A stored 7 goes back as 7.
+    g_soundOn = 1;
+    EXPECT_TRUE(SaveSettings());
+    EXPECT_EQ(Read(), "[SETTINGS]\nCLASSICAL=7\nSOUND_ON=1\nROUND_BALLS=0\nSAVE_ON_EXIT=1\n");
+
+    // Switched off: the file keeps what it had, SAVE_ON_EXIT=1 included.
+    const std::string before = Read();
+    g_saveOnExit = 0;
+    g_classical = 0;
+    EXPECT_FALSE(SaveSettings());
+    CPlacement moved{{1, 2, 300, 400}, 0};
+    EXPECT_FALSE(SavePlacement(moved));
+    EXPECT_EQ(Read(), before);
+    LoadSettings();
+    EXPECT_EQ(g_saveOnExit, 1);
+    EXPECT_EQ(g_classical, 7);
+}
+
+TEST_F(ProfileTest, PlacementAtCloseAndBack) {
+    // A normal window stores its frame as it is.
+    g_saveOnExit = 1;
+    const CPlacement normal = PlacementAtClose({100, 50, 640, 480}, false, false);
+    EXPECT_TRUE(SavePlacement(normal));
+    EXPECT_EQ(Read(), "[WINDOW]\nX=100\nY=50\nWIDTH=640\nHEIGHT=480\nSTATE=0\n");
+    EXPECT_EQ(ReadPlacement(), (CPlacement{{100, 50, 640, 480}, 0}));
+
+    // Maximised and minimised alike store the default rectangle, maximised.
+    const CPlacement expected{{0, 0, 500, 500}, 1};
+    EXPECT_EQ(PlacementAtClose({-4, -4, 1928, 1088}, false, true), expected);
+    EXPECT_EQ(PlacementAtClose({3000, 3000, 640, 480}, true, false), expected);
+    SavePlacement(PlacementAtClose({100, 50, 640, 480}, true, false));
+    EXPECT_EQ(ReadPlacement(), expected);
+}
+
+TEST_F(ProfileTest, HostileSizesFallBackToTheDefault) {
+    Write("[WINDOW]\nX=-20\nY=30\nWIDTH=0\nHEIGHT=99999999\nSTATE=0\n");
+    EXPECT_EQ(ReadPlacement(), (CPlacement{{-20, 30, 500, 500}, 0}));
+    Write("[WINDOW]\nWIDTH=-640\nHEIGHT=480\n");
+    EXPECT_EQ(ReadPlacement(), (CPlacement{{0, 0, 500, 480}, 1}));
+}
+
+TEST(Placement, AWindowOffEveryScreenComesBackToThePrimary) {
+    const std::vector<CWindowRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    // On a screen, or just touching one with a corner: kept as it is.
+    EXPECT_EQ(KeepOnScreens({100, 50, 640, 480}, screens), (CWindowRect{100, 50, 640, 480}));
+    EXPECT_EQ(KeepOnScreens({2500, 900, 640, 480}, screens), (CWindowRect{2500, 900, 640, 480}));
+    EXPECT_EQ(KeepOnScreens({-630, -470, 640, 480}, screens), (CWindowRect{-630, -470, 640, 480}));
+    // Wholly outside: moved to the primary's corner, size kept.
+    EXPECT_EQ(KeepOnScreens({-640, 0, 640, 480}, screens), (CWindowRect{0, 0, 640, 480}));
+    EXPECT_EQ(KeepOnScreens({1920, 1024, 640, 480}, screens), (CWindowRect{0, 0, 640, 480}));
+    EXPECT_EQ(KeepOnScreens({5000, 5000, 640, 480}, std::vector<CWindowRect>{{1920, 0, 800, 600}}),
+              (CWindowRect{1920, 0, 640, 480}));
+}

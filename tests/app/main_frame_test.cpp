@@ -1,0 +1,507 @@
+// The main window on the offscreen platform: its menu, keys, toolbar and
+// status bar, every command's rule in each state, the boxes, the placement,
+// start-up and shut-down.
+#include "app/epigraph.h"
+#include "app/game_app.h"
+#include "app/main_frame.h"
+#include "app/rules_text.h"
+#include "app/settings.h"
+#include "platform/profile.h"
+#include "platform/resources.h"
+#include "platform/string_table.h"
+#include "sound/cue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolTip>
+#include <functional>
+#include <gtest/gtest.h>
+
+// Readable failures.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
+}
+inline void PrintTo(const QSize& s, std::ostream* out) {
+    *out << s.width() << 'x' << s.height();
+}
+inline void PrintTo(const QPoint& p, std::ostream* out) {
+    *out << p.x() << ',' << p.y();
+}
+QT_END_NAMESPACE
+
+namespace {
+
+struct CCueRecorder : CCuePlayer {
+    void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
+    int Count(unsigned id) const {
+        return static_cast<int>(std::count(m_ids.begin(), m_ids.end(), id));
+    }
+    std::vector<unsigned> m_ids;
+};
+
+// The commands in menu order, for the rule tables below.
+const unsigned kIds[] = {ID_GAME_START,        ID_GAME_STOP,        ID_GAME_UNDO,
+                         ID_GAME_SKIP,         ID_GAME_PAUSE,       ID_APP_EXIT,
+                         ID_OPTIONS_CLASSICAL, ID_OPTIONS_ADVANCED, ID_OPTIONS_NONROUND,
+                         ID_OPTIONS_SOUND,     ID_OPTIONS_SAVE,     ID_HELP_HOWTOPLAY,
+                         ID_APP_ABOUT};
+
+class FrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        SetProfilePath(Profile().toStdString());
+        g_classical = 0;
+        g_soundOn = 1;
+        g_saveOnExit = 1;
+        g_roundBalls = 1;
+        g_nextEpigraph = kFirstEpigraph;
+        SetCuePlayer(&m_cues);
+        m_frame = std::make_unique<CMainFrame>();
+        ASSERT_TRUE(m_frame->LoadFrame());
+        m_frame->m_wndField.m_seed = 4242;
+    }
+    void TearDown() override {
+        m_frame.reset();
+        SetCuePlayer(nullptr);
+        SetProfilePath("");
+    }
+
+    QString Profile() const { return m_dir.filePath(QStringLiteral("marbix.INI")); }
+    QString ProfileText() const {
+        QFile file(Profile());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    void WriteProfile(const char* text) {
+        QFile file(Profile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    void Show() {
+        m_frame->resize(900, 650);
+        m_frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    // Keys reach the active window, as the player's do.
+    void Key(Qt::Key key) {
+        if (!m_frame->isActiveWindow()) {
+            m_frame->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+        }
+        QTest::keyClick(m_frame.get(), key);
+    }
+
+    // Every cell as colour and state.
+    std::string Board() const {
+        std::string board;
+        for (const CCellButton& cell : m_frame->m_wndField.m_cellButtons)
+            board += std::to_string(cell.m_colour) + std::to_string(cell.m_state) + ' ';
+        return board;
+    }
+    // Clicks a ball and then an empty neighbour cell: a move that needs no path.
+    bool MakeMove() {
+        CFieldWnd& field = m_frame->m_wndField;
+        for (int col = 0; col < 9; ++col) {
+            for (int row = 0; row < 9; ++row) {
+                CCellButton& from = field.m_cellButtons[9 * col + row];
+                if (from.m_colour == 0 || from.m_state == Preview) continue;
+                const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+                for (const auto& step : steps) {
+                    const int c = col + step[0], r = row + step[1];
+                    if (c < 0 || c > 8 || r < 0 || r > 8) continue;
+                    CCellButton& to = field.m_cellButtons[9 * c + r];
+                    if (to.m_colour != 0) continue;
+                    QTest::mouseClick(&from, Qt::LeftButton);
+                    QTest::mouseClick(&to, Qt::LeftButton);
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // The enabled states of kIds as '1' and '0', and the check marks of the
+    // five options.
+    std::string Enabled() const {
+        std::string states;
+        for (unsigned id : kIds) states += m_frame->Action(id)->isEnabled() ? '1' : '0';
+        return states;
+    }
+    std::string Checked() const {
+        std::string marks;
+        for (unsigned id : kIds) {
+            QAction* action = m_frame->Action(id);
+            if (action->isCheckable()) marks += action->isChecked() ? '1' : '0';
+        }
+        return marks;
+    }
+
+    // Runs trigger, which opens a modal box; inspect sees the box, which is
+    // then closed.
+    void WithModal(const std::function<void()>& trigger,
+                   const std::function<void(QWidget*)>& inspect) {
+        bool seen = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || seen) return;
+            seen = true;
+            inspect(box);
+            box->close();
+        });
+        poll.start();
+        trigger();
+        EXPECT_TRUE(seen);
+    }
+
+    QTemporaryDir m_dir;
+    CCueRecorder m_cues;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+QString TextOf(QAction* action) {
+    return action->isSeparator() ? QStringLiteral("-") : action->text();
+}
+
+} // namespace
+
+TEST_F(FrameTest, MenuToolbarAndStatusBarAreBuiltFromTheTable) {
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Marbix forever ..."));
+    QStringList menus;
+    for (QAction* popup : m_frame->menuBar()->actions()) {
+        QStringList items{popup->text() + QLatin1Char(':')};
+        for (QAction* item : popup->menu()->actions()) items << TextOf(item);
+        menus << items.join(QLatin1Char('|'));
+    }
+    EXPECT_EQ(menus, (QStringList{
+                         "&Game:|Start\tF2|Stop\tF3|-|Undo\tBckSpc|Skip|Pause|-|Exit",
+                         "&Options:|Classical style|&Advanced style|-|Non-round balls|-|&Sound|-|"
+                         "Save &options on exit",
+                         "&Help:|How to play|-|About Marbix...\tF1",
+                     }));
+
+    // Seven places; each button's picture is its slice of the strip, in order.
+    const QList<QAction*> places = m_frame->ToolBar()->actions();
+    ASSERT_EQ(places.size(), 7);
+    EXPECT_TRUE(places[2]->isSeparator());
+    EXPECT_TRUE(places[5]->isSeparator());
+    const unsigned buttons[] = {ID_GAME_START, ID_GAME_STOP, ID_GAME_UNDO, ID_GAME_SKIP,
+                                ID_GAME_PAUSE};
+    const QAction* expected[] = {places[0], places[1], places[3], places[4], places[6]};
+    const QImage strip = LoadPicture(171).convertToFormat(QImage::Format_ARGB32);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(expected[i], m_frame->Action(buttons[i])) << i;
+        const QImage face = expected[i]
+                                ->icon()
+                                .pixmap(QSize(81, 29))
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(face, strip.copy(81 * i, 0, 81, 29)) << i;
+    }
+
+    // Prompts: the first line of the command's string, nothing more.
+    EXPECT_EQ(m_frame->Action(ID_GAME_START)->statusTip(), QStringLiteral("Start a new game"));
+    EXPECT_EQ(m_frame->Action(ID_OPTIONS_NONROUND)->statusTip(),
+              QStringLiteral("\"Balls\" can be of different shape - for B/W monitors"));
+    EXPECT_EQ(m_frame->Action(ID_APP_ABOUT)->statusTip(),
+              QStringLiteral("Display program information, version number and copyright"));
+}
+
+TEST_F(FrameTest, MessagePaneShowsPromptsOverTheIdleText) {
+    Show();
+    auto* idle = m_frame->statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"));
+    ASSERT_TRUE(idle);
+    EXPECT_EQ(idle->text(), QStringLiteral("Don't worry, be happy !!!"));
+    EXPECT_TRUE(idle->isVisible());
+
+    // A highlighted menu item.
+    m_frame->Action(ID_GAME_SKIP)->showStatusText(m_frame.get());
+    EXPECT_EQ(m_frame->statusBar()->currentMessage(), QStringLiteral("Skip the move - do nothing"));
+    EXPECT_FALSE(idle->isVisible());
+
+    // The mouse on a toolbar button, then off it; no tool tip on the way.
+    QWidget* stop = m_frame->ToolBar()->widgetForAction(m_frame->Action(ID_GAME_STOP));
+    ASSERT_TRUE(stop);
+    QTest::mouseMove(stop);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), stop->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(stop, &enter);
+    EXPECT_EQ(m_frame->statusBar()->currentMessage(),
+              QStringLiteral("Stop the currently playing game"));
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), stop->mapToGlobal(QPoint(5, 5)));
+    EXPECT_TRUE(QApplication::sendEvent(stop, &help));
+    EXPECT_FALSE(QToolTip::isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(stop, &leave);
+    EXPECT_EQ(m_frame->statusBar()->currentMessage(), QString());
+    EXPECT_TRUE(idle->isVisible());
+}
+
+TEST_F(FrameTest, EveryRuleInEveryState) {
+    Show();
+    // Order: Start Stop Undo Skip Pause Exit Classical Advanced Non-round
+    // Sound Save HowToPlay About; marks: Classical Advanced Non-round Sound Save.
+    EXPECT_EQ(Enabled(), "1000011111111");
+    EXPECT_EQ(Checked(), "01011");
+
+    Key(Qt::Key_F2);
+    EXPECT_EQ(Enabled(), "0101110001111");
+    ASSERT_TRUE(MakeMove());
+    ASSERT_EQ(m_frame->m_canUndo, 1);
+    EXPECT_EQ(Enabled(), "0111110001111");
+    EXPECT_EQ(Checked(), "01011");
+
+    // Sound and saving switch during a game; any nonzero value shows the mark.
+    m_frame->Action(ID_OPTIONS_SOUND)->trigger();
+    m_frame->Action(ID_OPTIONS_SAVE)->trigger();
+    EXPECT_EQ(g_soundOn, 0);
+    EXPECT_EQ(g_saveOnExit, 0);
+    EXPECT_EQ(Checked(), "01000");
+    g_roundBalls = 7;
+    Key(Qt::Key_F3);
+    EXPECT_EQ(Enabled(), "1000011111111");
+    EXPECT_EQ(Checked(), "01000");
+
+    // Classical: Undo, Skip and Pause stay off while a game runs.
+    m_frame->Action(ID_OPTIONS_CLASSICAL)->trigger();
+    m_frame->Action(ID_OPTIONS_NONROUND)->trigger();
+    EXPECT_EQ(g_classical, 1);
+    EXPECT_EQ(g_roundBalls, 0);
+    EXPECT_EQ(Checked(), "10100");
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(MakeMove());
+    EXPECT_EQ(m_frame->m_canUndo, 1);
+    EXPECT_EQ(Enabled(), "0100010001111");
+    EXPECT_EQ(Checked(), "10100");
+}
+
+TEST_F(FrameTest, DisabledCommandsAreNotCarriedOutByKeyOrMenu) {
+    Show();
+    Key(Qt::Key_F2);
+    ASSERT_EQ(m_frame->m_running, 1);
+    const std::string board = Board();
+    m_frame->m_playSeconds = 42;
+    Key(Qt::Key_F2);
+    // A stale menu item that still looks enabled is tested all the same.
+    m_frame->Action(ID_GAME_START)->setEnabled(true);
+    m_frame->Action(ID_GAME_START)->trigger();
+    EXPECT_EQ(m_frame->m_playSeconds, 42u);
+    EXPECT_EQ(Board(), board);
+    EXPECT_FALSE(m_frame->Action(ID_GAME_START)->isEnabled());
+
+    // Backspace after an Undo: the second one does nothing.
+    ASSERT_TRUE(MakeMove());
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(m_cues.Count(151), 1);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(m_cues.Count(151), 1);
+
+    // Game over leaves the playing-time timer running; F3 then is off.
+    m_frame->m_wndField.StopGame();
+    ASSERT_TRUE(m_frame->m_timerHost.IsRunning(CFrameLogic::kPlayTimer));
+    const int stops = m_cues.Count(137);
+    Key(Qt::Key_F3);
+    m_frame->Action(ID_GAME_STOP)->setEnabled(true);
+    m_frame->Action(ID_GAME_STOP)->trigger();
+    EXPECT_TRUE(m_frame->m_timerHost.IsRunning(CFrameLogic::kPlayTimer));
+    EXPECT_EQ(m_cues.Count(137), stops);
+
+    // Backspace in Classical style.
+    g_classical = 1;
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(MakeMove());
+    ASSERT_EQ(m_frame->m_canUndo, 1);
+    const std::string moved = Board();
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Board(), moved);
+    EXPECT_EQ(m_cues.Count(151), 1);
+}
+
+TEST_F(FrameTest, PlayingTimePane) {
+    Show();
+    QLabel* pane = m_frame->PlayTimePane();
+    EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for : 0 h 00 m 00 s"));
+    EXPECT_EQ(pane->minimumWidth(), pane->maximumWidth());
+    EXPECT_GE(pane->width(),
+              pane->fontMetrics().horizontalAdvance(QString::fromStdString(LoadString(130))));
+
+    Key(Qt::Key_F2);
+    m_frame->m_playSeconds = 3724;
+    m_frame->OnTimer(CFrameLogic::kPlayTimer);
+    m_frame->RefreshCommandUi();
+    EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for : 1 h 02 m 05 s"));
+    m_frame->m_playSeconds = 36000;
+    m_frame->RefreshCommandUi();
+    EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for :10 h 00 m 00 s"));
+    m_frame->m_playSeconds = 360000;
+    m_frame->RefreshCommandUi();
+    EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for :100 h 00 m 00 s"));
+
+    // A real second passes on the frame's own timer.
+    m_frame->m_playSeconds = 0;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return pane->text() == QStringLiteral("You have been playing for : 0 h 00 m 01 s"); },
+        2500));
+}
+
+TEST_F(FrameTest, PauseHoldsTheMoveClockBehindItsBox) {
+    Show();
+    Key(Qt::Key_F2);
+    WithModal([&] { m_frame->Action(ID_GAME_PAUSE)->trigger(); },
+              [&](QWidget* box) {
+                  auto* message = qobject_cast<QMessageBox*>(box);
+                  ASSERT_TRUE(message);
+                  EXPECT_EQ(message->windowTitle(), QStringLiteral("Marbix - paused"));
+                  EXPECT_EQ(message->text(), QStringLiteral("Press OK to continue the game"));
+                  EXPECT_EQ(message->icon(), QMessageBox::Information);
+                  EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 1);
+                  EXPECT_FALSE(m_frame->m_wndField.m_cellButtons[0].isVisible());
+              });
+    EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 0);
+    EXPECT_TRUE(m_frame->m_wndField.m_cellButtons[0].isVisible());
+
+    // A minimised window holds the move clock too.
+    m_frame->showMinimized();
+    EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 1);
+    m_frame->showNormal();
+    EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 0);
+}
+
+TEST_F(FrameTest, HowToPlayAndAboutBoxes) {
+    Show();
+    WithModal([&] { m_frame->Action(ID_HELP_HOWTOPLAY)->trigger(); },
+              [&](QWidget* box) {
+                  auto* message = qobject_cast<QMessageBox*>(box);
+                  ASSERT_TRUE(message);
+                  EXPECT_EQ(message->windowTitle(), QStringLiteral("How to play Marbix"));
+                  EXPECT_EQ(message->icon(), QMessageBox::NoIcon);
+                  EXPECT_EQ(message->text(), QString::fromStdString(g_rulesText));
+              });
+    EXPECT_EQ(std::count(g_rulesText.begin(), g_rulesText.end(), '\n'), 9);
+    EXPECT_NE(g_rulesText.find("path of horzontal and/or"), std::string::npos);
+
+    // F1 twice: the cue each time, the epigraphs in turn.
+    QStringList epigraphs;
+    for (int i = 0; i < 2; ++i) {
+        WithModal([&] { Key(Qt::Key_F1); },
+                  [&](QWidget* box) {
+                      EXPECT_EQ(box->windowTitle(), QStringLiteral("About Marbix"));
+                      auto* label = box->findChild<QLabel*>(QStringLiteral("epigraph"));
+                      ASSERT_TRUE(label);
+                      epigraphs << label->text();
+                      QStringList texts;
+                      for (QLabel* l : box->findChildren<QLabel*>()) texts << l->text();
+                      EXPECT_TRUE(texts.contains("Marbix  -  (Windows) version 1.2"));
+                      EXPECT_TRUE(texts.contains("( to be continued ... )"));
+                  });
+    }
+    EXPECT_EQ(epigraphs, (QStringList{QString::fromStdString(LoadString(2000)),
+                                      QString::fromStdString(LoadString(2001))}));
+    EXPECT_EQ(m_cues.Count(138), 2);
+    g_soundOn = 0;
+    WithModal([&] { Key(Qt::Key_F1); }, [](QWidget*) {});
+    EXPECT_EQ(m_cues.Count(138), 2);
+}
+
+TEST_F(FrameTest, PlacementSavedForNormalMaximisedAndMinimisedWindows) {
+    WriteProfile("[WINDOW]\nX=100\nY=50\nWIDTH=640\nHEIGHT=480\nSTATE=0\n");
+    m_frame->ActivateFrame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+    EXPECT_FALSE(m_frame->isMaximized());
+    // The client is fitted once the frame around it is known.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return m_frame->frameGeometry() == QRect(100, 50, 640, 480); }, 1000))
+        << m_frame->frameGeometry().width();
+    m_frame->close();
+    EXPECT_EQ(ProfileText(), "[WINDOW]\nX=100\nY=50\nWIDTH=640\nHEIGHT=480\nSTATE=0\n");
+
+    for (bool minimised : {false, true}) {
+        QFile::remove(Profile());
+        CMainFrame frame;
+        ASSERT_TRUE(frame.LoadFrame());
+        frame.setGeometry(200, 100, 700, 600);
+        if (minimised)
+            frame.showMinimized();
+        else
+            frame.showMaximized();
+        frame.close();
+        EXPECT_EQ(ProfileText(), "[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n")
+            << minimised;
+    }
+
+    // Saving off: nothing is written.
+    QFile::remove(Profile());
+    CMainFrame frame;
+    ASSERT_TRUE(frame.LoadFrame());
+    frame.Action(ID_OPTIONS_SAVE)->trigger();
+    frame.show();
+    frame.close();
+    EXPECT_FALSE(QFile::exists(Profile()));
+}
+
+TEST_F(FrameTest, AWindowSavedOffEveryScreenOpensOnThePrimary) {
+    WriteProfile("[WINDOW]\nX=-5000\nY=-4000\nWIDTH=640\nHEIGHT=480\nSTATE=0\n");
+    m_frame->ActivateFrame();
+    QTest::qWait(20);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(m_frame->frameGeometry().topLeft(), screen.topLeft());
+    EXPECT_EQ(m_frame->frameGeometry().size(), QSize(640, 480));
+}
+
+// Start-up and shut-down as the program runs them, with no profile at first.
+TEST_F(FrameTest, FirstStartWithoutAProfileAndWhatExitWrites) {
+    m_frame.reset();
+    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = 0;
+    {
+        CGameApp app;
+        app.m_startSoundService = false;
+        ASSERT_TRUE(app.InitInstance());
+        CMainFrame* frame = app.m_pMainWnd;
+        ASSERT_TRUE(frame);
+        EXPECT_TRUE(frame->isMaximized());
+        EXPECT_EQ(g_classical, 0);
+        EXPECT_EQ(g_soundOn, 1);
+        EXPECT_EQ(g_saveOnExit, 1);
+        EXPECT_EQ(g_roundBalls, 1);
+        frame->showNormal();
+        EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(0, 0));
+        frame->showMaximized();
+
+        // A game running at exit is dropped without an entry: no HISCORES below.
+        frame->Dispatch(ID_GAME_START);
+        frame->m_wndScoreBar.AddScore(10);
+        frame->Dispatch(ID_OPTIONS_SOUND);
+        EXPECT_EQ(app.ExitInstance(3), 3);
+    }
+    EXPECT_EQ(ProfileText(),
+              "[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n"
+              "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=0\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
+
+    // Saving switched off during the next run: the file stays as it is.
+    const QString before = ProfileText();
+    {
+        CGameApp app;
+        app.m_startSoundService = false;
+        app.InitInstance();
+        EXPECT_EQ(g_soundOn, 0);
+        app.m_pMainWnd->Dispatch(ID_OPTIONS_SAVE);
+        app.m_pMainWnd->Dispatch(ID_OPTIONS_CLASSICAL);
+        app.m_pMainWnd->close();
+        app.ExitInstance(0);
+    }
+    EXPECT_EQ(ProfileText(), before);
+}
