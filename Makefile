@@ -16,7 +16,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/app/marbix ]; then exec $(BUILD)/app/marbix; \
+	@if [ -x $(BUILD)/marbix ]; then exec $(BUILD)/marbix; \
 	else $(BUILD)/tools/marbix-headless < tools/demo.script; fi
 
 test: build
@@ -37,8 +37,9 @@ format:
 format-check:
 	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "format: clean"
 
+# Prefix /usr/local unless PREFIX is given; DESTDIR stages the files elsewhere.
 install: build
-	@cmake --install $(BUILD) $(if $(DESTDIR),,) 
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 # Redraws every picture and resynthesises every sound into res/ (and the
 # review sheet docs/pictures.png) with tools/gen-assets; needs the URW fonts.
