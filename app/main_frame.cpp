@@ -82,6 +82,9 @@ bool CMainFrame::LoadFrame() {
     BuildStatusBar();
     BuildScorePanel();
     if (!m_wndField.Create(this, kFieldId, &m_wndScoreBar, this)) return false;
+    // The layout never gives the board less room than its picture, so a
+    // window shown maximised is not first resized out of that state.
+    m_wndField.setMinimumSize(m_wndField.m_background.size());
     setCentralWidget(&m_wndField);
     for (CCellButton& cell : m_wndField.m_cellButtons)
         connect(&cell, &QAbstractButton::clicked, this, &CMainFrame::RefreshCommandUi);
@@ -145,6 +148,7 @@ bool CMainFrame::BuildToolBar() {
         const QRect cut(image * kButtonSize.width(), 0, kButtonSize.width(), kButtonSize.height());
         ++image;
         action->setIcon(QIcon(QPixmap::fromImage(strip.copy(cut))));
+        action->setIconVisibleInMenu(false);
         m_wndToolBar->addAction(action);
         // The prompt shows in the status bar; there are no tool tips.
         if (QWidget* button = m_wndToolBar->widgetForAction(action))
