@@ -18,16 +18,31 @@ QPixmap CachedPicture(int id) {
 
 CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    UpdateOpacity();
 }
 
 bool CBitmapButton::LoadBitmaps(int id) {
     m_picture = CachedPicture(id);
-    return !m_picture.isNull();
+    m_pictureId = m_picture.isNull() ? 0 : id;
+    UpdateOpacity();
+    return m_pictureId != 0;
 }
 
 void CBitmapButton::SizeToContent() {
     if (!m_picture.isNull()) resize(m_picture.size());
+}
+
+// A picture that covers the whole button hides what lies behind it, so a
+// repaint need not draw the parent first; without one the parent shows.
+void CBitmapButton::UpdateOpacity() {
+    const bool covers = !m_picture.isNull() && !m_picture.hasAlphaChannel() &&
+                        m_picture.width() >= width() && m_picture.height() >= height();
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}
+
+void CBitmapButton::resizeEvent(QResizeEvent* event) {
+    QAbstractButton::resizeEvent(event);
+    UpdateOpacity();
 }
 
 void CBitmapButton::paintEvent(QPaintEvent*) {

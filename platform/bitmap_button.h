@@ -11,7 +11,8 @@ public:
     explicit CBitmapButton(QWidget* parent = nullptr);
 
     // Loads picture id as the button's only picture, releasing the one loaded
-    // before. On failure the button is left without a picture and paints nothing.
+    // before. On failure the button is left without a picture and paints
+    // nothing. Nothing is repainted here.
     bool LoadBitmaps(int id);
 
     // Resizes the button to its picture.
@@ -19,12 +20,18 @@ public:
 
     bool HasPicture() const { return !m_picture.isNull(); }
     const QPixmap& Picture() const { return m_picture; }
+    // The identifier of the picture shown, 0 when there is none.
+    int PictureId() const { return m_pictureId; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void UpdateOpacity();
+
     QPixmap m_picture;
+    int m_pictureId = 0;
 };
 
 // The picture with this identifier as a pixmap, decoded once per run; a null

@@ -1,5 +1,7 @@
 #include "score/hiscore_list_box.h"
 
+#include <QScrollBar>
+
 CHiscoreListBox::CHiscoreListBox(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("hiscores"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -8,6 +10,11 @@ CHiscoreListBox::CHiscoreListBox(QWidget* parent) : QListWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setUniformItemSizes(true);
     setSortingEnabled(false);
+    // The scroll bar is always there, and disabled while every line fits.
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, bar,
+            [bar](int min, int max) { bar->setEnabled(max > min); });
+    bar->setEnabled(false);
 }
 
 void CHiscoreListBox::OnSetRedraw(bool on) {

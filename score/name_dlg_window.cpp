@@ -30,6 +30,10 @@ private:
     QLineEdit* m_edit;
 };
 
+bool IsEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
 class CNameDialog : public QDialog {
 public:
     CNameDialog(CNameDlg& dlg, QWidget* owner) : QDialog(owner), m_dlg(dlg) {
@@ -44,6 +48,8 @@ public:
         m_combo->setObjectName(QStringLiteral("name"));
         m_combo->setEditable(true);
         m_combo->setInsertPolicy(QComboBox::NoInsert);
+        // The field takes exactly what is typed: no completion from the items.
+        m_combo->setCompleter(nullptr);
         m_combo->setGeometry(du.Rect(10, 20, 110, 12));
         m_combo->setMaxVisibleItems(6);
         m_combo->lineEdit()->setAlignment(Qt::AlignRight);
@@ -81,8 +87,9 @@ public:
     }
 
 protected:
+    // Enter confirms like OK; the OK button is no default button.
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (IsEnter(event)) {
             Confirm();
             return;
         }

@@ -11,7 +11,7 @@ bool CCellButton::Create(const QRect& rect, QWidget* parent, int id) {
     return SetBall(0, Normal) != 0;
 }
 
-int CCellButton::PictureId(int colour, int state) {
+int CCellButton::PictureFor(int colour, int state) {
     return (g_roundBalls ? 400 : 500) + 4 * colour + state;
 }
 
@@ -19,7 +19,7 @@ int CCellButton::SetBall(int colour, int state) {
     // Classical style keeps announced balls secret: the cell goes on showing
     // the empty square it showed before.
     if (!(g_classical && state == Preview)) {
-        if (!LoadBitmaps(PictureId(colour, state))) return 0;
+        if (!LoadBitmaps(PictureFor(colour, state))) return 0;
     }
     m_colour = colour;
     m_state = state;

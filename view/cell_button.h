@@ -18,7 +18,7 @@ public:
     int SetBall(int colour, int state) override;
 
     // The picture for colour and state under the current ball shape.
-    static int PictureId(int colour, int state);
+    static int PictureFor(int colour, int state);
 
     int m_id = 0;
 };

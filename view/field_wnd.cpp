@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace {
 
@@ -95,10 +96,13 @@ void CFieldWnd::OnSize(int cx, int cy) {
     if (cx == 0 && cy == 0) return;
     const QSize board = m_background.size();
     if (cx < board.width() || cy < board.height()) {
+        // Both dimensions change, so one larger than needed shrinks to fit.
+        // The frame is resized once its own layout has finished: resizing it
+        // from inside that layout would leave the board window a stale size.
         QWidget* frame = window();
-        if (frame && frame != this)
-            frame->resize(frame->width() + board.width() - cx,
-                          frame->height() + board.height() - cy);
+        if (frame == this) return;
+        const QSize target = frame->size() + board - QSize(cx, cy);
+        QTimer::singleShot(0, frame, [frame, target] { frame->resize(target); });
         return;
     }
     const int dx = (cx - board.width()) / 2;

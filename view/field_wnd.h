@@ -26,9 +26,13 @@ public:
     void ShowPaused() override;
     void ShowResumed() override;
 
-    // Lays the board out for a client area of cx × cy; asks the top-level
-    // window for more room when the area is smaller than the board picture.
+    // Lays the board out for a client area of cx × cy. An area smaller than
+    // the board picture resizes the top-level window by the missing pixels,
+    // right after the layout under way.
     void OnSize(int cx, int cy);
+
+    // Room for the board picture: a new window opens with the board fitting.
+    QSize sizeHint() const override { return m_background.size(); }
 
     CBitmapButton m_background;
     std::array<CCellButton, kCells> m_cellButtons;
