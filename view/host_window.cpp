@@ -1,0 +1,56 @@
+#include "view/host_window.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMessageBox>
+
+CHostWindow::CHostWindow(QWidget* parent)
+    : QMainWindow(parent), m_playTimer([this](unsigned id) {
+          OnTimer(id);
+          ShowPlayTime();
+      }) {
+    setObjectName(QStringLiteral("host"));
+    Attach(&m_wndField, &m_wndScoreBar, &m_playTimer);
+}
+
+bool CHostWindow::Create() {
+    if (!m_wndScoreBar.Create(this, &m_wndField)) return false;
+    m_dock = new QDockWidget(this);
+    m_dock->setObjectName(QStringLiteral("scoreDock"));
+    m_dock->setTitleBarWidget(new QWidget(m_dock));
+    m_dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_dock->setAllowedAreas(Qt::RightDockWidgetArea);
+    m_dock->setWidget(&m_wndScoreBar);
+    addDockWidget(Qt::RightDockWidgetArea, m_dock);
+
+    if (!m_wndField.Create(this, kFieldId, &m_wndScoreBar, this)) return false;
+    setCentralWidget(&m_wndField);
+
+    AddCommandKey(ID_GAME_START, Qt::Key_F2);
+    AddCommandKey(ID_GAME_STOP, Qt::Key_F3);
+    AddCommandKey(ID_GAME_UNDO, Qt::Key_Backspace);
+    AddCommandKey(ID_GAME_SKIP, Qt::Key_S);
+    AddCommandKey(ID_GAME_PAUSE, Qt::Key_P);
+    ShowPlayTime();
+    return true;
+}
+
+void CHostWindow::AddCommandKey(unsigned id, const QKeySequence& key) {
+    auto* action = new QAction(this);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    addAction(action);
+}
+
+void CHostWindow::ShowPlayTime() {
+    setWindowTitle(QStringLiteral("Marbix - ") + QString::fromStdString(PlayTimeText()));
+}
+
+void CHostWindow::EnableClockFields(bool enable) {
+    m_wndScoreBar.EnableClockFields(enable);
+}
+
+void CHostWindow::RunPauseBox() {
+    QMessageBox::information(this, QStringLiteral("Marbix - paused"),
+                             QStringLiteral("Press OK to continue the game"));
+}
