@@ -1,0 +1,122 @@
+// The cells: which picture each colour, state, shape and style shows, and
+// when it reaches the screen.
+#include "view_fixture.h"
+
+#include <QPaintEvent>
+
+namespace {
+
+// Counts the paint events of a widget, noting the picture painted last.
+class CPaintSpy : public QObject {
+public:
+    explicit CPaintSpy(CBitmapButton* button) : m_button(button) {
+        button->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++m_paints;
+            m_lastPicture = m_button->PictureId();
+        }
+        return false;
+    }
+    CBitmapButton* m_button;
+    int m_paints = 0;
+    int m_lastPicture = -1;
+};
+
+} // namespace
+
+using CellTest = ViewTest;
+
+TEST_F(CellTest, EachColourStateAndShapeShowsItsPictureOneToOne) {
+    auto host = MakeHost();
+    Start(*host);
+    CCellButton& cell = host->m_wndField.m_cellButtons[40];
+    for (int round : {1, 0}) {
+        g_roundBalls = round;
+        for (int colour = 0; colour <= 7; ++colour) {
+            for (int state = Normal; state <= Preview; ++state) {
+                SCOPED_TRACE(testing::Message()
+                             << "round " << round << " colour " << colour << " state " << state);
+                ASSERT_EQ(cell.SetBall(colour, state), 1);
+                const int id = (round ? 400 : 500) + 4 * colour + state;
+                EXPECT_EQ(cell.PictureId(), id);
+                EXPECT_EQ(cell.m_colour, colour);
+                EXPECT_EQ(cell.m_state, state);
+                ASSERT_EQ(Grabbed(cell), Resource(id));
+            }
+        }
+    }
+}
+
+TEST_F(CellTest, ClassicalStyleKeepsTheEmptySquareForAnAnnouncedBall) {
+    auto host = MakeHost();
+    Start(*host);
+    g_classical = 1;
+    CCellButton& cell = host->m_wndField.m_cellButtons[0];
+    ASSERT_EQ(cell.SetBall(0, Normal), 1);
+    EXPECT_EQ(cell.SetBall(5, Preview), 1);
+    EXPECT_EQ(cell.m_colour, 5);
+    EXPECT_EQ(cell.m_state, Preview);
+    EXPECT_EQ(Grabbed(cell), Resource(400));
+    // It shows when it turns into a real ball.
+    EXPECT_EQ(cell.SetBall(5, Normal), 1);
+    EXPECT_EQ(Grabbed(cell), Resource(420));
+}
+
+TEST_F(CellTest, ClassicalGameShowsNoAnnouncedBallAnywhere) {
+    g_classical = 1;
+    auto host = MakeHost();
+    Start(*host);
+    int announced = 0;
+    for (CCellButton& cell : host->m_wndField.m_cellButtons) {
+        if (cell.m_state != Preview) continue;
+        ++announced;
+        EXPECT_EQ(cell.PictureId(), 400);
+    }
+    EXPECT_EQ(announced, 3);
+}
+
+TEST_F(CellTest, MissingPictureReturnsZeroKeepsTheModelAndShowsTheBoardBehind) {
+    auto host = MakeHost();
+    Start(*host);
+    CFieldWnd& field = host->m_wndField;
+    CCellButton& cell = field.m_cellButtons[9 * 2 + 3];
+    ASSERT_EQ(cell.SetBall(3, Sad), 1);
+    EXPECT_EQ(cell.SetBall(8, Normal), 0); // picture 432 does not exist
+    EXPECT_EQ(cell.m_colour, 3);
+    EXPECT_EQ(cell.m_state, Sad);
+    EXPECT_FALSE(cell.HasPicture());
+    // Painting nothing, it lets the board's square show through.
+    const QRect spot = cell.geometry();
+    const QImage board = Resource(CFieldWnd::kBoardPicture);
+    const QPoint corner = spot.topLeft() - field.m_background.pos();
+    EXPECT_EQ(Grabbed(field, spot), board.copy(QRect(corner, spot.size())));
+    // The next good SetBall brings the picture back.
+    EXPECT_EQ(cell.SetBall(3, Normal), 1);
+    EXPECT_EQ(Grabbed(cell), Resource(412));
+}
+
+TEST_F(CellTest, SetBallIsOnScreenBeforeItReturns) {
+    auto host = MakeHost();
+    Start(*host);
+    CCellButton& cell = host->m_wndField.m_cellButtons[9 * 4 + 4];
+    CPaintSpy spy(&cell);
+    cell.SetBall(7, Selected);
+    EXPECT_EQ(spy.m_paints, 1);
+    EXPECT_EQ(spy.m_lastPicture, 430);
+    cell.SetBall(7, Sad);
+    EXPECT_EQ(spy.m_paints, 2);
+    EXPECT_EQ(spy.m_lastPicture, 429);
+}
+
+TEST_F(CellTest, ShapeSwitchChangesNoPictureUntilTheCellIsSetAgain) {
+    auto host = MakeHost();
+    Start(*host);
+    CCellButton& cell = host->m_wndField.m_cellButtons[10];
+    cell.SetBall(6, Normal);
+    g_roundBalls = 0;
+    EXPECT_EQ(Grabbed(cell), Resource(424));
+    cell.SetBall(6, Selected);
+    EXPECT_EQ(Grabbed(cell), Resource(526));
+}

@@ -1,0 +1,174 @@
+// The score panel: its fields, the move clock on its timer, the hall of fame
+// lines as a game scores, and its layout in the fixed-pitch face.
+#include "view_fixture.h"
+
+#include "platform/dialog_units.h"
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace {
+
+QString ScoreText(CHostWindow& host) {
+    return host.m_wndScoreBar.m_scoreEdit->text();
+}
+QString TimeText(CHostWindow& host) {
+    return host.m_wndScoreBar.m_timeEdit->text();
+}
+
+QStringList Lines(const QListWidget& list) {
+    QStringList lines;
+    for (int i = 0; i < list.count(); ++i) lines << list.item(i)->text();
+    return lines;
+}
+
+int Balls(CFieldWnd& field) {
+    int n = 0;
+    for (const CCellButton& cell : field.m_cellButtons) n += HoldsBall(cell) ? 1 : 0;
+    return n;
+}
+
+void WriteHall(const std::vector<std::pair<std::string, int>>& entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        WriteProfileString("HISCORES", "PLAYER" + std::to_string(i), entries[i].first);
+        WriteProfileInt("HISCORES", "SCORE" + std::to_string(i), entries[i].second);
+    }
+}
+
+} // namespace
+
+using ScoreBarTest = ViewTest;
+
+TEST_F(ScoreBarTest, MoveClockShowsThirtyAndExpiresOnTheThirtyFirstTick) {
+    auto host = MakeHost();
+    CScoreBar& bar = host->m_wndScoreBar;
+    EXPECT_EQ(ScoreText(*host), "0");
+    EXPECT_EQ(TimeText(*host), "0");
+    Start(*host);
+    EXPECT_EQ(TimeText(*host), "30");
+    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    const int balls = Balls(host->m_wndField);
+    for (int tick = 1; tick <= 30; ++tick) bar.OnTimer(bar.m_timerId);
+    EXPECT_EQ(TimeText(*host), "0");
+    EXPECT_EQ(Balls(host->m_wndField), balls);
+    m_cues.m_ids.clear();
+    bar.OnTimer(bar.m_timerId);
+    // The move was skipped: the announced balls came in and the clock restarted.
+    EXPECT_EQ(m_cues.m_ids.front(), 147u);
+    EXPECT_EQ(Balls(host->m_wndField), balls + 3);
+    EXPECT_EQ(TimeText(*host), "30");
+    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    // A tick of another timer is ignored.
+    bar.OnTimer(bar.m_timerId + 1);
+    EXPECT_EQ(TimeText(*host), "30");
+}
+
+TEST_F(ScoreBarTest, TicksDuringThePauseBoxAreDropped) {
+    auto host = MakeHost();
+    CScoreBar& bar = host->m_wndScoreBar;
+    Start(*host);
+    bar.OnTimer(bar.m_timerId);
+    EXPECT_EQ(TimeText(*host), "29");
+    QString timeInPause;
+    QImage boardInPause;
+    bool boxSeen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        boxSeen = true;
+        for (int tick = 0; tick < 10; ++tick) bar.OnTimer(bar.m_timerId);
+        timeInPause = TimeText(*host);
+        boardInPause = Grabbed(host->m_wndField, host->m_wndField.m_background.geometry());
+        box->accept();
+    });
+    ASSERT_TRUE(host->OnCommand(ID_GAME_PAUSE));
+    ASSERT_TRUE(boxSeen);
+    EXPECT_EQ(timeInPause, "29");
+    EXPECT_EQ(boardInPause, Resource(CFieldWnd::kPausedPicture));
+    EXPECT_EQ(bar.m_paused, 0);
+    bar.OnTimer(bar.m_timerId);
+    EXPECT_EQ(TimeText(*host), "28");
+}
+
+TEST_F(ScoreBarTest, ClockFieldsFollowTheStyleAtStart) {
+    auto host = MakeHost();
+    g_classical = 1;
+    Start(*host);
+    EXPECT_FALSE(host->m_wndScoreBar.m_timeEdit->isEnabled());
+    EXPECT_FALSE(host->m_wndScoreBar.m_timeLabel->isEnabled());
+    ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
+    g_classical = 0;
+    Start(*host);
+    EXPECT_TRUE(host->m_wndScoreBar.m_timeEdit->isEnabled());
+    EXPECT_TRUE(host->m_wndScoreBar.m_timeLabel->isEnabled());
+}
+
+TEST_F(ScoreBarTest, LiveEntryClimbsTheListAsTheGameScores) {
+    WriteHall({{"Ace", 40}, {"Bolt", 12}, {"Cid", 8}, {"Dot", 2}});
+    auto host = MakeHost();
+    const QListWidget& list = *host->m_wndScoreBar.m_list;
+    EXPECT_EQ(Lines(list), QStringList({" 1  Ace               40", " 2  Bolt              12",
+                                        " 3  Cid               8", " 4  Dot               2"}));
+    EXPECT_EQ(list.selectedItems().size(), 0);
+    Start(*host);
+    EXPECT_EQ(list.count(), 5);
+    EXPECT_EQ(list.item(4)->text(), " 5  <<<--- you --->>> 0");
+    EXPECT_EQ(list.currentRow(), 4);
+    EXPECT_TRUE(list.item(4)->isSelected());
+
+    // Four reds in column 0, the fifth brought in from the right: 10 points.
+    Lay(*host, {"3........", "3........", "3........", "3........", ".3.......", ".........",
+                ".........", "......a.b", "........c"});
+    m_cues.m_ids.clear();
+    Click(*host, 1, 4);
+    Click(*host, 0, 4);
+    EXPECT_EQ(ScoreText(*host), "10");
+    EXPECT_EQ(list.item(2)->text(), " 3  <<<--- you --->>> 10");
+    EXPECT_EQ(list.currentRow(), 2);
+    EXPECT_TRUE(list.item(2)->isSelected());
+    EXPECT_EQ(list.item(3)->text(), " 4  Cid               8");
+    EXPECT_NE(std::find(m_cues.m_ids.begin(), m_cues.m_ids.end(), 150u), m_cues.m_ids.end());
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(host->m_wndField.m_cellButtons[row].m_colour, 0);
+}
+
+TEST_F(ScoreBarTest, SelectedLineIsScrolledIntoViewAndTheBarAlwaysThere) {
+    std::vector<std::pair<std::string, int>> full;
+    for (int i = 0; i < 20; ++i) full.push_back({"P" + std::to_string(i + 1), 200 - 10 * i});
+    WriteHall(full);
+    auto host = MakeHost();
+    QListWidget& list = *host->m_wndScoreBar.m_list;
+    EXPECT_EQ(list.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(list.verticalScrollBar()->isVisible());
+    Start(*host);
+    ASSERT_EQ(list.count(), 21);
+    EXPECT_EQ(list.currentRow(), 20);
+    const QRect line = list.visualItemRect(list.item(20));
+    EXPECT_TRUE(list.viewport()->rect().contains(line)) << "line 21 out of view";
+}
+
+TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
+    auto host = MakeHost();
+    CScoreBar& bar = host->m_wndScoreBar;
+    const QFontInfo face(bar.font());
+    EXPECT_EQ(face.family(), "Liberation Mono");
+    EXPECT_TRUE(face.fixedPitch());
+    const QFontMetrics metrics(bar.m_list->font());
+    EXPECT_EQ(metrics.horizontalAdvance(" 1  Ace               40"),
+              metrics.horizontalAdvance(" 2  <<<--- you --->>> 12"));
+    const CDialogUnits du(bar.font());
+    EXPECT_EQ(bar.size(), QSize(du.X(142), du.Y(167)));
+    EXPECT_EQ(bar.m_list->geometry(), du.Rect(10, 46, 120, 59));
+    EXPECT_EQ(bar.m_scoreEdit->geometry(), du.Rect(42, 15, 33, 12));
+    EXPECT_EQ(bar.m_timeEdit->geometry(), du.Rect(105, 15, 25, 12));
+    EXPECT_EQ(bar.m_scoreEdit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_TRUE(bar.m_scoreEdit->isReadOnly());
+    // Docked at the right edge of the window, for good.
+    EXPECT_EQ(host->dockWidgetArea(host->m_dock), Qt::RightDockWidgetArea);
+    EXPECT_EQ(host->m_dock->features(), QDockWidget::NoDockWidgetFeatures);
+    EXPECT_EQ(bar.mapTo(host.get(), QPoint(bar.width(), 0)).x(), host->width());
+}

@@ -1,0 +1,94 @@
+// The board and the score panel in the plain host window, on a private
+// profile in a temporary directory, with the cues recorded.
+#pragma once
+
+#include "app/settings.h"
+#include "platform/profile.h"
+#include "platform/resources.h"
+#include "sound/cue.h"
+#include "view/host_window.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CRecordedCues : public CCuePlayer {
+public:
+    void PlaySound(unsigned id, bool /*fromModule*/) override { m_ids.push_back(id); }
+    std::vector<unsigned> m_ids;
+};
+
+class ViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        g_classical = 0;
+        g_roundBalls = 1;
+        g_soundOn = 1;
+        g_lastName.clear();
+        ASSERT_TRUE(m_dir.isValid());
+        SetProfilePath(ProfilePath());
+        SetCuePlayer(&m_cues);
+    }
+    void TearDown() override {
+        SetCuePlayer(nullptr);
+        SetProfilePath("");
+        g_lastName.clear();
+    }
+
+    std::string ProfilePath() const { return (m_dir.path() + "/marbix.INI").toStdString(); }
+
+    // A shown host window; the hall of fame is read from the profile as it
+    // stands at this moment.
+    std::unique_ptr<CHostWindow> MakeHost() {
+        auto host = std::make_unique<CHostWindow>();
+        EXPECT_TRUE(host->Create());
+        host->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(host.get()));
+        return host;
+    }
+
+    // Starts a game with a known seed.
+    static void Start(CHostWindow& host, int seed = 12345) {
+        host.m_wndField.m_seed = seed;
+        ASSERT_TRUE(host.OnCommand(ID_GAME_START));
+    }
+
+    static void Click(CHostWindow& host, int col, int row) {
+        QTest::mouseClick(&host.m_wndField.m_cellButtons[9 * col + row], Qt::LeftButton);
+    }
+
+    // Every cell's ball from a picture of the board: rows top to bottom, one
+    // character per cell, '.' empty, '1'-'7' a ball, lower case 'a'-'g' an
+    // announced ball (colour 1-7). Previews are dropped unless listed.
+    static void Lay(CHostWindow& host, const std::vector<std::string>& rows) {
+        for (int row = 0; row < 9; ++row) {
+            for (int col = 0; col < 9; ++col) {
+                const char c = rows[row][col];
+                CCellButton& cell = host.m_wndField.m_cellButtons[9 * col + row];
+                if (c >= '1' && c <= '7')
+                    cell.SetBall(c - '0', Normal);
+                else if (c >= 'a' && c <= 'g')
+                    cell.SetBall(c - 'a' + 1, Preview);
+                else
+                    cell.SetBall(0, Normal);
+            }
+        }
+    }
+
+    // Lets events through until pred holds, for at most two seconds.
+    template <typename Pred> static void WaitFor(Pred pred) {
+        for (int n = 0; n < 200 && !pred(); ++n) QTest::qWait(10);
+    }
+
+    static QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+    static QImage Grabbed(QWidget& widget, const QRect& rect = QRect(QPoint(0, 0), QSize(-1, -1))) {
+        return Rgb(widget.grab(rect).toImage());
+    }
+    static QImage Resource(int id) { return Rgb(LoadPicture(id)); }
+
+    QTemporaryDir m_dir;
+    CRecordedCues m_cues;
+};
