@@ -1,13 +1,19 @@
 // The board and the score panel in a plain window, for trying the widgets by
 // hand. Options: --classical, --non-round, --quiet. The hall of fame is kept
 // in marbix-board.INI in the user's configuration directory.
+//
+// --picture FILE PROFILE plays a scripted game on the hall of fame of PROFILE
+// and saves a picture of the window to FILE instead (with
+// QT_QPA_PLATFORM=offscreen it needs no display).
 #include "app/settings.h"
 #include "platform/profile.h"
 #include "sound/qt_cue_player.h"
 #include "sound/sound_module.h"
+#include "tools/board-host/scripted_game.h"
 #include "view/host_window.h"
 
 #include <QApplication>
+#include <QTest>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,7 +21,11 @@ int main(int argc, char** argv) {
     g_classical = args.contains(QStringLiteral("--classical")) ? 1 : 0;
     g_roundBalls = args.contains(QStringLiteral("--non-round")) ? 0 : 1;
     g_soundOn = args.contains(QStringLiteral("--quiet")) ? 0 : 1;
-    SetProfilePath(DefaultProfilePath(CurrentExecutablePath()));
+    const qsizetype picture = args.indexOf(QStringLiteral("--picture"));
+    if (picture > 0 && picture + 2 < args.size())
+        SetProfilePath(args[picture + 2].toStdString());
+    else
+        SetProfilePath(DefaultProfilePath(CurrentExecutablePath()));
 
     LoadSoundModule();
     CQtCuePlayer player;
@@ -25,6 +35,13 @@ int main(int argc, char** argv) {
     CHostWindow window;
     if (!window.Create()) return 1;
     window.show();
+    if (picture > 0 && picture + 2 < args.size()) {
+        // Let the window take its size before the game and the picture.
+        QTest::qWaitForWindowExposed(&window);
+        QTest::qWait(50);
+        PlayScriptedGame(window, 60);
+        return window.grab().save(args[picture + 1]) ? 0 : 1;
+    }
     const int status = app.exec();
     SetCuePlayer(nullptr);
     return status;
