@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The main window on a real X server (Xvfb) with a window manager (openbox):
+#   1. exec to first full paint, against a bare Qt Widgets window (median of N runs);
+#   2. resident memory 3 s after start;
+#   3. CPU time and wake-ups over 10 s with no game, then while a game waits.
+# Usage: bench/window_bench.sh [BUILD_DIR] [RUNS]   (default build, 15)
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-build}" && pwd)
+runs=${2:-15}
+marbix=$build/marbix
+[ -x "$marbix" ] || { echo "build $marbix first" >&2; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+flags=$(pkg-config --cflags --libs Qt6Widgets)
+g++ -O2 -fPIC -std=c++20 "$here/window/bare_window.cpp" -o "$work/bare" $flags
+g++ -O2 -fPIC -std=c++20 "$here/window/first_paint_probe.cpp" -o "$work/probe" $flags
+
+n=80
+while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+Xvfb :$n -screen 0 1024x768x24 -nolisten tcp -br >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=:$n
+for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.05; done
+XDG_CONFIG_HOME=$work/wm openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.05
+done
+
+export QT_QPA_PLATFORM=xcb
+export PULSE_SERVER=unix:/nonexistent/marbix-bench
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME"
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+paint() {
+    for _ in $(seq "$runs"); do
+        rm -f "$XDG_CONFIG_HOME/marbix.INI"
+        "$work/probe" "$@"
+        sleep 0.3
+    done | median
+}
+# One warm-up each, so both start from a warm file cache.
+"$work/probe" "$work/bare" >/dev/null
+"$work/probe" "$marbix" >/dev/null
+bare_ms=$(paint "$work/bare")
+text_ms=$(paint "$work/bare" text)
+marbix_ms=$(paint "$marbix")
+versus() { awk -v a="$marbix_ms" -v b="$1" 'BEGIN {printf "%+.0f%%", (a / b - 1) * 100}'; }
+echo "first full paint, median of $runs runs:"
+echo "  bare Qt window             ${bare_ms} ms"
+echo "  bare Qt window with text   ${text_ms} ms"
+echo "  marbix                     ${marbix_ms} ms ($(versus "$bare_ms") / $(versus "$text_ms"))"
+
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+switches() {
+    cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'
+}
+rm -f "$XDG_CONFIG_HOME/marbix.INI"
+"$marbix" &
+pid=$!
+pids+=($pid)
+sleep 3
+"$work/bare" &
+bare=$!
+sleep 3
+echo "resident memory 3 s after start: marbix $(awk '/VmRSS/ {print $2 / 1024}' /proc/$pid/status) MB," \
+     "bare Qt window $(awk '/VmRSS/ {print $2 / 1024}' /proc/$bare/status) MB"
+kill $bare
+hz=$(getconf CLK_TCK)
+measure() {
+    local t0 s0 t1 s1
+    t0=$(ticks $pid) s0=$(switches $pid)
+    sleep 10
+    t1=$(ticks $pid) s1=$(switches $pid)
+    echo "$1: CPU $(((t1 - t0) * 1000 / hz)) ms, $((s1 - s0)) context switches in 10 s"
+}
+measure "no game"
+xdotool search --onlyvisible --name '^Marbix forever' windowactivate --sync key F2
+sleep 1
+measure "a game waiting for the player"
