@@ -2,9 +2,10 @@
 
 #include "app/app_settings.h"
 #include "app/main_frame.h"
+#include "platform/resources.h"
 #include "sound/cue.h"
-#include "sound/qt_cue_player.h"
 #include "sound/sound_module.h"
+#include "sound/sound_service.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -37,9 +38,10 @@ bool CGameApp::eventFilter(QObject* watched, QEvent* event) {
 
 void CGameApp::StartSoundService() {
     if (m_cuePlayer) return;
-    m_cuePlayer = std::make_unique<CQtCuePlayer>();
+    m_cuePlayer = LoadSoundService(LoadWave);
+    if (!m_cuePlayer) return;
     SetCuePlayer(m_cuePlayer.get());
-    m_cuePlayer->Preload();
+    m_cuePlayer->Preload(g_soundModule != nullptr);
 }
 
 int CGameApp::ExitInstance(int exitCode) {

@@ -5,7 +5,7 @@
 #include <memory>
 
 class CMainFrame;
-class CQtCuePlayer;
+class CSoundService;
 
 class CGameApp : public QObject {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     CMainFrame* m_pMainWnd = nullptr;
     // Off in tests that bring their own cue player.
     bool m_startSoundService = true;
-    std::unique_ptr<CQtCuePlayer> m_cuePlayer;
+    std::unique_ptr<CSoundService> m_cuePlayer;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -183,9 +183,9 @@ void CQtCuePlayer::PlaySound(unsigned id, bool fromModule) {
         Qt::QueuedConnection);
 }
 
-void CQtCuePlayer::Preload() {
+void CQtCuePlayer::Preload(bool withModule) {
     for (unsigned id : kProgramCues) Lookup(id, false);
-    if (g_soundModule) {
+    if (withModule) {
         for (unsigned colour = 1; colour <= kColours; ++colour) {
             for (unsigned kind = 1; kind <= kKinds; ++kind) {
                 Lookup(kModuleBase + 4 * colour + kind, true);

@@ -29,9 +29,9 @@ public:
 
     void PlaySound(unsigned id, bool fromModule) override;
 
-    // Reads every cue of the program (and of the sound module when it is
+    // Reads every cue of the program (and of the sound module when one is
     // loaded) and wakes the sound device, so no cue is late on first use.
-    void Preload();
+    void Preload(bool withModule = g_soundModule != nullptr);
 
     // Cues handed to the sound thread with a playable sound.
     int HandedOverCount() const;

@@ -29,6 +29,9 @@ QStringList SoundModuleCandidates(const QString& exeDir) {
     for (const QString& dir : dataDirs) {
         paths << QDir(dir).filePath(kDataFolder + QLatin1Char('/') + kModuleFile);
     }
+    // Last, the data folder of a program installed outside those directories.
+    paths << QDir::cleanPath(exeDir + QStringLiteral("/../share/") + kDataFolder +
+                             QLatin1Char('/') + kModuleFile);
     return paths;
 }
 

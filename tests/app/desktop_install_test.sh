@@ -19,6 +19,7 @@ expect() {
 }
 expect bin/marbix
 expect share/marbix/MarbixX.rcc
+expect "$(cd "$root" && ls -d lib*/marbix 2>/dev/null | head -n 1)/marbix-sound.so"
 expect share/applications/marbix.desktop
 expect share/metainfo/org.marbix.Marbix.metainfo.xml
 expect share/man/man6/marbix.6

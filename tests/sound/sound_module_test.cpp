@@ -56,8 +56,9 @@ protected:
 };
 
 TEST_F(SoundModule, LooksBesideTheExecutableThenInEachDataDirectory) {
-    EXPECT_EQ(SoundModuleCandidates(Dir("exe")), (QStringList{ModuleBesideExe(), ModuleIn("home"),
-                                                              ModuleIn("sys1"), ModuleIn("sys2")}));
+    EXPECT_EQ(SoundModuleCandidates(Dir("exe")),
+              (QStringList{ModuleBesideExe(), ModuleIn("home"), ModuleIn("sys1"), ModuleIn("sys2"),
+                           QDir::cleanPath(Dir("exe") + "/../share/marbix/MarbixX.rcc")}));
 }
 
 TEST_F(SoundModule, TakesTheFirstUsableBundle) {
