@@ -6,6 +6,7 @@
 #include "sound/cue.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <memory>
 
 using CWaveLoaderFn = QByteArray (*)(unsigned id, bool fromModule);
@@ -20,6 +21,9 @@ public:
 extern "C" CSoundService* MarbixCreateSoundService(CWaveLoaderFn loader);
 
 // Loads the plugin from beside the executable, else from the plugin folder
-// of an installed program (lib/marbix beside its bin), and starts the service on loader; null when it cannot be
-// had, and the program then plays nothing.
+// of an installed program (lib/marbix beside its bin), and starts the service on loader; null when
+// it cannot be had, and the program then plays nothing.
 std::unique_ptr<CSoundService> LoadSoundService(CWaveLoaderFn loader);
+
+// The same from the first of these folders that holds a working plugin.
+std::unique_ptr<CSoundService> LoadSoundServiceFrom(const QStringList& dirs, CWaveLoaderFn loader);

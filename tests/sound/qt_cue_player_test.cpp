@@ -2,6 +2,7 @@
 // at a socket that does not exist.
 #include "sound/cue.h"
 #include "sound/qt_cue_player.h"
+#include "sound/sound_service.h"
 #include "wave_builder.h"
 
 #include <QElapsedTimer>
@@ -142,3 +143,29 @@ TEST(QtCuePlayer, NeverWaitsAndEndsPromptlyWithoutASoundServer) {
 }
 
 } // namespace
+
+namespace {
+
+std::vector<std::pair<unsigned, bool>> g_pluginRequests;
+
+QByteArray RecordingLoader(unsigned id, bool fromModule) {
+    g_pluginRequests.emplace_back(id, fromModule);
+    return {};
+}
+
+} // namespace
+
+// The program reaches the player only through the plugin built beside it.
+TEST(SoundPlugin, LoadsFromTheFirstFolderThatHoldsItAndReadsThroughTheProgram) {
+    g_pluginRequests.clear();
+    EXPECT_EQ(LoadSoundServiceFrom({QStringLiteral("/nonexistent")}, RecordingLoader), nullptr);
+    auto service = LoadSoundServiceFrom(
+        {QStringLiteral("/nonexistent"), QStringLiteral(MARBIX_PLUGIN_BUILD_DIR)}, RecordingLoader);
+    ASSERT_NE(service, nullptr);
+    service->Preload(false);
+    EXPECT_EQ(g_pluginRequests.size(), 12u);
+    service->PlaySound(136, false); // already known unplayable: not read again
+    EXPECT_EQ(g_pluginRequests.size(), 12u);
+    service->Preload(true);
+    EXPECT_EQ(g_pluginRequests.size(), 12u + 21u);
+}
