@@ -28,7 +28,6 @@ protected:
         g_roundBalls = 1;
         g_soundOn = 1;
         g_lastName.clear();
-        ASSERT_TRUE(m_dir.isValid());
         SetProfilePath(ProfilePath());
         SetCuePlayer(&m_cues);
     }
@@ -83,11 +82,10 @@ protected:
         for (int n = 0; n < 200 && !pred(); ++n) QTest::qWait(10);
     }
 
-    static QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
     static QImage Grabbed(QWidget& widget, const QRect& rect = QRect(QPoint(0, 0), QSize(-1, -1))) {
-        return Rgb(widget.grab(rect).toImage());
+        return widget.grab(rect).toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static QImage Resource(int id) { return Rgb(LoadPicture(id)); }
+    static QImage Resource(int id) { return LoadPicture(id).convertToFormat(QImage::Format_RGB32); }
 
     QTemporaryDir m_dir;
     CRecordedCues m_cues;
