@@ -86,19 +86,6 @@ TEST(Epigraph, EveryTextKeepsTheForm) {
     EXPECT_EQ(LoadString(2018), "");
 }
 
-TEST_F(ProfileTest, FirstStartTakesTheDefaultsAndExitCreatesTheFile) {
-    LoadSettings();
-    EXPECT_EQ(g_classical, 0);
-    EXPECT_EQ(g_soundOn, 1);
-    EXPECT_EQ(g_saveOnExit, 1);
-    EXPECT_EQ(g_roundBalls, 1);
-    EXPECT_EQ(ReadPlacement(), (CPlacement{{0, 0, 500, 500}, 1}));
-    EXPECT_FALSE(fs::exists(m_file));
-
-    EXPECT_TRUE(SaveSettings());
-    EXPECT_EQ(Read(), "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
-}
-
 TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
     Write("[SETTINGS]\nCLASSICAL=7\nSOUND_ON=0\nROUND_BALLS=0\n");
     LoadSettings();
@@ -123,22 +110,6 @@ TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
     LoadSettings();
     EXPECT_EQ(g_saveOnExit, 1);
     EXPECT_EQ(g_classical, 7);
-}
-
-TEST_F(ProfileTest, PlacementAtCloseAndBack) {
-    // A normal window stores its frame as it is.
-    g_saveOnExit = 1;
-    const CPlacement normal = PlacementAtClose({100, 50, 640, 480}, false, false);
-    EXPECT_TRUE(SavePlacement(normal));
-    EXPECT_EQ(Read(), "[WINDOW]\nX=100\nY=50\nWIDTH=640\nHEIGHT=480\nSTATE=0\n");
-    EXPECT_EQ(ReadPlacement(), (CPlacement{{100, 50, 640, 480}, 0}));
-
-    // Maximised and minimised alike store the default rectangle, maximised.
-    const CPlacement expected{{0, 0, 500, 500}, 1};
-    EXPECT_EQ(PlacementAtClose({-4, -4, 1928, 1088}, false, true), expected);
-    EXPECT_EQ(PlacementAtClose({3000, 3000, 640, 480}, true, false), expected);
-    SavePlacement(PlacementAtClose({100, 50, 640, 480}, true, false));
-    EXPECT_EQ(ReadPlacement(), expected);
 }
 
 TEST_F(ProfileTest, HostileSizesFallBackToTheDefault) {

@@ -21,25 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QToolTip>
 #include <functional>
 #include <gtest/gtest.h>
-
-// Readable failures.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QRect& r, std::ostream* out) {
-    *out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
-}
-inline void PrintTo(const QSize& s, std::ostream* out) {
-    *out << s.width() << 'x' << s.height();
-}
-inline void PrintTo(const QPoint& p, std::ostream* out) {
-    *out << p.x() << ',' << p.y();
-}
-QT_END_NAMESPACE
 
 namespace {
 
@@ -111,23 +94,16 @@ protected:
             board += std::to_string(cell.m_colour) + std::to_string(cell.m_state) + ' ';
         return board;
     }
-    // Clicks a ball and then an empty neighbour cell: a move that needs no path.
+    // Clicks a ball and then an empty cell below or above it: a move that needs no path.
     bool MakeMove() {
-        CFieldWnd& field = m_frame->m_wndField;
-        for (int col = 0; col < 9; ++col) {
-            for (int row = 0; row < 9; ++row) {
-                CCellButton& from = field.m_cellButtons[9 * col + row];
-                if (from.m_colour == 0 || from.m_state == Preview) continue;
-                const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-                for (const auto& step : steps) {
-                    const int c = col + step[0], r = row + step[1];
-                    if (c < 0 || c > 8 || r < 0 || r > 8) continue;
-                    CCellButton& to = field.m_cellButtons[9 * c + r];
-                    if (to.m_colour != 0) continue;
-                    QTest::mouseClick(&from, Qt::LeftButton);
-                    QTest::mouseClick(&to, Qt::LeftButton);
-                    return true;
-                }
+        auto& cells = m_frame->m_wndField.m_cellButtons;
+        for (int i = 0; i < 81; ++i) {
+            if (cells[i].m_colour == 0 || cells[i].m_state == Preview) continue;
+            for (int to : {i + 1, i - 1}) {
+                if (to / 9 != i / 9 || to < 0 || cells[to].m_colour != 0) continue;
+                QTest::mouseClick(&cells[i], Qt::LeftButton);
+                QTest::mouseClick(&cells[to], Qt::LeftButton);
+                return true;
             }
         }
         return false;
@@ -173,18 +149,15 @@ protected:
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-QString TextOf(QAction* action) {
-    return action->isSeparator() ? QStringLiteral("-") : action->text();
-}
-
 } // namespace
 
-TEST_F(FrameTest, MenuToolbarAndStatusBarAreBuiltFromTheTable) {
+TEST_F(FrameTest, MenuToolbarAndPromptsAreBuiltFromTheTable) {
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Marbix forever ..."));
     QStringList menus;
     for (QAction* popup : m_frame->menuBar()->actions()) {
         QStringList items{popup->text() + QLatin1Char(':')};
-        for (QAction* item : popup->menu()->actions()) items << TextOf(item);
+        for (QAction* item : popup->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
         menus << items.join(QLatin1Char('|'));
     }
     EXPECT_EQ(menus, (QStringList{
@@ -197,56 +170,27 @@ TEST_F(FrameTest, MenuToolbarAndStatusBarAreBuiltFromTheTable) {
     // Seven places; each button's picture is its slice of the strip, in order.
     const QList<QAction*> places = m_frame->ToolBar()->actions();
     ASSERT_EQ(places.size(), 7);
-    EXPECT_TRUE(places[2]->isSeparator());
-    EXPECT_TRUE(places[5]->isSeparator());
+    const int placeOf[] = {0, 1, 3, 4, 6};
     const unsigned buttons[] = {ID_GAME_START, ID_GAME_STOP, ID_GAME_UNDO, ID_GAME_SKIP,
                                 ID_GAME_PAUSE};
-    const QAction* expected[] = {places[0], places[1], places[3], places[4], places[6]};
     const QImage strip = LoadPicture(171).convertToFormat(QImage::Format_ARGB32);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(expected[i], m_frame->Action(buttons[i])) << i;
-        const QImage face = expected[i]
-                                ->icon()
-                                .pixmap(QSize(81, 29))
-                                .toImage()
-                                .convertToFormat(QImage::Format_ARGB32);
-        EXPECT_EQ(face, strip.copy(81 * i, 0, 81, 29)) << i;
+        QAction* button = places[placeOf[i]];
+        EXPECT_EQ(button, m_frame->Action(buttons[i])) << i;
+        const QImage face = button->icon().pixmap(QSize(81, 29)).toImage();
+        EXPECT_EQ(face.convertToFormat(QImage::Format_ARGB32), strip.copy(81 * i, 0, 81, 29)) << i;
     }
 
-    // Prompts: the first line of the command's string, nothing more.
-    EXPECT_EQ(m_frame->Action(ID_GAME_START)->statusTip(), QStringLiteral("Start a new game"));
-    EXPECT_EQ(m_frame->Action(ID_OPTIONS_NONROUND)->statusTip(),
-              QStringLiteral("\"Balls\" can be of different shape - for B/W monitors"));
-    EXPECT_EQ(m_frame->Action(ID_APP_ABOUT)->statusTip(),
-              QStringLiteral("Display program information, version number and copyright"));
-}
-
-TEST_F(FrameTest, MessagePaneShowsPromptsOverTheIdleText) {
+    // A highlighted command's prompt, the first line of its string, covers the idle text.
     Show();
     auto* idle = m_frame->statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"));
     ASSERT_TRUE(idle);
     EXPECT_EQ(idle->text(), QStringLiteral("Don't worry, be happy !!!"));
-    EXPECT_TRUE(idle->isVisible());
-
-    // A highlighted menu item.
-    m_frame->Action(ID_GAME_SKIP)->showStatusText(m_frame.get());
-    EXPECT_EQ(m_frame->statusBar()->currentMessage(), QStringLiteral("Skip the move - do nothing"));
-    EXPECT_FALSE(idle->isVisible());
-
-    // The mouse on a toolbar button, then off it; no tool tip on the way.
-    QWidget* stop = m_frame->ToolBar()->widgetForAction(m_frame->Action(ID_GAME_STOP));
-    ASSERT_TRUE(stop);
-    QTest::mouseMove(stop);
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), stop->mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(stop, &enter);
+    m_frame->Action(ID_OPTIONS_NONROUND)->showStatusText(m_frame.get());
     EXPECT_EQ(m_frame->statusBar()->currentMessage(),
-              QStringLiteral("Stop the currently playing game"));
-    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), stop->mapToGlobal(QPoint(5, 5)));
-    EXPECT_TRUE(QApplication::sendEvent(stop, &help));
-    EXPECT_FALSE(QToolTip::isVisible());
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(stop, &leave);
-    EXPECT_EQ(m_frame->statusBar()->currentMessage(), QString());
+              QStringLiteral("\"Balls\" can be of different shape - for B/W monitors"));
+    EXPECT_FALSE(idle->isVisible());
+    m_frame->statusBar()->clearMessage();
     EXPECT_TRUE(idle->isVisible());
 }
 
@@ -335,18 +279,12 @@ TEST_F(FrameTest, PlayingTimePane) {
     Show();
     QLabel* pane = m_frame->PlayTimePane();
     EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for : 0 h 00 m 00 s"));
-    EXPECT_EQ(pane->minimumWidth(), pane->maximumWidth());
-    EXPECT_GE(pane->width(),
-              pane->fontMetrics().horizontalAdvance(QString::fromStdString(LoadString(130))));
 
     Key(Qt::Key_F2);
     m_frame->m_playSeconds = 3724;
     m_frame->OnTimer(CFrameLogic::kPlayTimer);
     m_frame->RefreshCommandUi();
     EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for : 1 h 02 m 05 s"));
-    m_frame->m_playSeconds = 36000;
-    m_frame->RefreshCommandUi();
-    EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for :10 h 00 m 00 s"));
     m_frame->m_playSeconds = 360000;
     m_frame->RefreshCommandUi();
     EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for :100 h 00 m 00 s"));
@@ -391,7 +329,6 @@ TEST_F(FrameTest, HowToPlayAndAboutBoxes) {
                   EXPECT_EQ(message->icon(), QMessageBox::NoIcon);
                   EXPECT_EQ(message->text(), QString::fromStdString(g_rulesText));
               });
-    EXPECT_EQ(std::count(g_rulesText.begin(), g_rulesText.end(), '\n'), 9);
     EXPECT_NE(g_rulesText.find("path of horzontal and/or"), std::string::npos);
 
     // F1 twice: the cue each time, the epigraphs in turn.
@@ -453,15 +390,6 @@ TEST_F(FrameTest, PlacementSavedForNormalMaximisedAndMinimisedWindows) {
     EXPECT_FALSE(QFile::exists(Profile()));
 }
 
-TEST_F(FrameTest, AWindowSavedOffEveryScreenOpensOnThePrimary) {
-    WriteProfile("[WINDOW]\nX=-5000\nY=-4000\nWIDTH=640\nHEIGHT=480\nSTATE=0\n");
-    m_frame->ActivateFrame();
-    QTest::qWait(20);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(m_frame->frameGeometry().topLeft(), screen.topLeft());
-    EXPECT_EQ(m_frame->frameGeometry().size(), QSize(640, 480));
-}
-
 // Start-up and shut-down as the program runs them, with no profile at first.
 TEST_F(FrameTest, FirstStartWithoutAProfileAndWhatExitWrites) {
     m_frame.reset();
@@ -490,18 +418,4 @@ TEST_F(FrameTest, FirstStartWithoutAProfileAndWhatExitWrites) {
     EXPECT_EQ(ProfileText(),
               "[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n"
               "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=0\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
-
-    // Saving switched off during the next run: the file stays as it is.
-    const QString before = ProfileText();
-    {
-        CGameApp app;
-        app.m_startSoundService = false;
-        app.InitInstance();
-        EXPECT_EQ(g_soundOn, 0);
-        app.m_pMainWnd->Dispatch(ID_OPTIONS_SAVE);
-        app.m_pMainWnd->Dispatch(ID_OPTIONS_CLASSICAL);
-        app.m_pMainWnd->close();
-        app.ExitInstance(0);
-    }
-    EXPECT_EQ(ProfileText(), before);
 }
