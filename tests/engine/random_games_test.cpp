@@ -1,5 +1,4 @@
-// Thousands of random games, with the game's invariants checked after every
-// step.
+// Thousands of random games, with the game's invariants checked after every step.
 #include <random>
 
 #include "test_game.h"
@@ -26,27 +25,29 @@ public:
 
     // One random action, then every invariant.
     void Step() {
-        const unsigned roll = m_random() % 1000;
         CFrameLogic& frame = m_game.m_frame;
+        const unsigned roll = m_random() % 1000;
         const bool wasRunning = frame.m_running != 0;
+        m_emptied = 0;
         if (!frame.m_running) {
-            Start();
+            frame.OnCommand(ID_GAME_START);
+            m_removed = 0;
+            ++m_games;
+            EXPECT_EQ(m_game.Count(Normal), 3);
+            EXPECT_EQ(m_game.Count(Preview), 3);
         } else if (roll < 800) {
             Click();
         } else if (roll < 880) {
             Skip();
-        } else if (roll < 940) {
-            if (frame.IsEnabled(ID_GAME_UNDO)) {
-                frame.OnCommand(ID_GAME_UNDO);
-                m_removed = m_savedRemoved;
-            }
-        } else if (roll < 998) {
-            Ticks(1 + static_cast<int>(m_random() % 40));
-        } else {
+        } else if (roll < 940 && frame.OnCommand(ID_GAME_UNDO)) {
+            m_removed = m_savedRemoved;
+        } else if (roll >= 940 && roll < 998) {
+            for (int i = 1 + static_cast<int>(m_random() % 40); i > 0; --i) Tick();
+        } else if (roll >= 998) {
             frame.OnCommand(ID_GAME_STOP);
             --m_gamesOver;
         }
-        if (wasRunning && !frame.m_running) ++m_gamesOver;
+        m_gamesOver += wasRunning && !frame.m_running;
         Check();
     }
 
@@ -54,14 +55,6 @@ public:
     long m_gamesOver = 0; // games that ended with a full board
 
 private:
-    void Start() {
-        m_game.m_frame.OnCommand(ID_GAME_START);
-        m_removed = 0;
-        ++m_games;
-        EXPECT_EQ(m_game.Count(Normal), 3);
-        EXPECT_EQ(m_game.Count(Preview), 3);
-    }
-
     void Click() {
         CFieldGame& field = m_game.m_field;
         // Mostly balls when nothing is selected, mostly free cells otherwise.
@@ -71,84 +64,63 @@ private:
             index = (index + 1) % 81;
         const bool attempt = field.m_selCol != -1 && !HoldsBall(m_cells[index]);
         if (attempt) m_savedRemoved = m_removed;
-        m_emptied = 0;
-        field.OnCommand(10000 + 9 * (index % 9) + index / 9);
-        const bool moved = attempt && field.m_selCol == -1;
-        m_removed += m_emptied - (moved ? 1 : 0);
+        field.OnCommand(CellId(index / 9, index % 9));
+        m_removed += m_emptied - (attempt && field.m_selCol == -1 ? 1 : 0);
     }
 
     void Skip() {
-        if (!m_game.m_frame.IsEnabled(ID_GAME_SKIP)) return;
-        m_savedRemoved = m_removed;
-        const auto before = m_game.Position();
+        CFrameLogic& frame = m_game.m_frame;
+        const long removed = m_removed;
+        auto before = m_game.Position();
         const int seed = m_game.m_field.m_seed;
         const unsigned score = m_game.m_scoreBar.m_score;
-        m_emptied = 0;
-        m_game.m_frame.OnCommand(ID_GAME_SKIP);
+        if (!frame.OnCommand(ID_GAME_SKIP)) return;
+        m_savedRemoved = removed;
         m_removed += m_emptied;
-        if (m_random() % 3 != 0 || !m_game.m_frame.m_running) return;
-
-        // Undo brings back the position, the score and the seed, and the
-        // same skip deals the same balls again.
+        if (m_random() % 3 != 0 || !frame.m_running) return;
+        // Undo brings back the position (selection dropped), the score and the
+        // seed, and the same skip deals the same balls again.
         const auto after = m_game.Position();
         const int afterSeed = m_game.m_field.m_seed;
-        m_game.m_frame.OnCommand(ID_GAME_UNDO);
-        auto expected = before;
-        for (auto& cell : expected)
-            if (cell.second == Selected) cell.second = Normal;
-        EXPECT_EQ(m_game.Position(), expected);
+        frame.OnCommand(ID_GAME_UNDO);
+        for (auto& cell : before) cell.second = cell.second == Selected ? Normal : cell.second;
+        EXPECT_EQ(m_game.Position(), before);
         EXPECT_EQ(m_game.m_field.m_seed, seed);
         EXPECT_EQ(m_game.m_scoreBar.m_score, score);
-        m_game.m_frame.OnCommand(ID_GAME_SKIP);
+        frame.OnCommand(ID_GAME_SKIP);
         EXPECT_EQ(m_game.Position(), after);
         EXPECT_EQ(m_game.m_field.m_seed, afterSeed);
     }
 
-    void Ticks(int count) {
-        for (int i = 0; i < count; ++i) {
-            m_emptied = 0;
-            const int canUndo = m_game.m_frame.m_canUndo;
-            const bool expiring = m_game.ClockRunning() && m_game.m_scoreBar.m_secondsLeft == 0;
-            m_game.Tick();
-            m_removed += m_emptied;
-            if (expiring && g_classical == 0) {
-                EXPECT_EQ(m_game.m_frame.m_canUndo, 0);
-            }
-            if (expiring && g_classical != 0) {
-                EXPECT_EQ(m_game.m_frame.m_canUndo, canUndo);
-            }
+    void Tick() {
+        const int canUndo = m_game.m_frame.m_canUndo;
+        const bool expiring = m_game.ClockRunning() && m_game.m_scoreBar.m_secondsLeft == 0;
+        m_game.Tick();
+        if (expiring) {
+            EXPECT_EQ(m_game.m_frame.m_canUndo, g_classical ? canUndo : 0);
         }
+        m_removed += m_emptied;
+        m_emptied = 0;
     }
 
     void Check() {
         const CFieldGame& field = m_game.m_field;
         // At most one Selected cell, and it is the selection.
         EXPECT_EQ(field.m_selCol == -1, field.m_selRow == -1);
-        if (field.m_selCol == -1) {
-            EXPECT_EQ(m_game.Count(Selected), 0);
-        } else {
-            EXPECT_EQ(m_game.Count(Selected), 1);
+        EXPECT_EQ(m_game.Count(Selected), field.m_selCol == -1 ? 0 : 1);
+        if (field.m_selCol != -1) {
             EXPECT_EQ(field.Cell(field.m_selCol, field.m_selRow)->m_state, Selected);
         }
         for (int i = 0; i < 81; ++i) EXPECT_NE(field.m_undoState[i], Selected);
+        for (const CPlainCell& cell : m_cells)
+            EXPECT_TRUE(cell.m_colour >= 0 && cell.m_colour <= 7 &&
+                        (cell.m_colour || cell.m_state == Normal));
         EXPECT_LE(m_game.Count(Preview), 3);
-        for (const CPlainCell& cell : m_cells) {
-            EXPECT_GE(cell.m_colour, 0);
-            EXPECT_LE(cell.m_colour, 7);
-            if (cell.m_colour == 0) {
-                EXPECT_EQ(cell.m_state, Normal);
-            }
-        }
         EXPECT_EQ(m_game.m_scoreBar.m_score, 2u * static_cast<unsigned>(m_removed));
         const CFrameLogic& frame = m_game.m_frame;
         EXPECT_EQ(frame.m_running, field.m_active);
         EXPECT_EQ(frame.m_canStart, 1 - frame.m_running);
-        if (!frame.m_running) {
-            EXPECT_EQ(frame.m_canUndo, 0);
-        }
-        if (frame.m_running) {
-            EXPECT_GT(m_game.Count(Preview), 0);
-        }
+        EXPECT_TRUE(frame.m_running ? m_game.Count(Preview) > 0 : frame.m_canUndo == 0);
     }
 
     std::array<CCountingCell, 81> m_cells;
@@ -159,20 +131,14 @@ private:
     long m_savedRemoved = 0;
 };
 
-void PlayGames(int classical, unsigned randomSeed, long games) {
-    CRandomGame play(static_cast<int>(randomSeed * 7919u), randomSeed);
-    g_classical = classical;
-    while (play.m_games < games && !::testing::Test::HasFailure()) play.Step();
-    EXPECT_GE(play.m_games, games);
-    EXPECT_GT(play.m_gamesOver, games / 3);
-}
-
-TEST(RandomGames, AdvancedStyleKeepsEveryInvariant) {
-    PlayGames(0, 1, 2000);
-}
-
-TEST(RandomGames, ClassicalStyleKeepsEveryInvariant) {
-    PlayGames(1, 2, 1000);
+TEST(RandomGames, BothStylesKeepEveryInvariant) {
+    for (auto [classical, randomSeed, games] : {std::array{0, 1, 2000}, {1, 2, 1000}}) {
+        CRandomGame play(randomSeed * 7919, static_cast<unsigned>(randomSeed));
+        g_classical = classical;
+        while (play.m_games < games && !::testing::Test::HasFailure()) play.Step();
+        EXPECT_GE(play.m_games, games);
+        EXPECT_GT(play.m_gamesOver, games / 3);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -15,12 +16,14 @@
 #include "score/score_keeper.h"
 #include "sound/cue.h"
 
+using Cues = std::vector<unsigned>;
+
 struct CCueRecorder : CCuePlayer {
     void PlaySound(unsigned id, bool fromModule) override {
         m_ids.push_back(id);
         m_fromModule.push_back(fromModule);
     }
-    std::vector<unsigned> m_ids;
+    Cues m_ids;
     std::vector<bool> m_fromModule;
 };
 
@@ -28,12 +31,14 @@ inline int CellId(int col, int row) {
     return 10000 + 9 * row + col;
 }
 
+constexpr unsigned ColourCue(int colour, int kind) {
+    return 600 + 4 * colour + kind;
+}
+
 class CTestGame {
 public:
     explicit CTestGame(int seed = 1) : m_field(seed) {
-        for (int i = 0; i < CFieldGame::kCells; ++i) m_field.m_cells[i] = &m_cells[i];
-        m_field.m_scoreBar = &m_scoreBar;
-        m_field.m_frame = &m_frame;
+        Wire(m_field, &m_scoreBar, &m_frame);
         m_scoreBar.Attach(&m_field, &m_panelTimers);
         m_frame.Attach(&m_field, &m_scoreBar, &m_frameTimers);
         g_classical = 0;
@@ -45,37 +50,52 @@ public:
     CTestGame(const CTestGame&) = delete;
     CTestGame& operator=(const CTestGame&) = delete;
 
+    // Hands these cells to another field, e.g. one that records its display hooks.
+    void Wire(CFieldGame& field, CScorePanel* panel, CGameFlags* flags) {
+        for (int i = 0; i < CFieldGame::kCells; ++i) field.m_cells[i] = &m_cells[i];
+        field.m_scoreBar = panel;
+        field.m_frame = flags;
+    }
+
     CPlainCell& At(int col, int row) { return m_cells[9 * col + row]; }
 
-    // Fills the board from nine rows of nine characters: '.' empty, '1'-'7' a
-    // Normal ball, 'A'-'G' a Sad ball, 'a'-'g' a Preview of colours 1-7.
-    void Load(const std::array<const char*, 9>& rows) {
-        for (int row = 0; row < 9; ++row) {
-            for (int col = 0; col < 9; ++col) {
-                const char c = rows[row][col];
-                CPlainCell& cell = At(col, row);
-                if (c >= '1' && c <= '7')
-                    cell.SetBall(c - '0', Normal);
-                else if (c >= 'A' && c <= 'G')
-                    cell.SetBall(c - 'A' + 1, Sad);
-                else if (c >= 'a' && c <= 'g')
-                    cell.SetBall(c - 'a' + 1, Preview);
-                else
-                    cell.SetBall(0, Normal);
+    // Rows top to bottom, split by '/': '.' empty, '1'-'7' a Normal ball, 'A'-'G'
+    // a Sad one, 'a'-'g' a Preview; whatever is left out is empty.
+    void Load(std::string_view board) {
+        for (CPlainCell& cell : m_cells) cell.SetBall(0, Normal);
+        int col = 0, row = 0;
+        for (const char c : board) {
+            if (c == '/') {
+                ++row, col = 0;
+                continue;
             }
+            if (col > 8 || row > 8) {
+                ADD_FAILURE() << "board larger than 9 x 9: " << board;
+                return;
+            }
+            if (c >= '1' && c <= '7') At(col, row).SetBall(c - '0', Normal);
+            if (c >= 'A' && c <= 'G') At(col, row).SetBall(c - 'A' + 1, Sad);
+            if (c >= 'a' && c <= 'g') At(col, row).SetBall(c - 'a' + 1, Preview);
+            ++col;
         }
     }
 
     // A running game on a loaded board, as if Start had been given.
-    void Play(const std::array<const char*, 9>& rows) {
+    void Play(std::string_view board = "") {
         m_field.m_active = 1;
         m_frame.m_running = 1;
         m_frame.m_canStart = 0;
         m_scoreBar.ResetScore();
-        Load(rows);
+        Load(board);
     }
 
-    // Every cell of the board as "colour state" pairs, for comparing whole positions.
+    // Fills every cell with a pattern whose neighbours differ in every direction.
+    void FillWithoutRuns() {
+        for (int col = 0; col < 9; ++col)
+            for (int row = 0; row < 9; ++row) At(col, row).SetBall((3 * row + col) % 7 + 1, Normal);
+    }
+
+    // Every cell as "colour state" pairs, for comparing whole positions.
     std::vector<std::pair<int, int>> Position() const {
         std::vector<std::pair<int, int>> cells;
         for (const CCell* cell : m_field.m_cells) cells.emplace_back(cell->m_colour, cell->m_state);
@@ -85,7 +105,7 @@ public:
     int Count(int state) const {
         int n = 0;
         for (const CCell* cell : m_field.m_cells)
-            if (cell->m_colour != 0 && cell->m_state == state) ++n;
+            n += cell->m_colour != 0 && cell->m_state == state;
         return n;
     }
 
@@ -108,7 +128,3 @@ public:
     CFrameLogic m_frame;
     CCueRecorder m_cues;
 };
-
-inline const std::array<const char*, 9> kEmptyBoard = {".........", ".........", ".........",
-                                                       ".........", ".........", ".........",
-                                                       ".........", ".........", "........."};

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,16 +34,14 @@ protected:
     // Fills slots from the top; the rest stay vacant.
     static void Fill(CHiscoreList& list,
                      const std::vector<std::pair<std::string, unsigned>>& entries) {
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            list.m_names[i] = entries[i].first;
-            list.m_scores[i] = entries[i].second;
-        }
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            std::tie(list.m_names[i], list.m_scores[i]) = entries[i];
     }
     // Twenty results: P1 with 200 down to P20 with 10.
     static void FillFull(CHiscoreList& list) {
-        for (int i = 0; i < CHiscoreList::kStored; ++i) {
+        for (unsigned i = 0; i < CHiscoreList::kStored; ++i) {
             list.m_names[i] = "P" + std::to_string(i + 1);
-            list.m_scores[i] = 200u - 10u * static_cast<unsigned>(i);
+            list.m_scores[i] = 200 - 10 * i;
         }
     }
 

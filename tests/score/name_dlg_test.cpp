@@ -15,15 +15,9 @@ const std::string kUtf16 = kUtf15 + "\xC3\xA0";
 
 TEST_F(NameDlgTest, OffersEveryStoredNameOnceSortedWithoutRegardToCase) {
     CHiscoreList list;
-    Fill(list, {{"bolt", 90},
-                {"Ace", 80},
-                {g_youMarker, 70},
-                {"Ace", 60},
-                {"ace", 50},
-                {"Ace", 40},
-                {"Bolt", 30},
-                {"-unknown-", 20},
-                {"-unknown-", 10}});
+    const char* names[] = {"bolt", "Ace",  g_youMarker.c_str(), "Ace",      "ace",
+                           "Ace",  "Bolt", "-unknown-",         "-unknown-"};
+    for (int i = 0; i < 9; ++i) list.m_names[i] = names[i];
     CNameDlg dlg(&list);
     dlg.OnInitDialog();
     // Names equal but for case stand apart, upper case first; the vacant slots
@@ -101,53 +95,37 @@ protected:
     CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
 };
 
-TEST_F(QueuedAnswersTest, RefusedNamesAreReportedAndTheNextAnswerTaken) {
+TEST_F(QueuedAnswersTest, RefusedNamesAreReportedAndOkOrEscapeEndTheDialog) {
     CHiscoreList list;
     Fill(list, {{"Bolt", 10}});
     g_lastName = "Bol";
-    ASSERT_TRUE(m_answers.PushLine("name " + k16));
-    ASSERT_TRUE(m_answers.PushLine("ok")); // the field still holds the long name
-    ASSERT_TRUE(m_answers.PushLine("name Zed Two"));
-    ASSERT_TRUE(m_answers.PushLine("escape"));
+    for (const std::string& line : std::vector<std::string>{"name " + k16, "ok", "name Zed Two",
+                                                            "escape", "name " + k16, "escape"})
+        ASSERT_TRUE(m_answers.PushLine(line));
     CNameDlg dlg(&list, &m_answers);
     EXPECT_EQ(dlg.DoModal(), CNameDlg::IDOK);
     const std::string refused = "message \"Please enter no more than 15 characters.\"";
     EXPECT_EQ(m_shown, (std::vector<std::string>{"dialog \"Bolt\"", refused, refused}));
-    EXPECT_EQ(dlg.m_name, "Zed Two");
     EXPECT_EQ(g_lastName, "Zed Two");
-    EXPECT_EQ(m_answers.Pending(), 1u); // kept for the next dialog
-}
+    EXPECT_EQ(m_answers.Pending(), 3u); // kept for the next dialogs
 
-TEST_F(QueuedAnswersTest, OkConfirmsTheFieldAsShown) {
-    CHiscoreList list;
-    Fill(list, {{"Bolt", 10}});
-    g_lastName = "bol";
+    for (int i = 0; i < 3; ++i) { // escape twice, then an empty queue, keep the last name
+        CNameDlg next(&list, &m_answers);
+        EXPECT_EQ(next.DoModal(), CNameDlg::IDCANCEL);
+        EXPECT_EQ(g_lastName, "Zed Two");
+    }
+    EXPECT_EQ(m_shown.back(), "dialog \"Zed Two\"");
+
+    g_lastName = "bol"; // ok confirms the field as shown
     m_answers.PushLine("ok");
-    CNameDlg dlg(&list, &m_answers);
-    EXPECT_EQ(dlg.DoModal(), CNameDlg::IDOK);
+    CNameDlg shown(&list, &m_answers);
+    EXPECT_EQ(shown.DoModal(), CNameDlg::IDOK);
     EXPECT_EQ(g_lastName, "Bolt");
-}
-
-TEST_F(QueuedAnswersTest, EscapeAndAnEmptyQueueKeepTheLastName) {
-    CHiscoreList list;
-    g_lastName = "Ann";
-    m_answers.PushLine("name " + k16);
-    m_answers.PushLine("escape");
-    CNameDlg dlg(&list, &m_answers);
-    EXPECT_EQ(dlg.DoModal(), CNameDlg::IDCANCEL);
-    EXPECT_EQ(g_lastName, "Ann");
-
-    CNameDlg next(&list, &m_answers);
-    EXPECT_EQ(next.DoModal(), CNameDlg::IDCANCEL);
-    EXPECT_EQ(g_lastName, "Ann");
-    EXPECT_EQ(m_shown.back(), "dialog \"Ann\"");
 }
 
 TEST_F(QueuedAnswersTest, AnswerLinesAreParsedExactly) {
     CHiscoreList list;
-    EXPECT_FALSE(m_answers.PushLine("OK"));
-    EXPECT_FALSE(m_answers.PushLine("names x"));
-    EXPECT_FALSE(m_answers.PushLine(""));
+    for (const char* bad : {"OK", "names x", ""}) EXPECT_FALSE(m_answers.PushLine(bad));
     EXPECT_EQ(m_answers.Pending(), 0u);
     ASSERT_TRUE(m_answers.PushLine("name  two  blanks "));
     ASSERT_TRUE(m_answers.PushLine("name"));
