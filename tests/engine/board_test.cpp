@@ -4,19 +4,6 @@
 
 namespace {
 
-TEST(Board, CellIdentifiersRunRowByRowWhileStorageRunsColumnByColumn) {
-    for (auto [id, col, row] :
-         {std::array{10000, 0, 0}, {10008, 8, 0}, {10009, 0, 1}, {10080, 8, 8}}) {
-        CTestGame game;
-        game.Play();
-        game.At(col, row).SetBall(3, Normal);
-        EXPECT_EQ(game.m_field.OnCommand(id), 1);
-        EXPECT_EQ(game.m_field.m_selCol, col) << id;
-        EXPECT_EQ(game.m_field.m_selRow, row) << id;
-        EXPECT_EQ(game.m_cells[9 * col + row].m_state, Selected) << id;
-    }
-}
-
 TEST(Board, CommandsOutsideTheCellsGoToTheFrameworkAndChangeNothing) {
     struct CCountingField : CFieldGame {
         using CFieldGame::CFieldGame;
@@ -37,28 +24,6 @@ TEST(Board, CommandsOutsideTheCellsGoToTheFrameworkAndChangeNothing) {
     EXPECT_EQ(game.Balls(), 0);
 }
 
-TEST(Board, SaveUndoRecordsSelectedAsNormalAndKeepsSadAndPreview) {
-    CTestGame game;
-    game.Play("1A/b");
-    game.At(0, 0).SetBall(1, Selected);
-    game.m_scoreBar.m_score = 12;
-    game.m_field.m_seed = 4321;
-    game.m_field.SaveUndo();
-    const std::pair<int, int> expected[] = {{0, 1}, {9, 1}, {1, 2}};
-    const int states[] = {Normal, Sad, Preview};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(game.m_field.m_undoColour[expected[i].first], expected[i].second);
-        EXPECT_EQ(game.m_field.m_undoState[expected[i].first], states[i]);
-    }
-    EXPECT_EQ(game.m_field.m_undoSeed, 4321);
-    EXPECT_EQ(game.m_scoreBar.m_savedScore, 12u);
-
-    game.Load("/////////"); // a second snapshot replaces the first entirely
-    game.m_field.SaveUndo();
-    EXPECT_EQ(game.m_field.m_undoColour[0], 0);
-    EXPECT_EQ(game.m_field.m_undoState[9], Normal);
-}
-
 TEST(Board, ConstructionTakesTheSeedFromTheClockAndNewGamesContinueTheChain) {
     const auto before = static_cast<unsigned>(std::time(nullptr));
     CFieldGame field;
@@ -74,6 +39,35 @@ TEST(Board, ConstructionTakesTheSeedFromTheClockAndNewGamesContinueTheChain) {
     fresh.m_frame.OnStart();
     EXPECT_EQ(first.Position(), fresh.Position());
     EXPECT_EQ(first.m_field.m_seed, fresh.m_field.m_seed);
+}
+
+TEST(Cue, SoundSwitchModuleRangeAndLowSixteenBitsDecideWhatPlays) {
+    CCueRecorder cues;
+    SetCuePlayer(&cues);
+    g_soundModule = nullptr;
+    g_soundOn = 0;
+    PlayCue(136);
+    EXPECT_TRUE(cues.m_ids.empty());
+    g_soundOn = 1;
+    PlayCue(623); // no module loaded: from the platform
+    static const int module = 0;
+    g_soundModule = &module;
+    for (unsigned id : {151u, 623u, 599u, 600u, 0x10000u + 136}) PlayCue(id);
+    EXPECT_EQ(cues.m_ids, (Cues{623, 151, 623, 599, 600, 136}));
+    EXPECT_EQ(cues.m_fromModule, (std::vector<bool>{false, false, true, false, true, true}));
+    SetCuePlayer(nullptr);
+    g_soundModule = nullptr;
+}
+
+TEST(Cue, ColourCuesExistForKindsOneToThreeOnly) {
+    CTestGame game;
+    CPlainCell cell;
+    cell.SetBall(5, Normal);
+    for (int kind = -1; kind <= 5; ++kind) cell.PlayColourCue(kind);
+    EXPECT_EQ(game.m_cues.m_ids, (Cues{621, 622, 623}));
+    cell.SetBall(1, Preview);
+    cell.PlayColourCue(1);
+    EXPECT_EQ(game.m_cues.m_ids.back(), 605u);
 }
 
 } // namespace

@@ -70,17 +70,6 @@ TEST(Dealing, AFullBoardEndsTheGameOnlyWhenAskedAndASmallOneGoesOn) {
     EXPECT_EQ(game.m_field.m_active, 1);
 }
 
-TEST(Dealing, PromotionTurnsPreviewAndSelectedNormalAndLeavesSadAlone) {
-    CTestGame game;
-    game.Play("1A/b");
-    game.At(0, 0).SetBall(1, Selected);
-    game.m_field.PromotePreviews();
-    EXPECT_EQ(game.Position()[0], std::make_pair(1, static_cast<int>(Normal)));
-    EXPECT_EQ(game.Position()[1], std::make_pair(2, static_cast<int>(Normal)));
-    EXPECT_EQ(game.Position()[9], std::make_pair(1, static_cast<int>(Sad)));
-    EXPECT_TRUE(game.m_cues.m_ids.empty());
-}
-
 TEST(Dealing, BothStylesHoldTheSamePreviews) {
     CTestGame advanced(4242);
     advanced.m_frame.OnStart();

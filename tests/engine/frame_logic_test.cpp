@@ -59,27 +59,23 @@ TEST(FrameLogic, OptionCommandsFlipOneFlagEachAndShowTheirChecks) {
     g_saveOnExit = 0;
     g_soundOn = 5; // any nonzero value is on
     EXPECT_TRUE(frame.IsChecked(ID_OPTIONS_SOUND));
-    EXPECT_FALSE(frame.IsChecked(ID_OPTIONS_NONROUND));
-    for (unsigned id :
-         {ID_OPTIONS_CLASSICAL, ID_OPTIONS_NONROUND, ID_OPTIONS_SOUND, ID_OPTIONS_SAVE})
-        EXPECT_TRUE(frame.OnCommand(id));
-    EXPECT_EQ(g_classical, 1);
-    EXPECT_EQ(g_roundBalls, 0);
-    EXPECT_EQ(g_soundOn, 0);
-    EXPECT_EQ(g_saveOnExit, 1);
-    for (unsigned id : {ID_OPTIONS_CLASSICAL, ID_OPTIONS_NONROUND, ID_OPTIONS_SAVE})
-        EXPECT_TRUE(frame.IsChecked(id));
-    EXPECT_FALSE(frame.IsChecked(ID_OPTIONS_ADVANCED));
     EXPECT_FALSE(frame.IsChecked(ID_GAME_START));
-    EXPECT_TRUE(frame.OnCommand(ID_OPTIONS_ADVANCED));
-    EXPECT_EQ(g_classical, 0);
-    EXPECT_TRUE(frame.IsChecked(ID_OPTIONS_ADVANCED));
-
-    frame.OnStart(); // sound and saving can be switched during a game
-    EXPECT_TRUE(frame.OnCommand(ID_OPTIONS_SOUND));
-    EXPECT_EQ(g_soundOn, 1);
-    EXPECT_TRUE(frame.OnCommand(ID_OPTIONS_SAVE));
-    EXPECT_EQ(g_saveOnExit, 0);
+    struct {
+        unsigned id;
+        int* flag;
+        int after;
+        bool checked;
+    } flips[] = {
+        {ID_OPTIONS_CLASSICAL, &g_classical, 1, true}, {ID_OPTIONS_ADVANCED, &g_classical, 0, true},
+        {ID_OPTIONS_NONROUND, &g_roundBalls, 0, true}, {ID_OPTIONS_SOUND, &g_soundOn, 0, false},
+        {ID_OPTIONS_SAVE, &g_saveOnExit, 1, true},     {ID_OPTIONS_SOUND, &g_soundOn, 1, true}};
+    for (int i = 0; i < 6; ++i) {
+        if (i == 4) frame.OnStart(); // sound and saving can be switched during a game
+        EXPECT_TRUE(frame.OnCommand(flips[i].id)) << i;
+        EXPECT_EQ(*flips[i].flag, flips[i].after) << i;
+        EXPECT_EQ(frame.IsChecked(flips[i].id), flips[i].checked) << i;
+    }
+    EXPECT_FALSE(frame.IsChecked(ID_OPTIONS_CLASSICAL));
     g_roundBalls = 0;
 }
 
