@@ -6,12 +6,12 @@ namespace {
 
 using NameDlgTest = HallTest;
 
-const std::string k15 = "ABCDEFGHIJKLMNO";
-const std::string k16 = "ABCDEFGHIJKLMNOP";
-// Fifteen and sixteen letters of two bytes each.
-const std::string kUtf15 = "\xC3\x84\xC3\x96\xC3\x9C\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xC3\xA9"
-                           "\xC3\xA8\xC3\xAA\xC3\xAB\xC3\xAF\xC3\xAE\xC3\xB4\xC3\xBB";
-const std::string kUtf16 = kUtf15 + "\xC3\xA0";
+const std::string k15 = "ABCDEFGHIJKLMNO", k16 = k15 + "P";
+std::string Letters(int count, const std::string& letter) { // of two bytes each
+    std::string text;
+    while (count-- > 0) text += letter;
+    return text;
+}
 
 TEST_F(NameDlgTest, OffersEveryStoredNameOnceSortedWithoutRegardToCase) {
     CHiscoreList list;
@@ -24,15 +24,12 @@ TEST_F(NameDlgTest, OffersEveryStoredNameOnceSortedWithoutRegardToCase) {
     // give one empty item.
     EXPECT_EQ(dlg.m_items,
               (std::vector<std::string>{"", "-unknown-", "Ace", "ace", "Bolt", "bolt"}));
-}
 
-TEST_F(NameDlgTest, UnknownIsOfferedWhenNotStoredAndNoEmptyItemForAFullTable) {
-    CHiscoreList list;
-    FillFull(list);
+    FillFull(list); // "-unknown-" is offered anyway, and no empty item
     list.m_names[20] = "Overflow";
-    CNameDlg dlg(&list);
-    dlg.OnInitDialog();
-    EXPECT_EQ(dlg.m_items,
+    CNameDlg full(&list);
+    full.OnInitDialog();
+    EXPECT_EQ(full.m_items,
               (std::vector<std::string>{"-unknown-", "P1",  "P10", "P11", "P12", "P13", "P14",
                                         "P15",       "P16", "P17", "P18", "P19", "P2",  "P20",
                                         "P3",        "P4",  "P5",  "P6",  "P7",  "P8",  "P9"}));
@@ -62,13 +59,14 @@ TEST_F(NameDlgTest, OkTakesAtMost15Characters) {
     g_lastName = "Ann";
     CNameDlg dlg(&list);
     dlg.OnInitDialog();
-    for (const std::string& good : {k15, kUtf15, std::string(), std::string("  x  ")}) {
+    for (const std::string& good :
+         {k15, Letters(15, "\xC3\xA9"), std::string(), std::string("  x  ")}) {
         dlg.SetFieldText(good);
         EXPECT_TRUE(dlg.OnOK());
         EXPECT_EQ(dlg.m_name, good); // exactly as typed, blanks kept
     }
     dlg.m_name = "Ann";
-    for (const std::string& bad : {k16, kUtf16}) {
+    for (const std::string& bad : {k16, Letters(16, "\xC3\x84")}) {
         dlg.SetFieldText(bad);
         EXPECT_FALSE(dlg.OnOK());
         EXPECT_EQ(dlg.m_name, "Ann"); // a refused name is not taken
