@@ -163,6 +163,14 @@ std::string OneLine(std::string_view text) {
     return out;
 }
 
+// Reading drops the blanks around a value and then one pair of quotes, so a
+// value that starts or ends with a blank, or stands in quotes itself, is put
+// in quotes: it then reads back exactly as it was written.
+std::string Stored(const std::string& value) {
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    return Trim(value).size() != value.size() || quoted ? '"' + value + '"' : value;
+}
+
 // The file with section/key set to value, keeping every other byte.
 std::string WithKey(const std::string& data, const std::string& section, const std::string& key,
                     const std::string& value) {
@@ -172,7 +180,7 @@ std::string WithKey(const std::string& data, const std::string& section, const s
         firstNewline != std::string::npos && firstNewline > 0 && data[firstNewline - 1] == '\r'
             ? "\r\n"
             : "\n";
-    std::string keyLine = OneLine(key) + "=" + OneLine(value);
+    std::string keyLine = OneLine(key) + "=" + Stored(OneLine(value));
     std::string out = data;
     if (std::optional<std::size_t> at = FindKey(lines, section, key)) {
         out.replace(lines[*at].begin, lines[*at].end - lines[*at].begin, keyLine);
