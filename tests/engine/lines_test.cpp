@@ -5,8 +5,7 @@ namespace {
 TEST(Lines, RunsOfFiveOrMoreVanishScoreTwoEachAndCueTheTopmostThenLeftmostColour) {
     struct {
         const char* board;
-        int removed;
-        int cueColour; // 0: no cue
+        int removed, cueColour; // 0: no cue
     } cases[] = {
         {"1111////2222.2222", 0, 0},
         {"/...33333", 5, 3},
@@ -27,8 +26,9 @@ TEST(Lines, RunsOfFiveOrMoreVanishScoreTwoEachAndCueTheTopmostThenLeftmostColour
         game.Play(c.board);
         const int before = game.Balls();
         EXPECT_EQ(game.m_field.RemoveLines(), c.removed ? 1 : 0) << c.board;
-        EXPECT_EQ(before - game.Balls(), c.removed) << c.board;
-        EXPECT_EQ(game.m_scoreBar.m_score, 2u * c.removed) << c.board;
+        EXPECT_EQ(std::tuple(before - game.Balls(), game.m_scoreBar.m_score),
+                  std::tuple(c.removed, 2u * c.removed))
+            << c.board;
         EXPECT_EQ(game.m_cues.m_ids, c.cueColour ? Cues{ColourCue(c.cueColour, 3)} : Cues{})
             << c.board;
         for (const CPlainCell& cell : game.m_cells)
@@ -36,31 +36,26 @@ TEST(Lines, RunsOfFiveOrMoreVanishScoreTwoEachAndCueTheTopmostThenLeftmostColour
     }
 }
 
-TEST(Lines, EveryRunOfFiveIsFoundWhereverItLies) {
+TEST(Lines, EveryRunOfFiveIsFoundWhereverItLiesAndABoardWithoutRunsIsLeftAlone) {
     for (auto [dc, dr] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
         for (int col = 0; col < 9; ++col) {
-            for (int row = 0; row < 9; ++row) {
-                const int endCol = col + 4 * dc, endRow = row + 4 * dr;
-                if (endCol < 0 || endCol > 8 || endRow > 8) continue;
+            for (int row = 0; row + 4 * dr < 9; ++row) {
+                if (col + 4 * dc < 0 || col + 4 * dc > 8) continue;
                 CTestGame game;
                 game.Play();
                 for (int k = 0; k < 5; ++k) game.At(col + k * dc, row + k * dr).SetBall(6, Sad);
-                EXPECT_EQ(game.m_field.RemoveLines(), 1)
-                    << "from " << col << "," << row << " step " << dc << "," << dr;
+                EXPECT_EQ(game.m_field.RemoveLines(), 1) << col << "," << row << " " << dc << dr;
                 EXPECT_EQ(game.Balls(), 0);
             }
         }
     }
-}
-
-TEST(Lines, ABoardWithoutRunsIsLeftAlone) {
     CTestGame game;
     game.Play();
     game.FillWithoutRuns();
     const auto position = game.Position();
     EXPECT_EQ(game.m_field.RemoveLines(), 0);
     EXPECT_EQ(game.Position(), position);
-    EXPECT_TRUE(game.m_cues.m_ids.empty());
+    EXPECT_EQ(game.m_cues.m_ids, Cues{});
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include <queue>
 #include <random>
 
 #include "test_game.h"
@@ -7,22 +6,17 @@ namespace {
 
 // Breadth-first reachability over free cells, as a reference.
 bool Reachable(CTestGame& game, int from, int to) {
+    std::vector<int> queue{from};
     bool seen[81] = {};
-    std::queue<int> queue;
-    queue.push(from);
-    while (!queue.empty()) {
-        const int at = queue.front(), col = at / 9, row = at % 9;
-        queue.pop();
-        if (at == to) return true;
+    for (size_t next = 0; next < queue.size(); ++next) {
+        const int col = queue[next] / 9, row = queue[next] % 9;
         for (auto [c, r] :
-             {std::pair{col + 1, row}, {col - 1, row}, {col, row + 1}, {col, row - 1}}) {
-            if (c < 0 || c > 8 || r < 0 || r > 8 || seen[9 * c + r]) continue;
-            if (!IsFreeForMove(game.At(c, r))) continue;
-            seen[9 * c + r] = true;
-            queue.push(9 * c + r);
-        }
+             {std::pair{col + 1, row}, {col - 1, row}, {col, row + 1}, {col, row - 1}})
+            if (c >= 0 && c <= 8 && r >= 0 && r <= 8 && !seen[9 * c + r] &&
+                IsFreeForMove(game.At(c, r)))
+                seen[9 * c + r] = true, queue.push_back(9 * c + r);
     }
-    return false;
+    return seen[to];
 }
 
 TEST(Path, PreviewsArePassableSadBallsBlockAndAMoveOverwritesAPreview) {
@@ -32,11 +26,11 @@ TEST(Path, PreviewsArePassableSadBallsBlockAndAMoveOverwritesAPreview) {
     game.Play("4a/b2");
     game.At(0, 0).SetBall(4, Selected);
     EXPECT_EQ(game.m_field.MoveBall(0, 0, 2, 0), 1); // through the Preview at (1,0)
-    EXPECT_EQ(game.Position()[0], std::make_pair(0, static_cast<int>(Normal)));
-    EXPECT_EQ(game.Position()[18], std::make_pair(4, static_cast<int>(Normal)));
+    EXPECT_EQ(std::tuple(game.Position()[0], game.Position()[18]),
+              std::tuple(std::pair(0, 0), std::pair(4, int{Normal})));
     EXPECT_EQ(game.m_cues.m_ids, Cues{ColourCue(4, 2)});
     EXPECT_EQ(game.m_field.MoveBall(2, 0, 1, 0), 1); // onto the Preview itself
-    EXPECT_EQ(game.Position()[9], std::make_pair(4, static_cast<int>(Normal)));
+    EXPECT_EQ(game.Position()[9], std::pair(4, int{Normal}));
 }
 
 TEST(Path, AWalledOffTargetRefusesAndLeavesOnlyTheSnapshotChanged) {
@@ -46,20 +40,19 @@ TEST(Path, AWalledOffTargetRefusesAndLeavesOnlyTheSnapshotChanged) {
     const auto position = game.Position();
     EXPECT_EQ(game.m_field.MoveBall(0, 0, 8, 8), 0);
     EXPECT_EQ(game.Position(), position);
-    EXPECT_TRUE(game.m_cues.m_ids.empty());
-    for (int i = 0; i < 81; ++i) {
-        EXPECT_EQ(game.m_field.m_undoColour[i], position[i].first);
-        EXPECT_EQ(game.m_field.m_undoState[i], position[i].second);
-    }
-    EXPECT_EQ(game.m_field.m_undoSeed, 31);
-    EXPECT_EQ(game.m_scoreBar.m_savedScore, 8u);
+    EXPECT_EQ(game.m_cues.m_ids, Cues{});
+    for (int i = 0; i < 81; ++i)
+        EXPECT_EQ(std::pair(game.m_field.m_undoColour[i], game.m_field.m_undoState[i]),
+                  position[i]);
+    EXPECT_EQ(std::tuple(game.m_field.m_undoSeed, game.m_scoreBar.m_savedScore),
+              std::tuple(31, 8u));
 }
 
 TEST(Path, ASpiralCorridorAgainstTheSweepOrderIsFollowedToTheEnd) {
-    CTestGame game;
     // The way from the bottom-right corner runs up, left, down and inwards.
     const char* spiral = "........1/.1111111./.1.....1./.1.111.1./.1.1.1.1./.1.1...1./"
                          ".1.11111./.1......./1111111.2";
+    CTestGame game;
     game.Play(spiral);
     EXPECT_EQ(game.m_field.MoveBall(8, 8, 4, 4), 1);
     EXPECT_EQ(game.At(4, 4).m_colour, 2);
@@ -73,14 +66,11 @@ TEST(Path, AgreesWithBreadthFirstSearchOnRandomBoards) {
     for (int trial = 0; trial < 3000; ++trial) {
         CTestGame game;
         game.Play();
-        const int density = 20 + trial % 50;
+        const unsigned density = 20 + trial % 50;
         for (CPlainCell& cell : game.m_cells) {
-            const int roll = static_cast<int>(random() % 100);
-            const int colour = 1 + static_cast<int>(random() % 7);
-            if (roll < density)
-                cell.SetBall(colour, roll % 4 ? Normal : Sad);
-            else if (roll < density + 5)
-                cell.SetBall(colour, Preview);
+            const unsigned roll = random() % 100, colour = 1 + random() % 7;
+            if (roll < density + 5)
+                cell.SetBall(colour, roll >= density ? Preview : roll % 4 ? Normal : Sad);
         }
         const int from = static_cast<int>(random() % 81), to = static_cast<int>(random() % 81);
         game.m_cells[from].SetBall(3, Normal);

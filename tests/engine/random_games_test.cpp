@@ -8,7 +8,7 @@ namespace {
 // Counts balls that vanish from the board.
 struct CCountingCell : CPlainCell {
     int SetBall(int colour, int state) override {
-        if (HoldsBall(*this) && colour == 0) ++*m_emptied;
+        *m_emptied += HoldsBall(*this) && colour == 0;
         return CPlainCell::SetBall(colour, state);
     }
     long* m_emptied = nullptr;
@@ -17,10 +17,8 @@ struct CCountingCell : CPlainCell {
 class CRandomGame {
 public:
     CRandomGame(int seed, unsigned randomSeed) : m_game(seed), m_random(randomSeed) {
-        for (int i = 0; i < 81; ++i) {
-            m_cells[i].m_emptied = &m_emptied;
-            m_game.m_field.m_cells[i] = &m_cells[i];
-        }
+        for (int i = 0; i < 81; ++i)
+            m_cells[i].m_emptied = &m_emptied, m_game.m_field.m_cells[i] = &m_cells[i];
     }
 
     // One random action, then every invariant.
@@ -31,19 +29,17 @@ public:
         m_emptied = 0;
         if (!frame.m_running) {
             frame.OnCommand(ID_GAME_START);
-            m_removed = 0;
-            ++m_games;
-            EXPECT_EQ(m_game.Count(Normal), 3);
-            EXPECT_EQ(m_game.Count(Preview), 3);
+            m_removed = 0, ++m_games;
+            EXPECT_EQ(std::tuple(m_game.Count(Normal), m_game.Count(Preview)), std::tuple(3, 3));
         } else if (roll < 800) {
             Click();
         } else if (roll < 880) {
             Skip();
-        } else if (roll < 940 && frame.OnCommand(ID_GAME_UNDO)) {
-            m_removed = m_savedRemoved;
-        } else if (roll >= 940 && roll < 998) {
+        } else if (roll < 940) {
+            if (frame.OnCommand(ID_GAME_UNDO)) m_removed = m_savedRemoved;
+        } else if (roll < 998) {
             for (int i = 1 + static_cast<int>(m_random() % 40); i > 0; --i) Tick();
-        } else if (roll >= 998) {
+        } else {
             frame.OnCommand(ID_GAME_STOP);
             --m_gamesOver;
         }
@@ -51,8 +47,7 @@ public:
         Check();
     }
 
-    long m_games = 0;
-    long m_gamesOver = 0; // games that ended with a full board
+    long m_games = 0, m_gamesOver = 0; // games that ended with a full board
 
 private:
     void Click() {
@@ -64,71 +59,63 @@ private:
             index = (index + 1) % 81;
         const bool attempt = field.m_selCol != -1 && !HoldsBall(m_cells[index]);
         if (attempt) m_savedRemoved = m_removed;
-        field.OnCommand(CellId(index / 9, index % 9));
+        m_game.Click(index / 9, index % 9);
         m_removed += m_emptied - (attempt && field.m_selCol == -1 ? 1 : 0);
     }
 
     void Skip() {
         CFrameLogic& frame = m_game.m_frame;
         const long removed = m_removed;
-        auto before = m_game.Position();
-        const int seed = m_game.m_field.m_seed;
-        const unsigned score = m_game.m_scoreBar.m_score;
+        auto before =
+            std::tuple(m_game.Position(), m_game.m_field.m_seed, m_game.m_scoreBar.m_score);
         if (!frame.OnCommand(ID_GAME_SKIP)) return;
         m_savedRemoved = removed;
         m_removed += m_emptied;
         if (m_random() % 3 != 0 || !frame.m_running) return;
         // Undo brings back the position (selection dropped), the score and the
         // seed, and the same skip deals the same balls again.
-        const auto after = m_game.Position();
-        const int afterSeed = m_game.m_field.m_seed;
+        const auto after = std::pair(m_game.Position(), m_game.m_field.m_seed);
         frame.OnCommand(ID_GAME_UNDO);
-        for (auto& cell : before) cell.second = cell.second == Selected ? Normal : cell.second;
-        EXPECT_EQ(m_game.Position(), before);
-        EXPECT_EQ(m_game.m_field.m_seed, seed);
-        EXPECT_EQ(m_game.m_scoreBar.m_score, score);
+        for (auto& cell : std::get<0>(before))
+            cell.second -= cell.second == Selected ? Selected : 0;
+        EXPECT_EQ(std::tuple(m_game.Position(), m_game.m_field.m_seed, m_game.m_scoreBar.m_score),
+                  before);
         frame.OnCommand(ID_GAME_SKIP);
-        EXPECT_EQ(m_game.Position(), after);
-        EXPECT_EQ(m_game.m_field.m_seed, afterSeed);
+        EXPECT_EQ(std::pair(m_game.Position(), m_game.m_field.m_seed), after);
     }
 
     void Tick() {
         const int canUndo = m_game.m_frame.m_canUndo;
         const bool expiring = m_game.ClockRunning() && m_game.m_scoreBar.m_secondsLeft == 0;
         m_game.Tick();
-        if (expiring) {
-            EXPECT_EQ(m_game.m_frame.m_canUndo, g_classical ? canUndo : 0);
-        }
+        EXPECT_EQ(m_game.m_frame.m_canUndo, expiring && !g_classical ? 0 : canUndo);
         m_removed += m_emptied;
         m_emptied = 0;
     }
 
     void Check() {
         const CFieldGame& field = m_game.m_field;
+        const CFrameLogic& frame = m_game.m_frame;
         // At most one Selected cell, and it is the selection.
         EXPECT_EQ(field.m_selCol == -1, field.m_selRow == -1);
         EXPECT_EQ(m_game.Count(Selected), field.m_selCol == -1 ? 0 : 1);
-        if (field.m_selCol != -1) {
-            EXPECT_EQ(field.Cell(field.m_selCol, field.m_selRow)->m_state, Selected);
-        }
+        EXPECT_TRUE(field.m_selCol == -1 ||
+                    field.Cell(field.m_selCol, field.m_selRow)->m_state == Selected);
         for (int i = 0; i < 81; ++i) EXPECT_NE(field.m_undoState[i], Selected);
         for (const CPlainCell& cell : m_cells)
             EXPECT_TRUE(cell.m_colour >= 0 && cell.m_colour <= 7 &&
                         (cell.m_colour || cell.m_state == Normal));
         EXPECT_LE(m_game.Count(Preview), 3);
         EXPECT_EQ(m_game.m_scoreBar.m_score, 2u * static_cast<unsigned>(m_removed));
-        const CFrameLogic& frame = m_game.m_frame;
-        EXPECT_EQ(frame.m_running, field.m_active);
-        EXPECT_EQ(frame.m_canStart, 1 - frame.m_running);
+        EXPECT_EQ(std::tuple(frame.m_running, frame.m_canStart),
+                  std::tuple(field.m_active, 1 - frame.m_running));
         EXPECT_TRUE(frame.m_running ? m_game.Count(Preview) > 0 : frame.m_canUndo == 0);
     }
 
     std::array<CCountingCell, 81> m_cells;
     CTestGame m_game;
     std::mt19937 m_random;
-    long m_emptied = 0;
-    long m_removed = 0;
-    long m_savedRemoved = 0;
+    long m_emptied = 0, m_removed = 0, m_savedRemoved = 0;
 };
 
 TEST(RandomGames, BothStylesKeepEveryInvariant) {
@@ -136,7 +123,6 @@ TEST(RandomGames, BothStylesKeepEveryInvariant) {
         CRandomGame play(randomSeed * 7919, static_cast<unsigned>(randomSeed));
         g_classical = classical;
         while (play.m_games < games && !::testing::Test::HasFailure()) play.Step();
-        EXPECT_GE(play.m_games, games);
         EXPECT_GT(play.m_gamesOver, games / 3);
     }
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -17,20 +17,18 @@
 #include "sound/cue.h"
 
 using Cues = std::vector<unsigned>;
+constexpr unsigned kModule = 0x10000; // added to a cue played from the sound module
 
 struct CCueRecorder : CCuePlayer {
     void PlaySound(unsigned id, bool fromModule) override {
-        m_ids.push_back(id);
-        m_fromModule.push_back(fromModule);
+        m_ids.push_back(id + (fromModule ? kModule : 0));
     }
     Cues m_ids;
-    std::vector<bool> m_fromModule;
 };
 
 inline int CellId(int col, int row) {
     return 10000 + 9 * row + col;
 }
-
 constexpr unsigned ColourCue(int colour, int kind) {
     return 600 + 4 * colour + kind;
 }
@@ -41,20 +39,15 @@ public:
         Wire(m_field, &m_scoreBar, &m_frame);
         m_scoreBar.Attach(&m_field, &m_panelTimers);
         m_frame.Attach(&m_field, &m_scoreBar, &m_frameTimers);
-        g_classical = 0;
-        g_soundOn = 1;
-        g_soundModule = nullptr;
+        g_classical = 0, g_soundOn = 1, g_soundModule = nullptr;
         SetCuePlayer(&m_cues);
     }
     ~CTestGame() { SetCuePlayer(nullptr); }
-    CTestGame(const CTestGame&) = delete;
-    CTestGame& operator=(const CTestGame&) = delete;
 
     // Hands these cells to another field, e.g. one that records its display hooks.
     void Wire(CFieldGame& field, CScorePanel* panel, CGameFlags* flags) {
         for (int i = 0; i < CFieldGame::kCells; ++i) field.m_cells[i] = &m_cells[i];
-        field.m_scoreBar = panel;
-        field.m_frame = flags;
+        field.m_scoreBar = panel, field.m_frame = flags;
     }
 
     CPlainCell& At(int col, int row) { return m_cells[9 * col + row]; }
@@ -69,21 +62,17 @@ public:
                 ++row, col = 0;
                 continue;
             }
-            if (col > 8 || row > 8) {
-                ADD_FAILURE() << "board larger than 9 x 9: " << board;
-                return;
-            }
-            if (c >= '1' && c <= '7') At(col, row).SetBall(c - '0', Normal);
-            if (c >= 'A' && c <= 'G') At(col, row).SetBall(c - 'A' + 1, Sad);
-            if (c >= 'a' && c <= 'g') At(col, row).SetBall(c - 'a' + 1, Preview);
-            ++col;
+            ASSERT_TRUE(col < 9 && row < 9) << board;
+            CPlainCell& cell = At(col++, row);
+            if (c >= '1' && c <= '7') cell.SetBall(c - '0', Normal);
+            if (c >= 'A' && c <= 'G') cell.SetBall(c - 'A' + 1, Sad);
+            if (c >= 'a' && c <= 'g') cell.SetBall(c - 'a' + 1, Preview);
         }
     }
 
     // A running game on a loaded board, as if Start had been given.
     void Play(std::string_view board = "") {
-        m_field.m_active = 1;
-        m_frame.m_running = 1;
+        m_field.m_active = m_frame.m_running = 1;
         m_frame.m_canStart = 0;
         m_scoreBar.ResetScore();
         Load(board);
@@ -91,11 +80,11 @@ public:
 
     // Fills every cell with a pattern whose neighbours differ in every direction.
     void FillWithoutRuns() {
-        for (int col = 0; col < 9; ++col)
-            for (int row = 0; row < 9; ++row) At(col, row).SetBall((3 * row + col) % 7 + 1, Normal);
+        for (int i = 0; i < 81; ++i)
+            At(i / 9, i % 9).SetBall((3 * (i % 9) + i / 9) % 7 + 1, Normal);
     }
 
-    // Every cell as "colour state" pairs, for comparing whole positions.
+    // Every cell as (colour, state), for comparing whole positions.
     std::vector<std::pair<int, int>> Position() const {
         std::vector<std::pair<int, int>> cells;
         for (const CCell* cell : m_field.m_cells) cells.emplace_back(cell->m_colour, cell->m_state);
@@ -104,12 +93,12 @@ public:
 
     int Count(int state) const {
         int n = 0;
-        for (const CCell* cell : m_field.m_cells)
-            n += cell->m_colour != 0 && cell->m_state == state;
+        for (const CCell* cell : m_field.m_cells) n += cell->m_colour && cell->m_state == state;
         return n;
     }
-
     int Balls() const { return Count(Normal) + Count(Sad) + Count(Selected); }
+    std::pair<int, int> Selection() const { return {m_field.m_selCol, m_field.m_selRow}; }
+    void Click(int col, int row) { m_field.OnCommand(CellId(col, row)); }
 
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
@@ -117,12 +106,10 @@ public:
             if (m_panelTimers.IsRunning(1)) m_scoreBar.OnTimer(1);
         }
     }
-
     bool ClockRunning() const { return m_panelTimers.IsRunning(1); }
 
     std::array<CPlainCell, CFieldGame::kCells> m_cells;
-    CManualTimers m_frameTimers;
-    CManualTimers m_panelTimers;
+    CManualTimers m_frameTimers, m_panelTimers;
     CFieldGame m_field;
     CScoreKeeper m_scoreBar;
     CFrameLogic m_frame;
