@@ -4,16 +4,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <string>
+#include <sstream>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/profile.h"
 #include "score/hiscore_list.h"
+#include "score/name_dlg.h"
+
+using Lines = std::vector<std::string>;
 
 class HallTest : public ::testing::Test {
 protected:
@@ -27,28 +27,30 @@ protected:
     void TearDown() override {
         SetProfilePath("");
         g_lastName.clear();
-        std::error_code ec;
-        std::filesystem::remove_all(m_dir, ec);
+        std::filesystem::remove_all(m_dir);
     }
 
     // Fills slots from the top; the rest stay vacant.
-    static void Fill(CHiscoreList& list,
-                     const std::vector<std::pair<std::string, unsigned>>& entries) {
-        for (std::size_t i = 0; i < entries.size(); ++i)
-            std::tie(list.m_names[i], list.m_scores[i]) = entries[i];
+    static void Fill(CHiscoreList& list, const std::vector<std::pair<std::string, unsigned>>& all) {
+        for (std::size_t i = 0; i < all.size(); ++i)
+            std::tie(list.m_names[i], list.m_scores[i]) = all[i];
     }
     // Twenty results: P1 with 200 down to P20 with 10.
     static void FillFull(CHiscoreList& list) {
-        for (unsigned i = 0; i < CHiscoreList::kStored; ++i) {
-            list.m_names[i] = "P" + std::to_string(i + 1);
-            list.m_scores[i] = 200 - 10 * i;
-        }
+        for (unsigned i = 0; i < CHiscoreList::kStored; ++i)
+            std::tie(list.m_names[i], list.m_scores[i]) =
+                std::pair("P" + std::to_string(i + 1), 200 - 10 * i);
     }
 
     std::string Contents() const {
-        std::ifstream in(m_dir / "marbix.INI", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::stringstream all;
+        all << std::ifstream(m_dir / "marbix.INI", std::ios::binary).rdbuf();
+        return all.str();
     }
+    bool Holds(const std::string& text) const { return Contents().find(text) != std::string::npos; }
 
     std::filesystem::path m_dir;
+    // Answers for the name dialog; what it shows is noted.
+    Lines m_shown;
+    CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
 };

@@ -8,31 +8,27 @@ using NameDlgTest = HallTest;
 
 const std::string k15 = "ABCDEFGHIJKLMNO", k16 = k15 + "P";
 std::string Letters(int count, const std::string& letter) { // of two bytes each
-    std::string text;
-    while (count-- > 0) text += letter;
-    return text;
+    return count ? letter + Letters(count - 1, letter) : "";
 }
 
 TEST_F(NameDlgTest, OffersEveryStoredNameOnceSortedWithoutRegardToCase) {
     CHiscoreList list;
     const char* names[] = {"bolt", "Ace",  g_youMarker.c_str(), "Ace",      "ace",
                            "Ace",  "Bolt", "-unknown-",         "-unknown-"};
-    for (int i = 0; i < 9; ++i) list.m_names[i] = names[i];
+    std::copy(std::begin(names), std::end(names), list.m_names);
     CNameDlg dlg(&list);
     dlg.OnInitDialog();
     // Names equal but for case stand apart, upper case first; the vacant slots
     // give one empty item.
-    EXPECT_EQ(dlg.m_items,
-              (std::vector<std::string>{"", "-unknown-", "Ace", "ace", "Bolt", "bolt"}));
+    EXPECT_EQ(dlg.m_items, (Lines{"", "-unknown-", "Ace", "ace", "Bolt", "bolt"}));
 
     FillFull(list); // "-unknown-" is offered anyway, and no empty item
     list.m_names[20] = "Overflow";
     CNameDlg full(&list);
     full.OnInitDialog();
-    EXPECT_EQ(full.m_items,
-              (std::vector<std::string>{"-unknown-", "P1",  "P10", "P11", "P12", "P13", "P14",
-                                        "P15",       "P16", "P17", "P18", "P19", "P2",  "P20",
-                                        "P3",        "P4",  "P5",  "P6",  "P7",  "P8",  "P9"}));
+    EXPECT_EQ(full.m_items, (Lines{"-unknown-", "P1",  "P10", "P11", "P12", "P13", "P14",
+                                   "P15",       "P16", "P17", "P18", "P19", "P2",  "P20",
+                                   "P3",        "P4",  "P5",  "P6",  "P7",  "P8",  "P9"}));
 }
 
 TEST_F(NameDlgTest, FieldShowsTheFirstItemBeginningWithTheLastName) {
@@ -48,9 +44,8 @@ TEST_F(NameDlgTest, FieldShowsTheFirstItemBeginningWithTheLastName) {
         g_lastName = c.last;
         CNameDlg dlg(&list);
         dlg.OnInitDialog();
-        EXPECT_EQ(dlg.m_field, c.field) << c.last;
-        EXPECT_EQ(dlg.m_curSel, c.sel) << c.last;
-        EXPECT_EQ(dlg.m_name, c.last);
+        EXPECT_EQ(std::tuple(dlg.m_field, dlg.m_curSel, dlg.m_name),
+                  std::tuple(c.field, c.sel, c.last));
     }
 }
 
@@ -62,48 +57,39 @@ TEST_F(NameDlgTest, OkTakesAtMost15Characters) {
     for (const std::string& good :
          {k15, Letters(15, "\xC3\xA9"), std::string(), std::string("  x  ")}) {
         dlg.SetFieldText(good);
-        EXPECT_TRUE(dlg.OnOK());
-        EXPECT_EQ(dlg.m_name, good); // exactly as typed, blanks kept
+        EXPECT_TRUE(dlg.OnOK() && dlg.m_name == good) << good; // exactly as typed, blanks kept
     }
     dlg.m_name = "Ann";
     for (const std::string& bad : {k16, Letters(16, "\xC3\x84")}) {
         dlg.SetFieldText(bad);
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(dlg.m_name, "Ann"); // a refused name is not taken
+        EXPECT_FALSE(dlg.OnOK() || dlg.m_name != "Ann") << bad; // a refused name is not taken
     }
     EXPECT_EQ(CNameDlg::MaxCharsMessage(), "Please enter no more than 15 characters.");
 }
 
 TEST_F(NameDlgTest, WithoutAHostTheDialogEndsAsWithEscape) {
     CHiscoreList list;
-    CNameDlg first(&list);
-    EXPECT_EQ(first.DoModal(), CNameDlg::IDCANCEL);
-    EXPECT_EQ(first.m_name, "");
-    EXPECT_EQ(g_lastName, "");
-    g_lastName = "Ann";
-    CNameDlg later(&list);
-    EXPECT_EQ(later.DoModal(), CNameDlg::IDCANCEL);
-    EXPECT_EQ(later.m_name, "Ann");
-    EXPECT_EQ(g_lastName, "Ann");
+    for (const std::string last : {"", "Ann"}) {
+        g_lastName = last;
+        CNameDlg dlg(&list);
+        EXPECT_EQ(dlg.DoModal(), CNameDlg::IDCANCEL);
+        EXPECT_EQ(Lines({dlg.m_name, g_lastName}), Lines({last, last}));
+    }
 }
 
-class QueuedAnswersTest : public HallTest {
-protected:
-    std::vector<std::string> m_shown;
-    CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
-};
-
-TEST_F(QueuedAnswersTest, RefusedNamesAreReportedAndOkOrEscapeEndTheDialog) {
+TEST_F(NameDlgTest, QueuedAnswersReportRefusedNamesAndOkOrEscapeEndTheDialog) {
     CHiscoreList list;
+    for (const char* bad : {"OK", "names x", ""}) EXPECT_FALSE(m_answers.PushLine(bad));
+    EXPECT_EQ(m_answers.Pending(), 0u);
     Fill(list, {{"Bolt", 10}});
     g_lastName = "Bol";
-    for (const std::string& line : std::vector<std::string>{"name " + k16, "ok", "name Zed Two",
-                                                            "escape", "name " + k16, "escape"})
+    for (const std::string& line :
+         Lines{"name " + k16, "ok", "name Zed Two", "escape", "name " + k16, "escape"})
         ASSERT_TRUE(m_answers.PushLine(line));
     CNameDlg dlg(&list, &m_answers);
     EXPECT_EQ(dlg.DoModal(), CNameDlg::IDOK);
     const std::string refused = "message \"Please enter no more than 15 characters.\"";
-    EXPECT_EQ(m_shown, (std::vector<std::string>{"dialog \"Bolt\"", refused, refused}));
+    EXPECT_EQ(m_shown, (Lines{"dialog \"Bolt\"", refused, refused}));
     EXPECT_EQ(g_lastName, "Zed Two");
     EXPECT_EQ(m_answers.Pending(), 3u); // kept for the next dialogs
 
@@ -119,14 +105,9 @@ TEST_F(QueuedAnswersTest, RefusedNamesAreReportedAndOkOrEscapeEndTheDialog) {
     CNameDlg shown(&list, &m_answers);
     EXPECT_EQ(shown.DoModal(), CNameDlg::IDOK);
     EXPECT_EQ(g_lastName, "Bolt");
-}
 
-TEST_F(QueuedAnswersTest, AnswerLinesAreParsedExactly) {
-    CHiscoreList list;
-    for (const char* bad : {"OK", "names x", ""}) EXPECT_FALSE(m_answers.PushLine(bad));
-    EXPECT_EQ(m_answers.Pending(), 0u);
-    ASSERT_TRUE(m_answers.PushLine("name  two  blanks "));
-    ASSERT_TRUE(m_answers.PushLine("name"));
+    // A name is the rest of the line, blanks and all.
+    ASSERT_TRUE(m_answers.PushLine("name  two  blanks ") && m_answers.PushLine("name"));
     CNameDlg first(&list, &m_answers);
     first.DoModal();
     EXPECT_EQ(g_lastName, " two  blanks ");

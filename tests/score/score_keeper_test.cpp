@@ -1,11 +1,8 @@
 // The score keeper moving the live entry through the hall of fame, and the
 // end of a game with the name dialog, against a profile in a temporary folder.
-#include <filesystem>
-#include <vector>
 
 #include "app/settings.h"
 #include "hall_fixture.h"
-#include "score/name_dlg.h"
 #include "score/score_keeper.h"
 #include "sound/cue.h"
 
@@ -34,9 +31,7 @@ protected:
     void PlayGame(unsigned points, const std::string& answer) {
         m_panel.ResetScore();
         if (points) m_panel.AddScore(points);
-        if (!answer.empty()) {
-            ASSERT_TRUE(m_answers.PushLine(answer));
-        }
+        if (!answer.empty()) ASSERT_TRUE(m_answers.PushLine(answer));
         m_cues.m_ids.clear();
         m_panel.EndGame();
     }
@@ -45,8 +40,6 @@ protected:
 
     CCueLog m_cues;
     CHiscoreList m_list;
-    std::vector<std::string> m_shown;
-    CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
     CScoreKeeper m_panel;
 };
 
@@ -67,8 +60,7 @@ TEST_F(ScoreKeeperHallTest, ClimbingToTheFirstPlaceSoundsAndRestoringNever) {
     EXPECT_EQ(m_list.m_names[3], g_youMarker);
     m_panel.m_savedScore = 1000;
     m_panel.RestoreScore(); // straight up to the first place
-    EXPECT_EQ(m_list.m_names[0], g_youMarker);
-    EXPECT_EQ(m_panel.m_score, 1000u);
+    EXPECT_EQ(std::pair(m_list.m_names[0], m_panel.m_score), std::pair(g_youMarker, 1000u));
     EXPECT_EQ(m_cues.m_ids.size(), 1u);
 }
 
@@ -76,12 +68,10 @@ TEST_F(ScoreKeeperHallTest, FromBelowAFullTableToTheTwentiethPlace) {
     FillFull(m_list);
     m_panel.ResetScore();
     EXPECT_EQ(m_list.m_names[20], g_youMarker);
-    EXPECT_EQ(m_list.m_lines.size(), 21u);
-    EXPECT_EQ(m_list.m_selected, 20);
+    EXPECT_EQ(std::pair(m_list.m_lines.size(), m_list.m_selected), std::pair(size_t{21}, 20));
     m_panel.AddScore(10); // level with P20
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>{150});
-    EXPECT_EQ(m_list.m_names[19], g_youMarker);
-    EXPECT_EQ(m_list.m_names[20], "P20");
+    EXPECT_EQ((Lines{m_list.m_names[19], m_list.m_names[20]}), (Lines{g_youMarker, "P20"}));
 }
 
 TEST_F(ScoreKeeperHallTest, NoPointsAnEmptyNameOrTheMarkerStoreNothing) {
@@ -101,52 +91,45 @@ TEST_F(ScoreKeeperHallTest, NoPointsAnEmptyNameOrTheMarkerStoreNothing) {
     m_panel.AttachHall(&m_list, &markerHost);
     PlayGame(40, "");
     EXPECT_TRUE(m_cues.m_ids.empty());
-    EXPECT_FALSE(Written());
-    EXPECT_TRUE(m_list.m_lines.empty());
+    EXPECT_FALSE(Written() || !m_list.m_lines.empty());
 }
 
 TEST_F(ScoreKeeperHallTest, EscapeStoresUnderTheLastNameOfTheRunIfThereIsOne) {
     PlayGame(40, "escape");
-    EXPECT_FALSE(Written());
-    EXPECT_TRUE(m_list.m_lines.empty());
+    EXPECT_FALSE(Written() || !m_list.m_lines.empty());
 
     PlayGame(30, "name Ace");
     PlayGame(50, "escape");
     EXPECT_EQ(m_shown.back(), "dialog \"Ace\"");
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>{153});
-    EXPECT_NE(Contents().find("PLAYER0=Ace\nSCORE0=50\nPLAYER1=Ace\nSCORE1=30\n"),
-              std::string::npos);
+    EXPECT_TRUE(Holds("PLAYER0=Ace\nSCORE0=50\nPLAYER1=Ace\nSCORE1=30\n"));
 }
 
 TEST_F(ScoreKeeperHallTest, BelowAFullTableTheDialogShowsButTheTwentyStay) {
     FillFull(m_list);
     PlayGame(9, "name Low");
-    EXPECT_EQ(m_shown, std::vector<std::string>{"dialog \"\""});
+    EXPECT_EQ(m_shown, Lines{"dialog \"\""});
     EXPECT_TRUE(m_cues.m_ids.empty());
     EXPECT_EQ(m_list.m_names[20], "Low");
-    EXPECT_EQ(m_list.m_lines.size(), 20u);
-    EXPECT_EQ(m_list.m_selected, -1);
-    const std::string file = Contents(); // rewritten with the same twenty
-    EXPECT_NE(file.find("PLAYER0=P1\nSCORE0=200\n"), std::string::npos);
-    EXPECT_NE(file.find("PLAYER19=P20\nSCORE19=10\n"), std::string::npos);
-    EXPECT_EQ(file.find("Low"), std::string::npos);
+    EXPECT_EQ(std::pair(m_list.m_lines.size(), m_list.m_selected), std::pair(size_t{20}, -1));
+    // Rewritten with the same twenty.
+    EXPECT_TRUE(Holds("PLAYER0=P1\nSCORE0=200\n") && Holds("PLAYER19=P20\nSCORE19=10\n"));
+    EXPECT_FALSE(Holds("Low"));
 }
 
 TEST_F(ScoreKeeperHallTest, TiesWithTheTwentiethAndTheBestGoAbove) {
     FillFull(m_list);
     PlayGame(10, "name Tie");
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>{154});
-    EXPECT_EQ(m_list.m_selected, 19);
-    EXPECT_EQ(m_list.m_names[20], "P20");
-    EXPECT_NE(Contents().find("PLAYER19=Tie\nSCORE19=10\n"), std::string::npos);
-    EXPECT_EQ(Contents().find("P20"), std::string::npos);
+    EXPECT_EQ(std::pair(m_list.m_selected, m_list.m_names[20]), std::pair(19, std::string("P20")));
+    EXPECT_TRUE(Holds("PLAYER19=Tie\nSCORE19=10\n"));
+    EXPECT_FALSE(Holds("P20"));
 
     PlayGame(200, "name Top");
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>{153});
     EXPECT_EQ(m_list.m_selected, 0);
-    EXPECT_NE(Contents().find("PLAYER0=Top\nSCORE0=200\nPLAYER1=P1\n"), std::string::npos);
-    for (const std::string& line : m_list.m_lines)
-        EXPECT_EQ(line.find(g_youMarker), std::string::npos);
+    EXPECT_TRUE(Holds("PLAYER0=Top\nSCORE0=200\nPLAYER1=P1\n"));
+    for (const std::string& line : m_list.m_lines) EXPECT_EQ(line.find(g_youMarker), line.npos);
 }
 
 } // namespace
