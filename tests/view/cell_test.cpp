@@ -11,12 +11,10 @@ TEST_F(CellTest, EachColourStateAndShapeShowsItsPictureOneToOne) {
         g_roundBalls = round;
         for (int colour = 0; colour <= 7; ++colour) {
             for (int state = Normal; state <= Preview; ++state) {
-                SCOPED_TRACE(testing::Message()
-                             << "round " << round << " colour " << colour << " state " << state);
-                ASSERT_EQ(cell.SetBall(colour, state), 1);
                 const int id = (round ? 400 : 500) + 4 * colour + state;
+                ASSERT_EQ(cell.SetBall(colour, state), 1) << id;
                 EXPECT_EQ(cell.PictureId(), id);
-                ASSERT_EQ(Grabbed(cell), Resource(id));
+                ASSERT_EQ(Grabbed(cell), Resource(id)) << id;
             }
         }
     }
@@ -45,9 +43,8 @@ TEST_F(CellTest, MissingPictureReturnsZeroKeepsTheModelAndShowsTheBoardBehind) {
     CCellButton& cell = field.m_cellButtons[9 * 2 + 3];
     ASSERT_EQ(cell.SetBall(3, Sad), 1);
     EXPECT_EQ(cell.SetBall(8, Normal), 0); // picture 432 does not exist
-    EXPECT_EQ(cell.m_colour, 3);
-    EXPECT_EQ(cell.m_state, Sad);
-    EXPECT_FALSE(cell.HasPicture());
+    EXPECT_EQ(std::tuple(cell.m_colour, cell.m_state, cell.HasPicture()),
+              std::tuple(3, int(Sad), false));
     // Painting nothing, it lets the board's square show through.
     const QRect spot = cell.geometry();
     const QImage board = Resource(CFieldWnd::kBoardPicture);

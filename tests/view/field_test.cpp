@@ -2,21 +2,17 @@
 // resize when the area is too small, and the tiles around the board.
 #include "view_fixture.h"
 
-namespace {
+using FieldTest = ViewTest;
 
-QRect BoardRect(CFieldWnd& field) {
+static QRect BoardRect(CFieldWnd& field) {
     return field.m_background.geometry();
 }
-
-} // namespace
-
-using FieldTest = ViewTest;
 
 TEST_F(FieldTest, BeforeAnyGameTheBoardShowsTheStoppedPictureAlone) {
     auto host = MakeHost();
     CFieldWnd& field = host->m_wndField;
     EXPECT_EQ(BoardRect(field).size(), QSize(347, 325));
-    EXPECT_EQ(Grabbed(field, BoardRect(field)), Resource(CFieldWnd::kStoppedPicture));
+    EXPECT_EQ(Board(field), Resource(CFieldWnd::kStoppedPicture));
     // A click on the board does nothing.
     QTest::mouseClick(&field, Qt::LeftButton, {}, BoardRect(field).topLeft() + QPoint(20, 20));
     EXPECT_TRUE(m_cues.m_ids.empty());
@@ -27,25 +23,24 @@ TEST_F(FieldTest, PauseAndStopHideTheCellsButKeepThem) {
     Start(*host);
     CFieldWnd& field = host->m_wndField;
     Click(*host, 0, 0); // whatever lies there: a selection or a refused move
-    int colours[81], states[81];
-    for (int i = 0; i < 81; ++i) {
-        colours[i] = field.m_cellButtons[i].m_colour;
-        states[i] = field.m_cellButtons[i].m_state;
-    }
-    const QImage playing = Grabbed(field, BoardRect(field));
+    const auto cells = [&] {
+        std::vector<std::pair<int, int>> all;
+        for (const CCellButton& cell : field.m_cellButtons)
+            all.emplace_back(cell.m_colour, cell.m_state);
+        return all;
+    };
+    const auto before = cells();
+    const QImage playing = Board(field);
 
     field.ShowPaused();
-    EXPECT_EQ(Grabbed(field, BoardRect(field)), Resource(CFieldWnd::kPausedPicture));
+    EXPECT_EQ(Board(field), Resource(CFieldWnd::kPausedPicture));
     field.ShowResumed();
-    EXPECT_EQ(Grabbed(field, BoardRect(field)), playing);
-    for (int i = 0; i < 81; ++i) {
-        EXPECT_EQ(field.m_cellButtons[i].m_colour, colours[i]);
-        EXPECT_EQ(field.m_cellButtons[i].m_state, states[i]);
-    }
+    EXPECT_EQ(Board(field), playing);
+    EXPECT_EQ(cells(), before);
 
     ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
-    EXPECT_EQ(Grabbed(field, BoardRect(field)), Resource(CFieldWnd::kStoppedPicture));
-    for (int i = 0; i < 81; ++i) EXPECT_EQ(field.m_cellButtons[i].m_colour, colours[i]);
+    EXPECT_EQ(Board(field), Resource(CFieldWnd::kStoppedPicture));
+    EXPECT_EQ(cells(), before);
 }
 
 TEST_F(FieldTest, TheBoardIsCentredInTheArea) {
@@ -60,9 +55,10 @@ TEST_F(FieldTest, TheBoardIsCentredInTheArea) {
         SCOPED_TRACE(testing::Message() << c.area.width() << "x" << c.area.height());
         field.OnSize(c.area.width(), c.area.height());
         EXPECT_EQ(BoardRect(field), QRect(c.board, QSize(347, 325)));
-        EXPECT_EQ(field.m_cellButtons[0].pos(), c.board + QPoint(10, 6));
-        EXPECT_EQ(field.m_cellButtons[80].pos(), c.board + QPoint(306, 286));
-        EXPECT_EQ(field.m_cellButtons[9 * 3 + 1].pos(), c.board + QPoint(121, 41));
+        EXPECT_EQ((QList<QPoint>{field.m_cellButtons[0].pos(), field.m_cellButtons[80].pos(),
+                                 field.m_cellButtons[9 * 3 + 1].pos()}),
+                  (QList<QPoint>{c.board + QPoint(10, 6), c.board + QPoint(306, 286),
+                                 c.board + QPoint(121, 41)}));
     }
     // A size change to 0 x 0 moves nothing and resizes nothing.
     const QSize hostSize = host->size();

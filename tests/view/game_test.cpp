@@ -2,22 +2,6 @@
 // game writing the result to the profile.
 #include "view_fixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTimer>
-
-namespace {
-
-// A full board with no two neighbours of one colour in any direction.
-std::vector<std::string> Checkered() {
-    std::vector<std::string> rows(9, std::string(9, '.'));
-    for (int row = 0; row < 9; ++row)
-        for (int col = 0; col < 9; ++col) rows[row][col] = char('1' + (col + 2 * row) % 7);
-    return rows;
-}
-
-} // namespace
-
 using GameTest = ViewTest;
 
 TEST_F(GameTest, CuesOfAScriptedGameComeInOrder) {
@@ -32,7 +16,6 @@ TEST_F(GameTest, CuesOfAScriptedGameComeInOrder) {
     Click(*host, 5, 5); // move the magenta ball
     Click(*host, 4, 4); // a free cell without a selection
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({621, 609, 610, 140}));
-    EXPECT_EQ(host->m_wndField.m_cellButtons[0].m_state, Sad);
     EXPECT_EQ(Grabbed(host->m_wndField.m_cellButtons[0]), Resource(400 + 4 * 5 + Sad));
     EXPECT_EQ(host->m_wndField.m_cellButtons[9 * 5 + 5].m_colour, 2);
 
@@ -55,16 +38,15 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     host->m_wndScoreBar.AddScore(64); // as if earlier moves had scored
     // Two announced balls and one free cell: after the move the empty source
     // takes the third announced ball, and nothing is left for the next three.
-    std::vector<std::string> rows = Checkered();
-    rows[8][8] = '.';
+    // The rest is full with no two neighbours of one colour in any direction.
+    std::vector<std::string> rows(9, std::string(9, '.'));
+    for (int i = 2; i < 80; ++i) rows[i / 9][i % 9] = char('1' + (i % 9 + 2 * (i / 9)) % 7);
     rows[0][0] = 'a';
     rows[0][1] = 'b';
     Lay(*host, rows);
     QString prefill;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        QLineEdit* edit = dialog->findChild<QComboBox*>("name")->lineEdit();
+    WhenModal([&](QWidget& dialog) {
+        QLineEdit* edit = NameBox(dialog).lineEdit();
         prefill = edit->text();
         QTest::keyClicks(edit, "Dee");
         QTest::keyClick(edit, Qt::Key_Enter);
@@ -75,13 +57,15 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     EXPECT_TRUE(prefill.isEmpty());
     EXPECT_EQ(host->m_running, 0);
     EXPECT_EQ(m_cues.m_ids.back(), 153u); // a new best result
-    EXPECT_EQ(GetProfileString("HISCORES", "PLAYER0"), "Dee");
-    EXPECT_EQ(GetProfileInt("HISCORES", "SCORE0", 0), 64u);
-    EXPECT_EQ(GetProfileString("HISCORES", "PLAYER1"), "Ace");
-    EXPECT_EQ(GetProfileInt("HISCORES", "SCORE1", 0), 50u);
+    EXPECT_EQ(
+        std::pair(GetProfileString("HISCORES", "PLAYER0"), GetProfileString("HISCORES", "PLAYER1")),
+        std::pair(std::string("Dee"), std::string("Ace")));
+    EXPECT_EQ(
+        std::pair(GetProfileInt("HISCORES", "SCORE0", 0), GetProfileInt("HISCORES", "SCORE1", 0)),
+        std::pair(64u, 50u));
     // The final position stays on the stopped board's picture until the next start.
-    EXPECT_EQ(Grabbed(host->m_wndField, host->m_wndField.m_background.geometry()),
-              Resource(CFieldWnd::kStoppedPicture));
-    EXPECT_EQ(host->m_wndScoreBar.m_list->count(), 2);
-    EXPECT_EQ(host->m_wndScoreBar.m_list->currentRow(), 0);
+    EXPECT_EQ(Board(host->m_wndField), Resource(CFieldWnd::kStoppedPicture));
+    EXPECT_EQ(
+        std::pair(host->m_wndScoreBar.m_list->count(), host->m_wndScoreBar.m_list->currentRow()),
+        std::pair(2, 0));
 }

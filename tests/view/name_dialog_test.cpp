@@ -2,41 +2,14 @@
 // modally, and a timer started before finds it, looks at it and answers.
 #include "view_fixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
-
-namespace {
-
-QDialog* OpenNameDialog() {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    return dialog && dialog->findChild<QComboBox*>("name") ? dialog : nullptr;
-}
-
-// Runs `answer` on the dialog once it is open.
-void WhenDialogOpens(std::function<void(QDialog&)> answer) {
-    QTimer::singleShot(0, [answer] {
-        QDialog* dialog = OpenNameDialog();
-        ASSERT_NE(dialog, nullptr) << "no name dialog open";
-        answer(*dialog);
-    });
-}
-
-QComboBox& Combo(QDialog& dialog) {
-    return *dialog.findChild<QComboBox*>("name");
-}
 
 // Keys go where the dialog's focus is, as the player's do.
-void Type(QDialog& dialog, const QString& text) {
-    Combo(dialog).lineEdit()->selectAll();
+static void Type(QWidget& dialog, const QString& text) {
+    NameBox(dialog).lineEdit()->selectAll();
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Delete);
     QTest::keyClicks(dialog.focusWidget(), text);
 }
-
-} // namespace
 
 class NameDialogTest : public ViewTest {
 protected:
@@ -44,18 +17,18 @@ protected:
         ViewTest::SetUp();
         m_host = MakeHost();
         CHiscoreList& list = *m_host->m_wndScoreBar.m_list;
-        const char* names[] = {"Ace", "bolt", "Ace", "ace", "Zed"};
-        for (int i = 0; i < 5; ++i) {
-            list.m_names[i] = names[i];
-            list.m_scores[i] = 100u - 10u * static_cast<unsigned>(i);
+        unsigned i = 0;
+        for (const char* name : {"Ace", "bolt", "Ace", "ace", "Zed"}) {
+            list.m_scores[i] = 100u - 10u * i;
+            list.m_names[i++] = name;
         }
         m_host->m_wndScoreBar.m_score = 42;
         list.InsertEntry(g_youMarker, 42, true);
     }
 
     // Ends a game with 42 points while `answer` handles the dialog.
-    void EndGame(std::function<void(QDialog&)> answer) {
-        WhenDialogOpens(std::move(answer));
+    void EndGame(std::function<void(QWidget&)> answer) {
+        WhenModal(std::move(answer));
         m_host->m_wndScoreBar.EndGame();
     }
 
@@ -65,8 +38,8 @@ protected:
 TEST_F(NameDialogTest, OffersEachNameOnceSortedWithTheLastNamePrefilled) {
     g_lastName = "BO";
     QStringList items;
-    EndGame([&](QDialog& dialog) {
-        QComboBox& combo = Combo(dialog);
+    EndGame([&](QWidget& dialog) {
+        QComboBox& combo = NameBox(dialog);
         for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
         EXPECT_EQ(combo.currentText(), "bolt");
         EXPECT_EQ(dialog.windowTitle(), "Marbix registration");
@@ -86,41 +59,41 @@ TEST_F(NameDialogTest, OffersEachNameOnceSortedWithTheLastNamePrefilled) {
 }
 
 TEST_F(NameDialogTest, EscapeAtTheFirstGameEndStoresNothing) {
-    EndGame([](QDialog& dialog) {
+    EndGame([](QWidget& dialog) {
         Type(dialog, "Typed");
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
     });
-    EXPECT_EQ(g_lastName, "");
-    EXPECT_EQ(GetProfileString("HISCORES", "PLAYER0", "none"), "none");
+    EXPECT_EQ(std::pair(g_lastName, GetProfileString("HISCORES", "PLAYER0", "none")),
+              std::pair(std::string(), std::string("none")));
     EXPECT_EQ(m_host->m_wndScoreBar.m_list->count(), 5);
 }
 
 TEST_F(NameDialogTest, FifteenCharactersAreTakenWithEnterAndKeptExactly) {
-    EndGame([](QDialog& dialog) {
+    EndGame([](QWidget& dialog) {
         Type(dialog, "ace of diamonds"); // 15, differs from "Ace" in case only
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
-    EXPECT_EQ(g_lastName, "ace of diamonds");
-    EXPECT_EQ(m_host->m_wndScoreBar.m_hiscores->m_names[5], "ace of diamonds");
-    EXPECT_EQ(GetProfileString("HISCORES", "PLAYER5"), "ace of diamonds");
+    for (const std::string& name : {g_lastName, m_host->m_wndScoreBar.m_hiscores->m_names[5],
+                                    GetProfileString("HISCORES", "PLAYER5")})
+        EXPECT_EQ(name, "ace of diamonds");
     EXPECT_EQ(GetProfileInt("HISCORES", "SCORE5", 0), 42u);
 }
 
 TEST_F(NameDialogTest, SixteenCharactersBringTheWarningAndTheDialogStays) {
     bool warned = false;
-    EndGame([&](QDialog& dialog) {
+    EndGame([&](QWidget& dialog) {
         Type(dialog, "abcdefghijklmnop");
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        WhenModal([&](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
             ASSERT_NE(box, nullptr) << "no message box";
             EXPECT_EQ(box->text(), "Please enter no more than 15 characters.");
             EXPECT_EQ(box->icon(), QMessageBox::Warning);
             box->accept();
-            QTimer::singleShot(0, [&] {
-                ASSERT_EQ(OpenNameDialog(), &dialog);
+            WhenModal([&](QWidget& again) {
+                ASSERT_EQ(&again, &dialog);
                 warned = true;
-                EXPECT_EQ(Combo(dialog).currentText(), "abcdefghijklmnop");
-                EXPECT_EQ(dialog.focusWidget(), &Combo(dialog));
+                EXPECT_EQ(NameBox(dialog).currentText(), "abcdefghijklmnop");
+                EXPECT_EQ(dialog.focusWidget(), &NameBox(dialog));
                 Type(dialog, "Pat");
                 QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
             });

@@ -6,17 +6,11 @@
 
 #include <QDockWidget>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace {
 
-QString ScoreText(CHostWindow& host) {
-    return host.m_wndScoreBar.m_scoreEdit->text();
-}
 QString TimeText(CHostWindow& host) {
     return host.m_wndScoreBar.m_timeEdit->text();
 }
@@ -47,8 +41,7 @@ using ScoreBarTest = ViewTest;
 TEST_F(ScoreBarTest, MoveClockShowsThirtyAndExpiresOnTheThirtyFirstTick) {
     auto host = MakeHost();
     CScoreBar& bar = host->m_wndScoreBar;
-    EXPECT_EQ(ScoreText(*host), "0");
-    EXPECT_EQ(TimeText(*host), "0");
+    EXPECT_EQ(bar.m_scoreEdit->text() + TimeText(*host), "00");
     Start(*host);
     EXPECT_EQ(TimeText(*host), "30");
     EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
@@ -62,9 +55,10 @@ TEST_F(ScoreBarTest, MoveClockShowsThirtyAndExpiresOnTheThirtyFirstTick) {
     EXPECT_EQ(m_cues.m_ids.front(), 147u);
     EXPECT_EQ(Balls(host->m_wndField), balls + 3);
     EXPECT_EQ(TimeText(*host), "30");
-    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    m_cues.m_ids.clear();
     bar.OnTimer(bar.m_timerId + 1); // another timer's tick
     EXPECT_EQ(TimeText(*host), "30");
+    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
 }
 
 TEST_F(ScoreBarTest, TicksDuringThePauseBoxAreDropped) {
@@ -75,18 +69,13 @@ TEST_F(ScoreBarTest, TicksDuringThePauseBoxAreDropped) {
     EXPECT_EQ(TimeText(*host), "29");
     QString timeInPause;
     QImage boardInPause;
-    bool boxSeen = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        boxSeen = true;
+    WhenModal([&](QWidget& box) {
         for (int tick = 0; tick < 10; ++tick) bar.OnTimer(bar.m_timerId);
         timeInPause = TimeText(*host);
-        boardInPause = Grabbed(host->m_wndField, host->m_wndField.m_background.geometry());
-        box->accept();
+        boardInPause = Board(host->m_wndField);
+        box.close();
     });
     ASSERT_TRUE(host->OnCommand(ID_GAME_PAUSE));
-    ASSERT_TRUE(boxSeen);
     EXPECT_EQ(timeInPause, "29");
     EXPECT_EQ(boardInPause, Resource(CFieldWnd::kPausedPicture));
     EXPECT_EQ(bar.m_paused, 0);
@@ -99,8 +88,9 @@ TEST_F(ScoreBarTest, ClockFieldsAreOffInClassicalStyle) {
     for (int classical : {1, 0}) {
         g_classical = classical;
         Start(*host);
-        EXPECT_EQ(host->m_wndScoreBar.m_timeEdit->isEnabled(), !classical);
-        EXPECT_EQ(host->m_wndScoreBar.m_timeLabel->isEnabled(), !classical);
+        EXPECT_EQ(host->m_wndScoreBar.m_timeEdit->isEnabled() +
+                      host->m_wndScoreBar.m_timeLabel->isEnabled(),
+                  2 * !classical);
         ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
     }
 }
@@ -113,10 +103,9 @@ TEST_F(ScoreBarTest, LiveEntryClimbsTheListAsTheGameScores) {
                                         " 3  Cid               8", " 4  Dot               2"}));
     EXPECT_EQ(list.selectedItems().size(), 0);
     Start(*host);
-    EXPECT_EQ(list.count(), 5);
-    EXPECT_EQ(list.item(4)->text(), " 5  <<<--- you --->>> 0");
+    EXPECT_EQ(Lines(list).last(), " 5  <<<--- you --->>> 0");
+    EXPECT_EQ(list.selectedItems(), QList{list.item(4)});
     EXPECT_EQ(list.currentRow(), 4);
-    EXPECT_TRUE(list.item(4)->isSelected());
 
     // Four reds in column 0, the fifth brought in from the right: 10 points.
     Lay(*host, {"3........", "3........", "3........", "3........", ".3.......", ".........",
@@ -124,11 +113,11 @@ TEST_F(ScoreBarTest, LiveEntryClimbsTheListAsTheGameScores) {
     m_cues.m_ids.clear();
     Click(*host, 1, 4);
     Click(*host, 0, 4);
-    EXPECT_EQ(ScoreText(*host), "10");
-    EXPECT_EQ(list.item(2)->text(), " 3  <<<--- you --->>> 10");
+    EXPECT_EQ(host->m_wndScoreBar.m_scoreEdit->text(), "10");
+    EXPECT_EQ(Lines(list).mid(2, 2),
+              QStringList({" 3  <<<--- you --->>> 10", " 4  Cid               8"}));
+    EXPECT_EQ(list.selectedItems(), QList{list.item(2)});
     EXPECT_EQ(list.currentRow(), 2);
-    EXPECT_TRUE(list.item(2)->isSelected());
-    EXPECT_EQ(list.item(3)->text(), " 4  Cid               8");
     EXPECT_NE(std::find(m_cues.m_ids.begin(), m_cues.m_ids.end(), 150u), m_cues.m_ids.end());
     for (int row = 0; row < 5; ++row) EXPECT_EQ(host->m_wndField.m_cellButtons[row].m_colour, 0);
 }

@@ -8,25 +8,31 @@
 #include "sound/cue.h"
 #include "view/host_window.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <string>
-#include <vector>
 
-class CRecordedCues : public CCuePlayer {
-public:
-    void PlaySound(unsigned id, bool /*fromModule*/) override { m_ids.push_back(id); }
+struct CRecordedCues : CCuePlayer {
+    void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
     std::vector<unsigned> m_ids;
 };
+
+inline QComboBox& NameBox(QWidget& dialog) {
+    return *dialog.findChild<QComboBox*>("name");
+}
 
 class ViewTest : public testing::Test {
 protected:
     void SetUp() override {
         g_classical = 0;
-        g_roundBalls = 1;
-        g_soundOn = 1;
+        g_roundBalls = g_soundOn = 1;
         g_lastName.clear();
         SetProfilePath(ProfilePath());
         SetCuePlayer(&m_cues);
@@ -63,18 +69,23 @@ protected:
     // character per cell, '.' empty, '1'-'7' a ball, lower case 'a'-'g' an
     // announced ball (colour 1-7). Previews are dropped unless listed.
     static void Lay(CHostWindow& host, const std::vector<std::string>& rows) {
-        for (int row = 0; row < 9; ++row) {
-            for (int col = 0; col < 9; ++col) {
-                const char c = rows[row][col];
-                CCellButton& cell = host.m_wndField.m_cellButtons[9 * col + row];
-                if (c >= '1' && c <= '7')
-                    cell.SetBall(c - '0', Normal);
-                else if (c >= 'a' && c <= 'g')
-                    cell.SetBall(c - 'a' + 1, Preview);
-                else
-                    cell.SetBall(0, Normal);
-            }
+        for (int i = 0; i < 81; ++i) {
+            const char c = rows[i % 9][i / 9];
+            const bool announced = c >= 'a' && c <= 'g', ball = c >= '1' && c <= '7';
+            host.m_wndField.m_cellButtons[i].SetBall(announced ? c - 'a' + 1
+                                                     : ball    ? c - '0'
+                                                               : 0,
+                                                     announced ? Preview : Normal);
         }
+    }
+
+    // Runs answer on the modal window once the modal loop has opened it.
+    static void WhenModal(std::function<void(QWidget&)> answer) {
+        QTimer::singleShot(0, [answer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr) << "no modal window open";
+            answer(*modal);
+        });
     }
 
     // Lets events through until pred holds, for at most two seconds.
@@ -82,9 +93,10 @@ protected:
         for (int n = 0; n < 200 && !pred(); ++n) QTest::qWait(10);
     }
 
-    static QImage Grabbed(QWidget& widget, const QRect& rect = QRect(QPoint(0, 0), QSize(-1, -1))) {
+    static QImage Grabbed(QWidget& widget, const QRect& rect = QRect(0, 0, -1, -1)) {
         return widget.grab(rect).toImage().convertToFormat(QImage::Format_RGB32);
     }
+    static QImage Board(CFieldWnd& field) { return Grabbed(field, field.m_background.geometry()); }
     static QImage Resource(int id) { return LoadPicture(id).convertToFormat(QImage::Format_RGB32); }
 
     QTemporaryDir m_dir;
