@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QMap>
 #include <QThread>
+#include <array>
 #include <atomic>
 #include <gtest/gtest.h>
 #include <vector>
@@ -33,15 +34,6 @@ struct CFakeSounds {
             return fromModule ? QByteArray() : files.value(id);
         };
     }
-};
-
-class CModuleHandle {
-public:
-    explicit CModuleHandle(const void* handle) : m_saved(g_soundModule) { g_soundModule = handle; }
-    ~CModuleHandle() { g_soundModule = m_saved; }
-
-private:
-    const void* m_saved;
 };
 
 // Counts what reaches the message log while it lives.
@@ -81,7 +73,7 @@ TEST(QtCuePlayer, PreloadReadsEveryProgramCueAndModuleCuesOnlyWithAModule) {
     CFakeSounds sounds;
     for (unsigned id : program) sounds.files[id] = SquareWave(11025, 8, 1, 0.05, 10);
     {
-        CModuleHandle noModule(nullptr);
+        g_soundModule = nullptr;
         CQtCuePlayer player(sounds.Loader());
         player.Preload();
         std::vector<std::pair<unsigned, bool>> expected;
@@ -93,13 +85,13 @@ TEST(QtCuePlayer, PreloadReadsEveryProgramCueAndModuleCuesOnlyWithAModule) {
     }
     sounds.requests.clear();
     int module = 0;
-    CModuleHandle withModule(&module);
+    g_soundModule = &module;
     CQtCuePlayer player(sounds.Loader());
     player.Preload();
+    g_soundModule = nullptr;
     std::vector<unsigned> fromModule;
-    for (const auto& [id, inModule] : sounds.requests) {
+    for (const auto& [id, inModule] : sounds.requests)
         if (inModule) fromModule.push_back(id);
-    }
     EXPECT_EQ(sounds.requests.size(), program.size() + 21);
     EXPECT_EQ(fromModule,
               (std::vector<unsigned>{605, 606, 607, 609, 610, 611, 613, 614, 615, 617, 618,
@@ -117,9 +109,7 @@ TEST(QtCuePlayer, NeverWaitsAndEndsPromptlyWithoutASoundServer) {
         CQtCuePlayer player(sounds.Loader());
         player.Preload();
         clock.start();
-        for (int i = 0; i < 30; ++i) {
-            for (unsigned id : {137u, 153u, 175u}) player.PlaySound(id, false);
-        }
+        for (int i = 0; i < 90; ++i) player.PlaySound(std::array{137u, 153u, 175u}[i % 3], false);
         // Playing any of these in the caller would take seconds.
         EXPECT_LT(clock.elapsed(), 500);
         EXPECT_EQ(player.HandedOverCount(), 90);

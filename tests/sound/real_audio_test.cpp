@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QtEndian>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +24,13 @@ constexpr int kLowHalfPeriod = 10; // about 550 Hz at 11,025 Hz
 constexpr int kHighHalfPeriod = 4; // about 2,750 Hz at 22,050 Hz
 
 enum class Tone { Silent, Low, High };
+
+// Polls done until it holds; false once the process ends or ms pass.
+bool WaitWhileRunning(const QProcess& process, const std::function<bool()>& done, int ms) {
+    for (const QDeadlineTimer deadline(ms); !done(); QThread::msleep(20))
+        if (process.state() != QProcess::Running || deadline.hasExpired()) return false;
+    return true;
+}
 
 // A private sound server with one null sink, and a recorder on its monitor.
 class CSoundServer {
@@ -42,13 +50,14 @@ public:
         m_address = "unix:" + m_dir.filePath("native");
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_dir.path());
-        env.insert("XDG_RUNTIME_DIR", m_dir.filePath("run"));
-        env.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
-        env.insert("PULSE_RUNTIME_PATH", m_dir.filePath("run/pulse"));
-        env.insert("PULSE_STATE_PATH", m_dir.filePath("state"));
+        for (auto [name, sub] : {std::pair{"XDG_RUNTIME_DIR", "run"},
+                                 {"XDG_CONFIG_HOME", "config"},
+                                 {"PULSE_RUNTIME_PATH", "run/pulse"},
+                                 {"PULSE_STATE_PATH", "state"},
+                                 {"PULSE_COOKIE", "cookie"},
+                                 {"HOME", ""}})
+            env.insert(name, m_dir.filePath(sub));
         env.insert("PULSE_SERVER", m_address);
-        env.insert("PULSE_COOKIE", m_dir.filePath("cookie"));
         m_server.setProcessEnvironment(env);
         m_server.setProgram(server);
         // --system=no with root: the server warns but runs, all in the scratch folder.
@@ -59,26 +68,20 @@ public:
                                    m_dir.filePath("native")});
         m_server.start();
         if (!m_server.waitForStarted(3000)) return "pulseaudio did not start";
-        const QDeadlineTimer deadline(5000);
-        while (!QFile::exists(m_dir.filePath("native"))) {
-            if (m_server.state() != QProcess::Running || deadline.hasExpired()) {
-                return "pulseaudio did not come up: " + m_server.readAllStandardError().right(400);
-            }
-            QThread::msleep(20);
-        }
+        if (!WaitWhileRunning(
+                m_server, [&] { return QFile::exists(m_dir.filePath("native")); }, 5000))
+            return "pulseaudio did not come up: " + m_server.readAllStandardError().right(400);
 
         m_recorder.setProcessEnvironment(env);
         m_recorder.start(recorder, {"--device=marbix_test.monitor", "--raw", "--format=s16le",
                                     "--channels=1", QString("--rate=%1").arg(kRecordRate),
                                     "--latency-msec=10", m_dir.filePath("take.raw")});
         if (!m_recorder.waitForStarted(3000)) return "parecord did not start";
-        const QDeadlineTimer recording(3000);
-        while (Control({"list", "short", "source-outputs"}).trimmed().isEmpty()) {
-            if (m_recorder.state() != QProcess::Running || recording.hasExpired()) {
-                return "parecord cannot record: " + m_recorder.readAllStandardError();
-            }
-            QThread::msleep(20);
-        }
+        const auto recording = [&] {
+            return !Control({"list", "short", "source-outputs"}).trimmed().isEmpty();
+        };
+        if (!WaitWhileRunning(m_recorder, recording, 3000))
+            return "parecord cannot record: " + m_recorder.readAllStandardError();
         // The null sink renders far ahead when it first wakes; waking it again
         // with the recorder attached keeps it near real time, so that what a
         // stopped cue had not yet played is not in the take.
@@ -105,22 +108,16 @@ public:
         if (!file.open(QIODevice::ReadOnly)) return {};
         const QByteArray raw = file.readAll();
         std::vector<Tone> tones;
-        const int samples = static_cast<int>(raw.size() / 2);
-        for (int start = 0; start + kWindow <= samples; start += kWindow) {
-            tones.push_back(Classify(raw.constData() + 2 * start));
-        }
+        for (qsizetype start = 0; start + 2 * kWindow <= raw.size(); start += 2 * kWindow)
+            tones.push_back(Classify(raw.constData() + start));
         return tones;
     }
 
     ~CSoundServer() {
-        if (m_recorder.state() != QProcess::NotRunning) {
-            m_recorder.kill();
-            m_recorder.waitForFinished(2000);
-        }
-        if (m_server.state() != QProcess::NotRunning) {
-            m_server.terminate();
-            if (!m_server.waitForFinished(3000)) m_server.kill();
-            m_server.waitForFinished(2000);
+        for (QProcess* process : {&m_recorder, &m_server}) {
+            process->terminate();
+            if (!process->waitForFinished(3000)) process->kill();
+            process->waitForFinished(2000);
         }
     }
 
@@ -171,26 +168,22 @@ TEST(RealAudio, ACueSoundsAndANewCueCutsTheOldOne) {
     player.PlaySound(kHigh, false);
     QThread::msleep(1200);
     EXPECT_EQ(player.StartedCount(), 3);
-    std::printf("first cue playing %lld us after PlaySound, the latest %lld us\n",
-                static_cast<long long>(firstLatencyUs),
-                static_cast<long long>(player.LastStartLatencyUs()));
     RecordProperty("first_cue_latency_us", std::to_string(firstLatencyUs));
 
     const std::vector<Tone> take = server.Take();
     std::string shape = "take in 10 ms steps: ";
     for (Tone t : take) shape += t == Tone::Silent ? '.' : t == Tone::Low ? 'l' : 'H';
-    const double lowSeconds = Seconds(take, Tone::Low);
-    const double highSeconds = Seconds(take, Tone::High);
     // The first cue and the start of the long one: 0.7 s, not 3.4 s.
-    EXPECT_GT(lowSeconds, 0.3) << "the cues were not heard\n" << shape;
-    EXPECT_LT(lowSeconds, 1.2) << "the long cue was not cut\n" << shape;
-    EXPECT_GT(highSeconds, 0.2) << "the short cue was not heard in full\n" << shape;
-    EXPECT_LT(highSeconds, 0.45) << shape;
+    EXPECT_GT(Seconds(take, Tone::Low), 0.3) << "the cues were not heard\n" << shape;
+    EXPECT_LT(Seconds(take, Tone::Low), 1.2) << "the long cue was not cut\n" << shape;
+    EXPECT_GT(Seconds(take, Tone::High), 0.2) << "the short cue was not heard in full\n" << shape;
+    EXPECT_LT(Seconds(take, Tone::High), 0.45) << shape;
     // Once the short cue sounds, the long one is gone.
     const auto firstHigh = std::find(take.begin(), take.end(), Tone::High);
     ASSERT_NE(firstHigh, take.end()) << shape;
-    const auto lowAfter = std::count(firstHigh, take.end(), Tone::Low);
-    EXPECT_LE(lowAfter, 3) << "the long cue went on under the short one\n" << shape;
+    EXPECT_LE(std::count(firstHigh, take.end(), Tone::Low), 3)
+        << "the long cue went on under the short one\n"
+        << shape;
 }
 
 } // namespace

@@ -33,21 +33,13 @@ inline QByteArray Riff(const QByteArray& chunks) {
 }
 
 // A square wave of frames frames whose half period is halfPeriod frames, at
-// the given loudness (0..1), mono or stereo, 8 or 16 bits.
-inline QByteArray SquarePcm(int frames, int halfPeriod, int channels, int bits,
-                            double level = 0.5) {
+// half loudness, mono or stereo, 8 or 16 bits.
+inline QByteArray SquarePcm(int frames, int halfPeriod, int channels, int bits) {
     QByteArray pcm;
-    for (int i = 0; i < frames; ++i) {
-        const bool high = (i / halfPeriod) % 2 == 0;
-        for (int c = 0; c < channels; ++c) {
-            if (bits == 8) {
-                pcm.append(
-                    static_cast<char>(128 + (high ? 1 : -1) * static_cast<int>(120 * level)));
-            } else {
-                pcm.append(Le16(static_cast<quint16>(
-                    static_cast<qint16>((high ? 1 : -1) * static_cast<int>(30000 * level)))));
-            }
-        }
+    for (int i = 0; i < frames * channels; ++i) {
+        const int sign = (i / channels / halfPeriod) % 2 == 0 ? 1 : -1;
+        pcm += bits == 8 ? QByteArray(1, static_cast<char>(128 + 60 * sign))
+                         : Le16(static_cast<quint16>(static_cast<qint16>(15000 * sign)));
     }
     return pcm;
 }
