@@ -34,8 +34,8 @@ QImage Shot() {
         QImage::Format_RGB32);
 }
 
-void Keep(const QImage& shot, const char* name) {
-    shot.save(QDir(g_shots).filePath(QLatin1String(name)));
+QImage Picture(int id) {
+    return LoadPicture(id).convertToFormat(QImage::Format_RGB32);
 }
 
 bool SameAt(const QImage& shot, const QImage& picture, int x, int y, int px, int py) {
@@ -45,7 +45,7 @@ bool SameAt(const QImage& shot, const QImage& picture, int x, int y, int px, int
 // The top-left corner where picture shows whole along its four edges, or
 // (-1, -1).
 QPoint Find(const QImage& shot, int pictureId) {
-    const QImage picture = LoadPicture(pictureId).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = Picture(pictureId);
     const int w = picture.width(), h = picture.height();
     for (int y = 0; y + h <= shot.height(); ++y) {
         for (int x = 0; x + w <= shot.width(); ++x) {
@@ -75,42 +75,37 @@ using CBoardSeen = std::array<CCellSeen, 81>; // 9 × column + row
 // Reads every cell back from the screen by matching the cell pictures.
 CBoardSeen ReadBoard(const QImage& shot, QPoint board) {
     CBoardSeen seen;
-    for (int col = 0; col < 9; ++col) {
-        for (int row = 0; row < 9; ++row) {
-            const QImage cell = shot.copy(QRect(CellCorner(board, col, row), QSize(32, 32)));
-            for (int colour = 0; colour <= 7 && seen[9 * col + row].colour < 0; ++colour) {
-                for (int state = 0; state <= 3; ++state) {
-                    const QImage picture = LoadPicture(kRoundCells + 4 * colour + state)
-                                               .convertToFormat(QImage::Format_RGB32);
-                    if (picture == cell) {
-                        seen[9 * col + row] = {colour, state};
-                        break;
-                    }
-                }
-            }
-        }
+    for (int i = 0; i < 81; ++i) {
+        const QImage cell = shot.copy(QRect(CellCorner(board, i / 9, i % 9), QSize(32, 32)));
+        for (int k = 0; k < 32 && seen[i].colour < 0; ++k) // k = 4 × colour + state
+            if (Picture(kRoundCells + k) == cell) seen[i] = {k / 4, k % 4};
     }
     return seen;
-}
-
-int Count(const CBoardSeen& board, const std::function<bool(const CCellSeen&)>& test) {
-    return static_cast<int>(std::count_if(board.begin(), board.end(), test));
 }
 
 bool IsBall(const CCellSeen& c) {
     return c.colour > 0 && c.state != Preview;
 }
+int Balls(const CBoardSeen& board) {
+    return static_cast<int>(std::count_if(board.begin(), board.end(), IsBall));
+}
+int Announced(const CBoardSeen& board) {
+    return static_cast<int>(std::count_if(board.begin(), board.end(), [](const CCellSeen& c) {
+        return c.colour > 0 && c.state == Preview;
+    }));
+}
 
-// Polls the screen until check accepts a screenshot; the last one is returned.
-QImage WaitForShot(const std::function<bool(const QImage&)>& check, int ms = 5000) {
+// Polls the screen until check accepts a screenshot; the last one is returned,
+// and kept under name for a look.
+QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& check,
+                   int ms = 5000) {
     QImage shot;
-    (void)QTest::qWaitFor(
-        [&] {
-            shot = Shot();
-            return check(shot);
-        },
-        ms);
+    (void)QTest::qWaitFor([&] { return check(shot = Shot()); }, ms);
+    shot.save(QDir(g_shots).filePath(QLatin1String(name)));
     return shot;
+}
+bool Stopped(const QImage& shot) {
+    return Find(shot, kStoppedPicture).x() >= 0;
 }
 
 void Xdo(const std::string& args) {
@@ -129,10 +124,8 @@ class RealWindowTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_config.isValid()); }
     void TearDown() override {
-        if (m_program.state() != QProcess::NotRunning) {
-            m_program.kill();
-            m_program.waitForFinished(3000);
-        }
+        m_program.kill();
+        m_program.waitForFinished(3000);
     }
 
     QString Profile() const { return m_config.filePath(QStringLiteral("marbix.INI")); }
@@ -175,9 +168,7 @@ protected:
 TEST_F(RealWindowTest, FirstStartPlayAndClose) {
     Launch();
     // First start: maximised, the board in its stopped look.
-    const QImage started =
-        WaitForShot([](const QImage& s) { return Find(s, kStoppedPicture).x() >= 0; });
-    Keep(started, "1-started.png");
+    const QImage started = WaitForShot("1-started.png", Stopped);
     const QPoint stopped = Find(started, kStoppedPicture);
     ASSERT_GE(stopped.x(), 0);
     EXPECT_NE(RunCommand("xprop -id " + m_window + " _NET_WM_STATE").find("MAXIMIZED_HORZ"),
@@ -186,18 +177,15 @@ TEST_F(RealWindowTest, FirstStartPlayAndClose) {
     // F2: balls and three announced ones on the playing board.
     Xdo("key F2");
     QPoint board(-1, -1);
-    const QImage playing = WaitForShot([&](const QImage& s) {
+    const QImage playing = WaitForShot("2-playing.png", [&](const QImage& s) {
         board = Find(s, kBoardPicture);
-        return board.x() >= 0 && Count(ReadBoard(s, board), IsBall) > 0;
+        return board.x() >= 0 && Balls(ReadBoard(s, board)) > 0;
     });
-    Keep(playing, "2-playing.png");
     ASSERT_GE(board.x(), 0);
     const CBoardSeen before = ReadBoard(playing, board);
-    EXPECT_EQ(Count(before, [](const CCellSeen& c) { return c.colour < 0; }), 0);
-    EXPECT_EQ(Count(before, [](const CCellSeen& c) { return c.colour > 0 && c.state == Preview; }),
-              3);
-    const int balls = Count(before, IsBall);
-    EXPECT_GE(balls, 3);
+    EXPECT_EQ(std::count(before.begin(), before.end(), CCellSeen{}), 0); // every cell read
+    EXPECT_EQ(Announced(before), 3);
+    EXPECT_GE(Balls(before), 3);
 
     // A ball and an empty cell beside it, clicked.
     int fromCol = -1, fromRow = -1, toCol = -1, toRow = -1;
@@ -215,32 +203,27 @@ TEST_F(RealWindowTest, FirstStartPlayAndClose) {
     const int colour = before[9 * fromCol + fromRow].colour;
     ClickCell(board, fromCol, fromRow);
     ClickCell(board, toCol, toRow);
-    const QImage moved = WaitForShot([&](const QImage& s) {
+    const QImage moved = WaitForShot("3-moved.png", [&](const QImage& s) {
         return ReadBoard(s, board)[9 * toCol + toRow] == CCellSeen{colour, Normal};
     });
-    Keep(moved, "3-moved.png");
     const CBoardSeen after = ReadBoard(moved, board);
     EXPECT_EQ(after[9 * toCol + toRow], (CCellSeen{colour, Normal}));
     EXPECT_FALSE(IsBall(after[9 * fromCol + fromRow]));
-    EXPECT_EQ(Count(after, [](const CCellSeen& c) { return c.colour > 0 && c.state == Preview; }),
-              3);
+    EXPECT_EQ(Announced(after), 3);
 
     // Backspace takes the move back, announced balls and all.
     Xdo("key BackSpace");
     const QImage undone =
-        WaitForShot([&](const QImage& s) { return ReadBoard(s, board) == before; });
-    Keep(undone, "4-undone.png");
+        WaitForShot("4-undone.png", [&](const QImage& s) { return ReadBoard(s, board) == before; });
     EXPECT_TRUE(ReadBoard(undone, board) == before);
 
     // The Game menu by its access key; Stop is its first enabled item.
     Xdo("key alt+g");
-    const QImage menu = WaitForShot([&](const QImage& s) { return s != undone; }, 2000);
-    Keep(menu, "5-menu.png");
-    EXPECT_NE(menu, undone);
+    EXPECT_NE(WaitForShot(
+                  "5-menu.png", [&](const QImage& s) { return s != undone; }, 2000),
+              undone);
     Xdo("key Down Return");
-    const QImage stoppedAgain =
-        WaitForShot([](const QImage& s) { return Find(s, kStoppedPicture).x() >= 0; });
-    Keep(stoppedAgain, "6-stopped.png");
+    const QImage stoppedAgain = WaitForShot("6-stopped.png", Stopped);
     EXPECT_EQ(Find(stoppedAgain, kStoppedPicture), stopped);
 
     CloseAsAUser();
@@ -251,16 +234,13 @@ TEST_F(RealWindowTest, FirstStartPlayAndClose) {
 }
 
 TEST_F(RealWindowTest, NormalWindowKeepsItsFramePlacement) {
-    QFile file(Profile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QByteArray placement = "[WINDOW]\nX=120\nY=80\nWIDTH=760\nHEIGHT=600\nSTATE=0\n";
-    file.write(placement);
-    file.close();
-
+    {
+        QFile file(Profile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(placement) == placement.size());
+    }
     Launch();
-    const QImage shot =
-        WaitForShot([](const QImage& s) { return Find(s, kStoppedPicture).x() >= 0; });
-    Keep(shot, "7-normal.png");
+    const QImage shot = WaitForShot("7-normal.png", Stopped);
     EXPECT_EQ(RunCommand("xprop -id " + m_window + " _NET_WM_STATE").find("MAXIMIZED"),
               std::string::npos);
     // The window manager's frame starts at the saved corner.
