@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Marbix needs on a Debian machine.
+# Installs what Marbix needs on a Debian machine:
+#   install-deps.sh run    what building and running the game need (the default)
+#   install-deps.sh test   that, and what the tests, the benchmarks and the package need
 # Elsewhere it prints the package list and stops.
 set -eu
 
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format
     qt6-base-dev qt6-multimedia-dev
     qt6-qpa-plugins
     fonts-liberation2
-    xvfb xauth xdotool openbox x11-utils
-    pulseaudio pulseaudio-utils
-    desktop-file-utils appstream
 )
+case ${1:-run} in
+run) ;;
+test)
+    PACKAGES+=(
+        libgtest-dev libgmock-dev libbenchmark-dev
+        clang-format
+        xvfb xauth xdotool openbox x11-utils
+        pulseaudio pulseaudio-utils
+        desktop-file-utils appstream
+        debhelper dpkg-dev lintian man-db
+    )
+    ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 if ! command -v dpkg >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
     echo "This is not a Debian system. Please install these packages (or their equivalents):" >&2
