@@ -41,7 +41,7 @@ void CAboutDlg::BuildControls() {
     setFixedSize(du.X(224), du.Y(85));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap::fromImage(LoadPicture(Picture::kIcon)));
+    icon->setPixmap(QPixmap::fromImage(LoadPicture(PictureId::kIcon)));
     icon->move(du.X(10), du.Y(15));
     icon->adjustSize();
 

@@ -5,7 +5,7 @@
 
 #include "engine/identifiers.h"
 
-constexpr int kFirstEpigraph = Text::kFirstEpigraph;
+constexpr int kFirstEpigraph = StringId::kFirstEpigraph;
 
 // The string identifier of the next epigraph; every run starts at the first.
 extern int g_nextEpigraph;

@@ -22,7 +22,7 @@ enum class Cue : unsigned {
 };
 
 // All twelve, in identifier order.
-inline constexpr Cue kProgramCues[] = {
+inline constexpr Cue kEveryProgramCue[] = {
     Cue::GameStart,   Cue::GameStop, Cue::AboutOpened, Cue::NothingSelected,
     Cue::NoPath,      Cue::MoveExpired, Cue::FirstPlace, Cue::MovedUp,
     Cue::Undo,        Cue::NewBest,  Cue::AmongBest,   Cue::Skip,
@@ -36,7 +36,7 @@ constexpr unsigned ColourCue(int colour, int kind) {
 }
 
 // Pictures. A cell's picture is computed from its colour and state.
-namespace Picture {
+namespace PictureId {
 inline constexpr int kIcon = 128;
 inline constexpr int kBoard = 132;
 inline constexpr int kToolbar = 171;
@@ -47,16 +47,16 @@ inline constexpr int kBoardStopped = 183;
 constexpr int Cell(int colour, int state, bool round) {
     return (round ? 400 : 500) + 4 * colour + state;
 }
-} // namespace Picture
+} // namespace PictureId
 
 // Strings. A command's prompt is the string under the command's identifier.
-namespace Text {
+namespace StringId {
 inline constexpr unsigned kTitle = 128;
 inline constexpr unsigned kPlayTime = 130;
 inline constexpr unsigned kFirstEpigraph = 2000;
 inline constexpr unsigned kAppName = 57344;
 inline constexpr unsigned kIdle = 57345;
-} // namespace Text
+} // namespace StringId
 
 // Commands of the main window.
 enum : unsigned {
