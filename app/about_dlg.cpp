@@ -1,16 +1,15 @@
 #include "app/about_dlg.h"
 
 #include "app/epigraph.h"
+#include "engine/cue.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
-#include "engine/cue.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
 
 QLabel* Static(QWidget* parent, const QString& text, const QRect& rect) {
     auto* label = new QLabel(text, parent);

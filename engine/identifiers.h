@@ -23,9 +23,9 @@ enum class Cue : unsigned {
 
 // All twelve, in identifier order.
 inline constexpr Cue kEveryProgramCue[] = {
-    Cue::GameStart,   Cue::GameStop, Cue::AboutOpened, Cue::NothingSelected,
-    Cue::NoPath,      Cue::MoveExpired, Cue::FirstPlace, Cue::MovedUp,
-    Cue::Undo,        Cue::NewBest,  Cue::AmongBest,   Cue::Skip,
+    Cue::GameStart, Cue::GameStop,    Cue::AboutOpened, Cue::NothingSelected,
+    Cue::NoPath,    Cue::MoveExpired, Cue::FirstPlace,  Cue::MovedUp,
+    Cue::Undo,      Cue::NewBest,     Cue::AmongBest,   Cue::Skip,
 };
 
 // Cues from 600 on belong to the sound module: three per ball colour.

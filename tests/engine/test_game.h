@@ -26,7 +26,6 @@ struct CCueRecorder : CCuePlayer {
     Cues m_ids;
 };
 
-
 class CTestGame {
 public:
     explicit CTestGame(int seed = 1) : m_field(seed) {

@@ -66,7 +66,8 @@ TEST(TurnFlow, AMoveCuesItsStepsInOrderAndRestartsTheClock) {
     } cases[] = {
         // Completes a row on an announced cell: the other announced balls stay.
         {7, "1111c///////........b/....1...a", 4, 8, 4, 0,
-         Cues{ColourCue(1, 1), ColourCue(1, 2), ColourCue(1, 3)}, 10, 0, CellIndex(8, 7), 2, Preview},
+         Cues{ColourCue(1, 1), ColourCue(1, 2), ColourCue(1, 3)}, 10, 0, CellIndex(8, 7), 2,
+         Preview},
         // Completes nothing: the announced balls come in.
         {11, "1//....a//......b///..c", 0, 0, 0, 8, Cues{ColourCue(1, 1), ColourCue(1, 2)}, 0, 4,
          CellIndex(2, 7), 3, Normal},
