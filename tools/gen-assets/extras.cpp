@@ -64,9 +64,10 @@ void QuestionMark(QImage& image, int left, int top, int k) {
     const QRectF box = mark.boundingRect();
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(3 * k - box.center().x(), -box.top());
+    painter.translate(3 * k - box.center().x(), 0);
     painter.scale(1, 9 * k / box.height());
-    painter.fillPath(mark.translated(0, 0), Qt::white);
+    painter.translate(0, -box.top());
+    painter.fillPath(mark, Qt::white);
     painter.end();
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
