@@ -149,7 +149,7 @@ TEST_F(ScaleTest, AtTwoTheBoardShowsTheDoubleDensityPicturesOnTheDoubledGrid) {
     std::array<int, 3> cells{}; // read, announced, balls
     const QImage shot = WaitForShot([&](const QImage& s) {
         cells = ReadCells(s, board);
-        return cells[1] == 3 && Find(s, stop).x() >= 0;
+        return cells[1] == 3 && cells[2] >= 3 && Find(s, stop).x() >= 0;
     });
     EXPECT_EQ(Find(shot, playing), board);
     EXPECT_GE(Find(shot, stop).x(), 0);
