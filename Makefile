@@ -4,7 +4,7 @@ SAN_BUILD  ?= build-sanitize
 CMAKE_ARGS ?=
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps configure build run test sanitize format format-check install assets clean
+.PHONY: deps configure build run test sanitize format format-check install assets assets-check clean
 
 deps:
 	@scripts/install-deps.sh
@@ -41,8 +41,9 @@ format-check:
 install: build
 	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
-# Redraws every picture and resynthesises every sound into res/ (and the
-# review sheet docs/pictures.png) with tools/gen-assets; needs the URW fonts.
+# Redraws every picture (at single and double size) and resynthesises every
+# sound into res/ (and the review sheet docs/pictures.png) with
+# tools/gen-assets, then checks what it wrote; needs the URW fonts.
 GEN_BUILD ?= build-gen-assets
 
 assets: deps
@@ -52,6 +53,16 @@ assets: deps
 	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_BENCH=OFF >/dev/null
 	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
 	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets $(CURDIR)
+
+# Draws every picture again and compares it with the committed one, pixel by
+# pixel, and checks their sizes, palettes, grids and faces; writes nothing.
+assets-check: deps
+	@dpkg -s fonts-urw-base35 >/dev/null 2>&1 || { \
+		sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35; }
+	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_BENCH=OFF >/dev/null
+	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
+	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets --check $(CURDIR)
 
 clean:
 	@rm -rf $(BUILD) $(SAN_BUILD)
