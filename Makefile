@@ -7,7 +7,7 @@ PREFIX     ?= /usr/local
 DEB_OUT    ?= out
 
 .PHONY: deps deps-test build build-test run test sanitize format format-check install \
-	uninstall deb assets clean
+	uninstall deb assets assets-check clean
 
 # Playing and installing build the game alone; testing adds the tests and benchmarks.
 deps:
@@ -65,8 +65,9 @@ deb: deps-test
 		mv ../marbix_$${v}_*.deb ../marbix-dbgsym_$${v}_*.deb ../marbix_$${v}_*.buildinfo \
 		   ../marbix_$${v}_*.changes $(DEB_OUT)/ && ls $(DEB_OUT)/*.deb
 
-# Redraws every picture and resynthesises every sound into res/ (and the
-# review sheet docs/pictures.png) with tools/gen-assets; needs the URW fonts.
+# Redraws every picture (at single and double size) and resynthesises every
+# sound into res/ (and the review sheet docs/pictures.png) with
+# tools/gen-assets, then checks what it wrote; needs the URW fonts.
 GEN_BUILD ?= build-gen-assets
 
 assets: deps-test
@@ -76,6 +77,16 @@ assets: deps-test
 	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_TESTS=OFF -DMARBIX_BENCH=OFF >/dev/null
 	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
 	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets $(CURDIR)
+
+# Draws every picture again and compares it with the committed one, pixel by
+# pixel, and checks their sizes, palettes, grids and faces; writes nothing.
+assets-check: deps
+	@dpkg -s fonts-urw-base35 >/dev/null 2>&1 || { \
+		sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35; }
+	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_TESTS=OFF -DMARBIX_BENCH=OFF >/dev/null
+	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
+	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets --check $(CURDIR)
 
 clean:
 	@rm -rf $(BUILD) $(SAN_BUILD) $(DEB_OUT)

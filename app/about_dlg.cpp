@@ -1,17 +1,15 @@
 #include "app/about_dlg.h"
 
 #include "app/epigraph.h"
+#include "engine/cue.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
-#include "sound/cue.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-constexpr int kIconPicture = 128;
 
 QLabel* Static(QWidget* parent, const QString& text, const QRect& rect) {
     auto* label = new QLabel(text, parent);
@@ -26,7 +24,7 @@ QLabel* Static(QWidget* parent, const QString& text, const QRect& rect) {
 // The cue sounds while the box opens; the epigraph is taken at once, so the
 // next opening shows the next one.
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    PlayCue(kOpenCue);
+    PlayCue(Cue::AboutOpened);
     m_epigraph.clear();
     m_epigraph = TakeNextEpigraph();
     BuildControls();
@@ -42,7 +40,7 @@ void CAboutDlg::BuildControls() {
     setFixedSize(du.X(224), du.Y(85));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap::fromImage(LoadPicture(kIconPicture)));
+    icon->setPixmap(QPixmap::fromImage(LoadPicture(PictureId::kIcon)));
     icon->move(du.X(10), du.Y(15));
     icon->adjustSize();
 

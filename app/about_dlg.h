@@ -9,7 +9,6 @@ class QLabel;
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr unsigned kOpenCue = 138;
     static constexpr int kEpigraphId = 1003;
 
     explicit CAboutDlg(QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
 #include "app/app_settings.h"
 
-#include "app/settings.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 
 namespace {

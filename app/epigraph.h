@@ -3,7 +3,9 @@
 
 #include <string>
 
-constexpr int kFirstEpigraph = 2000;
+#include "engine/identifiers.h"
+
+constexpr int kFirstEpigraph = StringId::kFirstEpigraph;
 
 // The string identifier of the next epigraph; every run starts at the first.
 extern int g_nextEpigraph;

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/settings.h"
 #include "engine/field_game.h"
+#include "engine/settings.h"
 #include "score/score_keeper.h"
 
 std::string PlayTimeText(unsigned seconds) {

@@ -6,25 +6,10 @@
 #include <string>
 
 #include "engine/collaborators.h"
+#include "engine/identifiers.h"
 
 class CFieldGame;
 class CScoreKeeper;
-
-enum : unsigned {
-    ID_GAME_START = 32772,
-    ID_GAME_STOP = 32773,
-    ID_GAME_UNDO = 32775,
-    ID_GAME_SKIP = 32776,
-    ID_HELP_HOWTOPLAY = 32781,
-    ID_GAME_PAUSE = 32782,
-    ID_OPTIONS_CLASSICAL = 32784,
-    ID_OPTIONS_ADVANCED = 32786,
-    ID_OPTIONS_SOUND = 32787,
-    ID_OPTIONS_SAVE = 32788,
-    ID_OPTIONS_NONROUND = 32789,
-    ID_APP_ABOUT = 57664,
-    ID_APP_EXIT = 57665,
-};
 
 // "You have been playing for :%2u h %02u m %02u s" for the given seconds.
 std::string PlayTimeText(unsigned seconds);

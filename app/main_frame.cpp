@@ -145,7 +145,8 @@ bool CMainFrame::BuildToolBar() {
             continue;
         }
         QAction* action = m_actions.at(found->id);
-        const QRect cut(image * kButtonSize.width(), 0, kButtonSize.width(), kButtonSize.height());
+        const int k = qRound(strip.devicePixelRatio()); // pixels of the strip per layout pixel
+        const QRect cut(QPoint(image * kButtonSize.width(), 0) * k, kButtonSize * k);
         ++image;
         action->setIcon(QIcon(QPixmap::fromImage(strip.copy(cut))));
         action->setIconVisibleInMenu(false);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settings.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 
 namespace {

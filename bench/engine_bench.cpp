@@ -6,12 +6,12 @@
 #include <benchmark/benchmark.h>
 
 #include "app/frame_logic.h"
-#include "app/settings.h"
+#include "engine/cue.h"
 #include "engine/field_game.h"
+#include "engine/manual_timers.h"
 #include "engine/plain_cell.h"
-#include "platform/manual_timers.h"
+#include "engine/settings.h"
 #include "score/score_keeper.h"
-#include "sound/cue.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ struct CBenchGame {
     int Pick(std::mt19937& random, bool ball) {
         int index = static_cast<int>(random() % 81);
         for (int n = 0; n < 81 && HoldsBall(m_cells[index]) != ball; ++n) index = (index + 1) % 81;
-        return 10000 + 9 * (index % 9) + index / 9;
+        return CellCommandId(IndexCol(index), IndexRow(index));
     }
 
     std::array<CPlainCell, 81> m_cells;
@@ -76,7 +76,7 @@ void SpiralPathSearch(benchmark::State& state) {
     CBenchGame game(1);
     for (int row = 0; row < 9; ++row)
         for (int col = 0; col < 9; ++col)
-            game.m_cells[9 * col + row].SetBall(kSpiral[row][col] == '.' ? 0 : 2, Normal);
+            game.m_cells[CellIndex(col, row)].SetBall(kSpiral[row][col] == '.' ? 0 : 2, Normal);
     game.m_field.m_active = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(game.m_field.MoveBall(0, 0, 4, 4));

@@ -1,5 +1,7 @@
 // The engine's only ways out: the cells, the score panel, the frame's flags,
-// the timers and the board's changes of look. Widgets implement them in the
+// the timers, the move clock's expiry and the board's changes of look; with
+// the settings it reads (engine/settings.h) and the cue sink (engine/cue.h)
+// they are all it knows of the program. Widgets implement them in the
 // program; plain recording objects implement them in tests and tools.
 #pragma once
 
@@ -33,6 +35,14 @@ public:
     virtual int StartMoveClock(unsigned seconds) = 0;
     virtual int StopMoveClock() = 0;
     virtual void EndGame() = 0;
+};
+
+// What the move clock calls, once, when a move's time has run out: the board
+// skips the move.
+class CMoveExpiry {
+public:
+    virtual ~CMoveExpiry() = default;
+    virtual void MoveExpired() = 0;
 };
 
 // The frame's three game flags; written only by the engine.

@@ -3,13 +3,12 @@
 #include <cstdint>
 #include <ctime>
 
-#include "app/settings.h"
+#include "engine/cue.h"
 #include "engine/deal_generator.h"
-#include "sound/cue.h"
+#include "engine/settings.h"
 
 namespace {
 
-constexpr int kSide = 9;
 constexpr int kMinRun = 5;
 
 bool OnBoard(int col, int row) {
@@ -74,8 +73,8 @@ void CFieldGame::PromotePreviews() {
 bool CFieldGame::PathExists(int fromCol, int fromRow, int toCol, int toRow) const {
     int grid[kCells];
     for (int i = 0; i < kCells; ++i) grid[i] = HoldsBall(*m_cells[i]) ? -1 : 0;
-    grid[9 * fromCol + fromRow] = 1;
-    const int target = 9 * toCol + toRow;
+    grid[CellIndex(fromCol, fromRow)] = 1;
+    const int target = CellIndex(toCol, toRow);
     static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {0, 1}, {1, 0}};
     bool found = false;
     bool changed;
@@ -83,17 +82,17 @@ bool CFieldGame::PathExists(int fromCol, int fromRow, int toCol, int toRow) cons
         changed = false;
         for (int x = 0; x < kSide; ++x) {
             for (int y = 0; y < kSide; ++y) {
-                int& value = grid[9 * x + y];
+                int& value = grid[CellIndex(x, y)];
                 if (value != 0) continue;
                 for (const auto& step : kSteps) {
                     const int nx = x + step[0];
                     const int ny = y + step[1];
                     if (!OnBoard(nx, ny)) continue;
-                    const int neighbour = grid[9 * nx + ny];
+                    const int neighbour = grid[CellIndex(nx, ny)];
                     if (neighbour <= 0) continue;
                     value = neighbour + 1;
                     changed = true;
-                    if (9 * x + y == target) found = true;
+                    if (CellIndex(x, y) == target) found = true;
                 }
             }
         }
@@ -106,7 +105,7 @@ int CFieldGame::MoveBall(int fromCol, int fromRow, int toCol, int toRow) {
     if (!PathExists(fromCol, fromRow, toCol, toRow)) return 0;
     CCell* source = Cell(fromCol, fromRow);
     const int colour = source->m_colour;
-    source->PlayColourCue(2);
+    source->PlayColourCue(kBallMoved);
     source->SetBall(0, Normal);
     Cell(toCol, toRow)->SetBall(colour, Normal);
     return 1;
@@ -128,7 +127,7 @@ void CFieldGame::MarkRuns(int (&marks)[kCells]) const {
         if (!HoldsBall(*Cell(col, row))) return;
         const int length = RunLength(col, row, dCol, dRow);
         if (length < kMinRun) return;
-        for (int k = 0; k < length; ++k) marks[9 * (col + k * dCol) + row + k * dRow] = -1;
+        for (int k = 0; k < length; ++k) marks[CellIndex(col + k * dCol, row + k * dRow)] = -1;
     };
     for (int row = 0; row < kSide; ++row)
         for (int col = 0; col <= 4; ++col) tryStart(col, row, 1, 0);
@@ -146,9 +145,9 @@ int CFieldGame::RemoveLines() {
     unsigned removed = 0;
     for (int row = 0; row < kSide; ++row) {
         for (int col = 0; col < kSide; ++col) {
-            if (marks[9 * col + row] == 0) continue;
+            if (marks[CellIndex(col, row)] == 0) continue;
             CCell* cell = Cell(col, row);
-            if (removed == 0) cell->PlayColourCue(3);
+            if (removed == 0) cell->PlayColourCue(kBallsRemoved);
             cell->SetBall(0, Normal);
             ++removed;
         }
@@ -164,7 +163,7 @@ void CFieldGame::ClearSelection() {
 }
 
 void CFieldGame::StartGame() {
-    PlayCue(136);
+    PlayCue(Cue::GameStart);
     BeginPlayingLook();
     for (int i = 0; i < kCells; ++i) {
         m_cells[i]->SetBall(0, Normal);
@@ -183,7 +182,7 @@ void CFieldGame::StartGame() {
 }
 
 void CFieldGame::StopGame() {
-    PlayCue(137);
+    PlayCue(Cue::GameStop);
     m_frame->m_running = 0;
     m_frame->m_canStart = 1;
     m_frame->m_canUndo = 0;
@@ -195,7 +194,7 @@ void CFieldGame::StopGame() {
 
 void CFieldGame::Undo() {
     m_frame->m_canUndo = 0;
-    PlayCue(151);
+    PlayCue(Cue::Undo);
     for (int i = 0; i < kCells; ++i) {
         CCell* cell = m_cells[i];
         if (cell->m_state != m_undoState[i] || cell->m_colour != m_undoColour[i])
@@ -209,10 +208,10 @@ void CFieldGame::Undo() {
 void CFieldGame::SkipMove(int timedOut) {
     if (g_classical != 0) return;
     if (timedOut) {
-        PlayCue(147);
+        PlayCue(Cue::MoveExpired);
         m_frame->m_canUndo = 0;
     } else {
-        PlayCue(175);
+        PlayCue(Cue::Skip);
         SaveUndo();
         m_frame->m_canUndo = 1;
     }
@@ -230,18 +229,18 @@ void CFieldGame::SelectBall(int col, int row) {
     }
     CCell* cell = Cell(col, row);
     cell->SetBall(cell->m_colour, Selected);
-    cell->PlayColourCue(1);
+    cell->PlayColourCue(kBallSelected);
     m_selCol = col;
     m_selRow = row;
 }
 
 void CFieldGame::MoveSelectedTo(int col, int row) {
     if (m_selCol == -1 || m_selRow == -1) {
-        PlayCue(140);
+        PlayCue(Cue::NothingSelected);
         return;
     }
     if (!MoveBall(m_selCol, m_selRow, col, row)) {
-        PlayCue(141);
+        PlayCue(Cue::NoPath);
         return;
     }
     m_frame->m_canUndo = 1;
@@ -259,9 +258,8 @@ void CFieldGame::MoveSelectedTo(int col, int row) {
 
 int CFieldGame::OnCommand(long long param) {
     if (param < kFirstCellId || param > kLastCellId) return DefaultCommand(param);
-    const int id = static_cast<int>(param) - kFirstCellId;
-    const int col = id % kSide;
-    const int row = id / kSide;
+    const int col = CommandCol(static_cast<int>(param));
+    const int row = CommandRow(static_cast<int>(param));
     if (m_active != 1) return 1;
     if (HoldsBall(*Cell(col, row)))
         SelectBall(col, row);

@@ -6,18 +6,19 @@
 #include <array>
 
 #include "engine/collaborators.h"
+#include "engine/identifiers.h"
 
-class CFieldGame {
+class CFieldGame : public CMoveExpiry {
 public:
-    static constexpr int kCells = 81;
-    static constexpr int kFirstCellId = 10000;
-    static constexpr int kLastCellId = 10080;
+    static constexpr int kCells = kBoardCells;
+    static constexpr int kFirstCellId = ::kFirstCellId;
+    static constexpr int kLastCellId = ::kLastCellId;
     static constexpr int kMoveSeconds = 30;
 
     // The seed starts as the current calendar time in whole seconds.
     CFieldGame();
     explicit CFieldGame(int seed);
-    virtual ~CFieldGame() = default;
+    ~CFieldGame() override = default;
 
     CFieldGame(const CFieldGame&) = delete;
     CFieldGame& operator=(const CFieldGame&) = delete;
@@ -27,6 +28,8 @@ public:
     void StopGame();
     void Undo();
     void SkipMove(int timedOut);
+    // The move clock ran out: the move is skipped.
+    void MoveExpired() override { SkipMove(1); }
     // A command reaching the board: cell clicks are handled here, anything
     // else goes to DefaultCommand and its result is returned.
     int OnCommand(long long param);
@@ -42,9 +45,9 @@ public:
     virtual void ShowPaused() {}
     virtual void ShowResumed() {}
 
-    CCell* Cell(int col, int row) const { return m_cells[9 * col + row]; }
+    CCell* Cell(int col, int row) const { return m_cells[CellIndex(col, row)]; }
 
-    // Element 9 * column + row; set by the owner before the first game.
+    // Element CellIndex(column, row); set by the owner before the first game.
     std::array<CCell*, kCells> m_cells{};
     int m_undoColour[kCells] = {};
     int m_undoState[kCells] = {};

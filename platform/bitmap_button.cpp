@@ -2,8 +2,27 @@
 
 #include "platform/resources.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
+#include <cmath>
+
+namespace {
+
+QImage FitToScreen(const QImage& image) {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    if (image.isNull() || ratio == image.devicePixelRatio()) return image;
+    const QSizeF size = image.deviceIndependentSize() * ratio;
+    if (size != size.toSize() || std::floor(ratio) == ratio) return image;
+    QImage source = image.convertToFormat(
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    source.setDevicePixelRatio(1);
+    QImage fitted = source.scaled(size.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    return fitted;
+}
+
+} // namespace
 
 QPixmap CachedPicture(int id) {
     // Cells change pictures on every move; decoding a PNG each time would cost
@@ -11,9 +30,14 @@ QPixmap CachedPicture(int id) {
     static QHash<int, QPixmap> cache;
     auto it = cache.constFind(id);
     if (it != cache.constEnd()) return *it;
-    QPixmap picture = QPixmap::fromImage(LoadPicture(id));
+    QPixmap picture = QPixmap::fromImage(FitToScreen(LoadPicture(id)));
     cache.insert(id, picture);
     return picture;
+}
+
+void CBitmapButton::SetPicture(const QPixmap& picture) {
+    m_picture = picture;
+    UpdateOpacity();
 }
 
 CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent) {
@@ -29,14 +53,15 @@ bool CBitmapButton::LoadBitmaps(int id) {
 }
 
 void CBitmapButton::SizeToContent() {
-    if (!m_picture.isNull()) resize(m_picture.size());
+    if (!m_picture.isNull()) resize(m_picture.deviceIndependentSize().toSize());
 }
 
 // A picture that covers the whole button hides what lies behind it, so a
 // repaint need not draw the parent first; without one the parent shows.
 void CBitmapButton::UpdateOpacity() {
+    const QSize size = m_picture.deviceIndependentSize().toSize();
     const bool covers = !m_picture.isNull() && !m_picture.hasAlphaChannel() &&
-                        m_picture.width() >= width() && m_picture.height() >= height();
+                        size.width() >= width() && size.height() >= height();
     setAttribute(Qt::WA_OpaquePaintEvent, covers);
 }
 
@@ -48,5 +73,9 @@ void CBitmapButton::resizeEvent(QResizeEvent* event) {
 void CBitmapButton::paintEvent(QPaintEvent*) {
     if (m_picture.isNull()) return;
     QPainter painter(this);
+    // Between the scales the pictures are drawn for, they are resampled
+    // smoothly; at their own scale they are copied pixel for pixel.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          m_picture.devicePixelRatio() != devicePixelRatioF());
     painter.drawPixmap(0, 0, m_picture);
 }

@@ -15,7 +15,10 @@ public:
     // nothing. Nothing is repainted here.
     bool LoadBitmaps(int id);
 
-    // Resizes the button to its picture.
+    // Shows picture in place of the loaded one, keeping its identifier.
+    void SetPicture(const QPixmap& picture);
+
+    // Resizes the button to its picture's size in the layout.
     void SizeToContent();
 
     bool HasPicture() const { return !m_picture.isNull(); }
@@ -34,6 +37,8 @@ private:
     int m_pictureId = 0;
 };
 
-// The picture with this identifier as a pixmap, decoded once per run; a null
-// pixmap when there is none.
+// The picture with this identifier as a pixmap for the screens' scale,
+// decoded once per run; a null pixmap when there is none. Between whole
+// device pixel ratios a picture whose size is whole in device pixels is
+// resampled smoothly to that size once, and then copied pixel for pixel.
 QPixmap CachedPicture(int id);

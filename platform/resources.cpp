@@ -1,10 +1,12 @@
 // Pictures and sounds are compiled in with the Qt resource system under
-// :/res/bmp and :/res/wave; the optional sound module is a binary resource
+// :/res/bmp and :/res/wave, each picture as <id>.png and, drawn for double
+// density, <id>@2x.png; the optional sound module is a binary resource
 // bundle mapped under :/module. A lookup is only a path: an identifier with no
 // file simply finds nothing.
 #include "platform/resources.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QResource>
 
 namespace {
@@ -23,8 +25,23 @@ QByteArray ReadAll(const QString& path) {
 
 } // namespace
 
+int PictureScale() {
+    return qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
 QImage LoadPicture(int id) {
+    return LoadPicture(id, PictureScale());
+}
+
+QImage LoadPicture(int id, int scale) {
     if (id < 0) return {};
+    if (scale == 2) {
+        QImage image(QStringLiteral(":/res/bmp/%1@2x.png").arg(id));
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(2);
+            return image;
+        }
+    }
     return QImage(QStringLiteral(":/res/bmp/%1.png").arg(id));
 }
 

@@ -5,8 +5,16 @@
 #include <QImage>
 #include <QString>
 
-// The picture with this identifier; a null image when the program has none.
+// The scale of the pictures the screens want: 2 where a pixel of the layout
+// takes more than one device pixel, else 1.
+int PictureScale();
+
+// The picture with this identifier, drawn for the screens' scale (see
+// PictureScale) or for the given scale; a null image when the program has
+// none. A double-size picture carries device pixel ratio 2, so it keeps the
+// single-size picture's size in the layout.
 QImage LoadPicture(int id);
+QImage LoadPicture(int id, int scale);
 
 // The WAVE sound with this identifier, from the loaded sound module when
 // fromModule is set, else from the program; empty when there is none.

@@ -60,7 +60,7 @@ bool CScoreBar::Create(QWidget* parent, CFieldGame* fieldWnd) {
     decoration->setObjectName(QStringLiteral("decoration"));
     decoration->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     decoration->setPixmap(CachedPicture(kDecorationPicture));
-    const QSize picture = decoration->pixmap().size();
+    const QSize picture = decoration->pixmap().deviceIndependentSize().toSize();
     const int frame = 2 * decoration->frameWidth();
     decoration->setGeometry(du.X(38), du.Y(115), picture.width() + frame, picture.height() + frame);
 

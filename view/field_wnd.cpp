@@ -1,18 +1,14 @@
 #include "view/field_wnd.h"
 
+#include "platform/resources.h"
+
+#include <QGuiApplication>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
 
-namespace {
-
-QPoint CellCorner(int col, int row) {
-    return {10 + 37 * col, 6 + 35 * row};
-}
-
-} // namespace
-
-CFieldWnd::CFieldWnd(QWidget* parent) : QWidget(parent) {
+CFieldWnd::CFieldWnd(QWidget* parent)
+    : QWidget(parent), m_geometry(CBoardGeometry::For(qGuiApp->devicePixelRatio())) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setObjectName(QStringLiteral("field"));
 }
@@ -27,7 +23,7 @@ bool CFieldWnd::Create(QWidget* parent, int id, CScorePanel* scoreBar, CGameFlag
     m_background.setObjectName(QStringLiteral("bmpfield"));
     m_background.setEnabled(false);
     m_background.setGeometry(0, 0, 100, 100);
-    if (!m_background.LoadBitmaps(kStoppedPicture)) return false;
+    if (!LoadBoard(kStoppedPicture)) return false;
     m_background.SizeToContent();
 
     // Cells are created row by row, as their identifiers run.
@@ -36,7 +32,7 @@ bool CFieldWnd::Create(QWidget* parent, int id, CScorePanel* scoreBar, CGameFlag
             const int index = 9 * col + row;
             CCellButton& cell = m_cellButtons[index];
             const int cellId = kFirstCellId + 9 * row + col;
-            if (!cell.Create(QRect(CellCorner(col, row), QSize(32, 32)), this, cellId))
+            if (!cell.Create(QRect(m_geometry.Cell(col, row), QSize(32, 32)), this, cellId))
                 return false;
             cell.hide();
             m_cells[index] = &cell;
@@ -44,6 +40,14 @@ bool CFieldWnd::Create(QWidget* parent, int id, CScorePanel* scoreBar, CGameFlag
         }
     }
     m_active = 0;
+    return true;
+}
+
+bool CFieldWnd::LoadBoard(int id) {
+    if (!m_background.LoadBitmaps(id)) return false;
+    if (!m_geometry.Regular())
+        m_background.SetPicture(QPixmap::fromImage(
+            FitBoardPicture(LoadPicture(id, 2), m_geometry, qGuiApp->devicePixelRatio())));
     return true;
 }
 
@@ -57,7 +61,7 @@ void CFieldWnd::RepaintNow() {
 
 void CFieldWnd::BeginPlayingLook() {
     setUpdatesEnabled(false);
-    m_background.LoadBitmaps(kBoardPicture);
+    LoadBoard(kBoardPicture);
 }
 
 void CFieldWnd::RevealCell(int index) {
@@ -70,19 +74,19 @@ void CFieldWnd::EndPlayingLook() {
 }
 
 void CFieldWnd::ShowStoppedLook() {
-    m_background.LoadBitmaps(kStoppedPicture);
+    LoadBoard(kStoppedPicture);
     SetCellsShown(false);
     RepaintNow();
 }
 
 void CFieldWnd::ShowPaused() {
-    m_background.LoadBitmaps(kPausedPicture);
+    LoadBoard(kPausedPicture);
     SetCellsShown(false);
     RepaintNow();
 }
 
 void CFieldWnd::ShowResumed() {
-    m_background.LoadBitmaps(kBoardPicture);
+    LoadBoard(kBoardPicture);
     SetCellsShown(true);
     RepaintNow();
 }
@@ -105,12 +109,11 @@ void CFieldWnd::OnSize(int cx, int cy) {
         QTimer::singleShot(0, frame, [frame, target] { frame->resize(target); });
         return;
     }
-    const int dx = (cx - board.width()) / 2;
-    const int dy = (cy - board.height()) / 2;
-    m_background.move(dx, dy);
+    const QPoint offset = m_geometry.Offset(cx, cy);
+    m_background.move(offset);
     for (int col = 0; col < 9; ++col)
         for (int row = 0; row < 9; ++row)
-            m_cellButtons[9 * col + row].move(QPoint(dx, dy) + CellCorner(col, row));
+            m_cellButtons[9 * col + row].move(offset + m_geometry.Cell(col, row));
 }
 
 // The area around the board is tiled from the window's top-left corner; the
@@ -120,11 +123,12 @@ void CFieldWnd::paintEvent(QPaintEvent*) {
     const QPixmap tile = CachedPicture(kTilePicture);
     if (tile.isNull()) return;
     QPainter painter(this);
-    const int nx = width() / tile.width();
-    const int ny = height() / tile.height();
+    const QSize size = tile.deviceIndependentSize().toSize();
+    const int nx = width() / size.width();
+    const int ny = height() / size.height();
     for (int i = 0; i <= nx; ++i) {
         for (int j = 0; j <= ny; ++j) {
-            painter.drawPixmap(i * tile.width(), j * tile.height(), tile);
+            painter.drawPixmap(i * size.width(), j * size.height(), tile);
             ++m_lastTileCount;
         }
     }

@@ -5,6 +5,7 @@
 
 #include "engine/field_game.h"
 #include "platform/bitmap_button.h"
+#include "view/board_geometry.h"
 #include "view/cell_button.h"
 
 #include <QWidget>
@@ -37,7 +38,8 @@ public:
     CBitmapButton m_background;
     std::array<CCellButton, kCells> m_cellButtons;
     int m_id = 0;
-    int m_lastTileCount = 0; // tiles copied by the last erase
+    int m_lastTileCount = 0;         // tiles copied by the last erase
+    const CBoardGeometry m_geometry; // for the screens' device pixel ratio
 
 protected:
     void BeginPlayingLook() override;
@@ -49,6 +51,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Shows board picture id, redrawn to the grid where the layout is not
+    // the regular one; false when there is no such picture.
+    bool LoadBoard(int id);
     void SetCellsShown(bool shown);
     void RepaintNow();
 };

@@ -2,7 +2,7 @@
 #include "app/app_settings.h"
 #include "app/epigraph.h"
 #include "app/placement.h"
-#include "app/settings.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/string_table.h"
 

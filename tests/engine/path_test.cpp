@@ -9,12 +9,12 @@ bool Reachable(CTestGame& game, int from, int to) {
     std::vector<int> queue{from};
     bool seen[81] = {};
     for (size_t next = 0; next < queue.size(); ++next) {
-        const int col = queue[next] / 9, row = queue[next] % 9;
+        const int col = IndexCol(queue[next]), row = IndexRow(queue[next]);
         for (auto [c, r] :
              {std::pair{col + 1, row}, {col - 1, row}, {col, row + 1}, {col, row - 1}})
-            if (c >= 0 && c <= 8 && r >= 0 && r <= 8 && !seen[9 * c + r] &&
+            if (c >= 0 && c <= 8 && r >= 0 && r <= 8 && !seen[CellIndex(c, r)] &&
                 IsFreeForMove(game.At(c, r)))
-                seen[9 * c + r] = true, queue.push_back(9 * c + r);
+                seen[CellIndex(c, r)] = true, queue.push_back(CellIndex(c, r));
     }
     return seen[to];
 }
@@ -75,7 +75,7 @@ TEST(Path, AgreesWithBreadthFirstSearchOnRandomBoards) {
         const int from = static_cast<int>(random() % 81), to = static_cast<int>(random() % 81);
         game.m_cells[from].SetBall(3, Normal);
         if (to == from || !IsFreeForMove(game.m_cells[to])) continue;
-        EXPECT_EQ(game.m_field.MoveBall(from / 9, from % 9, to / 9, to % 9),
+        EXPECT_EQ(game.m_field.MoveBall(IndexCol(from), IndexRow(from), IndexCol(to), IndexRow(to)),
                   Reachable(game, from, to) ? 1 : 0)
             << "trial " << trial;
     }

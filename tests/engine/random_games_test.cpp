@@ -59,7 +59,7 @@ private:
             index = (index + 1) % 81;
         const bool attempt = field.m_selCol != -1 && !HoldsBall(m_cells[index]);
         if (attempt) m_savedRemoved = m_removed;
-        m_game.Click(index / 9, index % 9);
+        m_game.Click(IndexCol(index), IndexRow(index));
         m_removed += m_emptied - (attempt && field.m_selCol == -1 ? 1 : 0);
     }
 

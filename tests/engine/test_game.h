@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 
 #include "app/frame_logic.h"
-#include "app/settings.h"
+#include "engine/cue.h"
 #include "engine/field_game.h"
+#include "engine/manual_timers.h"
 #include "engine/plain_cell.h"
-#include "platform/manual_timers.h"
+#include "engine/settings.h"
 #include "score/score_keeper.h"
-#include "sound/cue.h"
 
 using Cues = std::vector<unsigned>;
 constexpr unsigned kModule = 0x10000; // added to a cue played from the sound module
@@ -25,13 +25,6 @@ struct CCueRecorder : CCuePlayer {
     }
     Cues m_ids;
 };
-
-inline int CellId(int col, int row) {
-    return 10000 + 9 * row + col;
-}
-constexpr unsigned ColourCue(int colour, int kind) {
-    return 600 + 4 * colour + kind;
-}
 
 class CTestGame {
 public:
@@ -50,7 +43,7 @@ public:
         field.m_scoreBar = panel, field.m_frame = flags;
     }
 
-    CPlainCell& At(int col, int row) { return m_cells[9 * col + row]; }
+    CPlainCell& At(int col, int row) { return m_cells[CellIndex(col, row)]; }
 
     // Rows top to bottom, split by '/': '.' empty, '1'-'7' a Normal ball, 'A'-'G'
     // a Sad one, 'a'-'g' a Preview; whatever is left out is empty.
@@ -80,8 +73,8 @@ public:
 
     // Fills every cell with a pattern whose neighbours differ in every direction.
     void FillWithoutRuns() {
-        for (int i = 0; i < 81; ++i)
-            At(i / 9, i % 9).SetBall((3 * (i % 9) + i / 9) % 7 + 1, Normal);
+        for (int i = 0; i < kBoardCells; ++i)
+            At(IndexCol(i), IndexRow(i)).SetBall((3 * IndexRow(i) + IndexCol(i)) % 7 + 1, Normal);
     }
 
     // Every cell as (colour, state), for comparing whole positions.
@@ -98,7 +91,7 @@ public:
     }
     int Balls() const { return Count(Normal) + Count(Sad) + Count(Selected); }
     std::pair<int, int> Selection() const { return {m_field.m_selCol, m_field.m_selRow}; }
-    void Click(int col, int row) { m_field.OnCommand(CellId(col, row)); }
+    void Click(int col, int row) { m_field.OnCommand(CellCommandId(col, row)); }
 
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {

@@ -8,7 +8,7 @@ TEST(TurnFlow, IdleClicksAreSwallowedAndAFreeCellWithNothingSelectedSounds140) {
     CTestGame game;
     game.Load("1/.a");
     const auto position = game.Position();
-    EXPECT_EQ(game.m_field.OnCommand(CellId(0, 0)), 1); // no game running
+    EXPECT_EQ(game.m_field.OnCommand(CellCommandId(0, 0)), 1); // no game running
     EXPECT_EQ(game.Selection(), std::pair(-1, -1));
     game.m_field.m_active = 1;
     game.Click(4, 4);
@@ -66,13 +66,14 @@ TEST(TurnFlow, AMoveCuesItsStepsInOrderAndRestartsTheClock) {
     } cases[] = {
         // Completes a row on an announced cell: the other announced balls stay.
         {7, "1111c///////........b/....1...a", 4, 8, 4, 0,
-         Cues{ColourCue(1, 1), ColourCue(1, 2), ColourCue(1, 3)}, 10, 0, 9 * 8 + 7, 2, Preview},
+         Cues{ColourCue(1, 1), ColourCue(1, 2), ColourCue(1, 3)}, 10, 0, CellIndex(8, 7), 2,
+         Preview},
         // Completes nothing: the announced balls come in.
         {11, "1//....a//......b///..c", 0, 0, 0, 8, Cues{ColourCue(1, 1), ColourCue(1, 2)}, 0, 4,
-         9 * 2 + 7, 3, Normal},
+         CellIndex(2, 7), 3, Normal},
         // The balls that come in complete a row themselves.
         {13, "4444d////////2", 0, 8, 1, 8, Cues{ColourCue(2, 1), ColourCue(2, 2), ColourCue(4, 3)},
-         10, 3, 9 * 1 + 8, 2, Normal},
+         10, 3, CellIndex(1, 8), 2, Normal},
     };
     for (const auto& c : cases) {
         CTestGame game(c.seed);
@@ -196,7 +197,7 @@ TEST(TurnFlow, StartAndStopRunTheirStepsInOrder) {
               std::tuple(3, 3, 22609));
     EXPECT_EQ(std::tuple(flags.m_running, flags.m_canStart, field.m_active), std::tuple(1, 0, 1));
     EXPECT_EQ(std::tuple(panel.m_secondsLeft, parts.ClockRunning()), std::tuple(30u, true));
-    field.OnCommand(CellId(5, 8));
+    field.OnCommand(CellCommandId(5, 8));
     const auto position = parts.Position();
     field.m_log.clear();
     field.StopGame();

@@ -21,6 +21,12 @@ TEST(PictureLookup, FindsEveryPictureByItsIdentifierAndNoOther) {
         const QImage picture = LoadPicture(id);
         ASSERT_FALSE(picture.isNull()) << id;
         EXPECT_EQ(picture, QImage(QStringLiteral(MARBIX_RES_DIR "/bmp/%1.png").arg(id))) << id;
+        // Drawn for double density, the same size in the layout.
+        const QImage twice = LoadPicture(id, 2);
+        EXPECT_EQ(std::tuple(twice, twice.deviceIndependentSize()),
+                  std::tuple(QImage(QStringLiteral(MARBIX_RES_DIR "/bmp/%1@2x.png").arg(id)),
+                             QSizeF(picture.size())))
+            << id;
     }
     for (int id : {-1, 0, 1, 129, 399, 432, 499, 532, 600, 136, 100000})
         EXPECT_TRUE(LoadPicture(id).isNull()) << id;

@@ -1,61 +1,18 @@
-// Shared helpers of the resource tests: the palette, file reading, pixel
-// counting and a small WAVE reader.
+// Shared helpers of the resource tests: file reading and a small WAVE reader.
 #pragma once
 
 #include <QFile>
-#include <QImage>
 #include <QtEndian>
 #include <vector>
 
 namespace restest {
 
-// The sixteen standard colours, in palette order.
-constexpr int Black = 0, DarkRed = 1, DarkGreen = 2, DarkYellow = 3, DarkBlue = 4, DarkMagenta = 5,
-              DarkCyan = 6, LightGrey = 7, DarkGrey = 8, Red = 9, Green = 10, Yellow = 11,
-              Blue = 12, Magenta = 13, Cyan = 14, White = 15;
-
-inline QVector<QRgb> Palette16() {
-    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
-}
-
 inline QString ResPath(const QString& relative) {
     return MARBIX_RES_DIR "/" + relative;
 }
-inline QString PicturePath(int id) {
-    return ResPath(QStringLiteral("bmp/%1.png").arg(id));
-}
-inline QImage Picture(int id) {
-    return QImage(PicturePath(id));
-}
-
 inline QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The RGB colour of a pixel, whatever the image's format.
-inline QRgb At(const QImage& image, int x, int y) {
-    return image.pixel(x, y) | 0xff000000u;
-}
-inline QRgb Colour(int index) {
-    return Palette16().at(index);
-}
-
-inline int Count(const QImage& image, int index, QRect area = {}) {
-    if (area.isNull()) area = image.rect();
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += At(image, x, y) == Colour(index);
-    return n;
-}
-
-// The bit depth of a palette PNG, -1 for any other file.
-inline int PaletteBitDepth(const QString& path) {
-    const QByteArray bytes = ReadFile(path);
-    return bytes.size() > 25 && bytes.mid(12, 4) == "IHDR" && bytes[25] == 3 ? bytes[24] : -1;
 }
 
 // A plain PCM WAVE file; samples stay empty when it is not one.

@@ -1,5 +1,6 @@
 #include "tools/board-host/scripted_game.h"
 
+#include "engine/identifiers.h"
 #include "view/host_window.h"
 
 #include <QTest>
@@ -13,10 +14,6 @@ struct CMove {
     int to;
     int run;
 };
-
-int Index(int col, int row) {
-    return 9 * col + row;
-}
 
 bool OnBoard(int col, int row) {
     return col >= 0 && col < 9 && row >= 0 && row < 9;
@@ -32,8 +29,8 @@ int LineThrough(const CFieldWnd& field, int col, int row, int colour, int skip) 
         for (int sign : {1, -1}) {
             for (int c = col + sign * d[0], r = row + sign * d[1]; OnBoard(c, r);
                  c += sign * d[0], r += sign * d[1]) {
-                const CCellButton& cell = field.m_cellButtons[Index(c, r)];
-                if (Index(c, r) == skip || !HoldsBall(cell) || cell.m_colour != colour) break;
+                const CCellButton& cell = field.m_cellButtons[CellIndex(c, r)];
+                if (CellIndex(c, r) == skip || !HoldsBall(cell) || cell.m_colour != colour) break;
                 ++run;
             }
         }
@@ -53,12 +50,12 @@ bool Reachable(const CFieldWnd& field, int from, int to) {
         if (at == to) return true;
         static constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
         for (const auto& step : kSteps) {
-            const int c = at / 9 + step[0];
-            const int r = at % 9 + step[1];
-            if (!OnBoard(c, r) || seen[Index(c, r)]) continue;
-            if (!IsFreeForMove(field.m_cellButtons[Index(c, r)])) continue;
-            seen[Index(c, r)] = true;
-            queue.push_back(Index(c, r));
+            const int c = IndexCol(at) + step[0];
+            const int r = IndexRow(at) + step[1];
+            if (!OnBoard(c, r) || seen[CellIndex(c, r)]) continue;
+            if (!IsFreeForMove(field.m_cellButtons[CellIndex(c, r)])) continue;
+            seen[CellIndex(c, r)] = true;
+            queue.push_back(CellIndex(c, r));
         }
     }
     return false;
@@ -71,7 +68,8 @@ std::vector<CMove> Candidates(const CFieldWnd& field) {
         if (!HoldsBall(ball)) continue;
         for (int to = 0; to < 81; ++to) {
             if (!IsFreeForMove(field.m_cellButtons[to]) || !Reachable(field, from, to)) continue;
-            moves.push_back({from, to, LineThrough(field, to / 9, to % 9, ball.m_colour, from)});
+            moves.push_back(
+                {from, to, LineThrough(field, IndexCol(to), IndexRow(to), ball.m_colour, from)});
         }
     }
     std::stable_sort(moves.begin(), moves.end(),

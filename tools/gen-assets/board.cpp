@@ -15,16 +15,18 @@ using namespace pal;
 
 constexpr int kWidth = 347, kHeight = 325;
 
+// Pixels x0..x1, y0..y1 of the board's grid, each a k × k block at scale k.
 void Rect(QImage& image, int x0, int y0, int x1, int y1, int index) {
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) image.setPixel(x, y, uint(index));
+    const int k = image.width() / kWidth;
+    for (int y = k * y0; y < k * (y1 + 1); ++y)
+        for (int x = k * x0; x < k * (x1 + 1); ++x) image.setPixel(x, y, uint(index));
 }
 
 // The bare board: a raised grey frame around 9 × 9 raised tiles. Tile c, r
 // has its square at (10 + 37c, 6 + 35r); between two columns run 2 dark grey,
 // 1 black and 2 white pixels, between two rows dark grey, black and white.
-QImage BareBoard() {
-    QImage image = Blank16(kWidth, kHeight, LightGrey);
+QImage BareBoard(int k) {
+    QImage image = Blank16(k * kWidth, k * kHeight, LightGrey);
     // The frame: light on the outer top and left, dark on the outer bottom
     // and right, and a step down into the grid.
     Rect(image, 0, 0, kWidth - 1, 0, White);
@@ -57,9 +59,10 @@ QImage BareBoard() {
     return image;
 }
 
-// The coverage of a text drawn at full resolution, as an 8-bit mask.
-QImage TextMask(const QString& text, const QFont& font, const QPointF& at, double shear) {
-    QImage mask(kWidth, kHeight, QImage::Format_Grayscale8);
+// The coverage of a text drawn at full resolution, as an 8-bit mask of the
+// picture's size; at and the font are in the picture's own pixels.
+QImage TextMask(const QString& text, const QFont& font, const QPointF& at, double shear, int k) {
+    QImage mask(k * kWidth, k * kHeight, QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -77,23 +80,24 @@ QImage TextMask(const QString& text, const QFont& font, const QPointF& at, doubl
 
 // Lays a letter shape onto the board: its pixels (coverage above half) in
 // one colour, ringed with a line of another and a drop shadow offset down
-// right.
+// right; ring and shadow offset grow with the scale k.
 void Lay(QImage& image, const QImage& mask, int fill, int ring, int shadow) {
+    const int w = image.width(), h = image.height(), k = w / kWidth;
     auto on = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < kWidth && y < kHeight && qGray(mask.pixel(x, y)) >= 128;
+        return x >= 0 && y >= 0 && x < w && y < h && qGray(mask.pixel(x, y)) >= 128;
     };
     auto near = [&](int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -k; dy <= k; ++dy)
+            for (int dx = -k; dx <= k; ++dx)
                 if (on(x + dx, y + dy)) return true;
         return false;
     };
     if (shadow >= 0)
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                if (near(x - 3, y - 3) && !near(x, y)) image.setPixel(x, y, uint(shadow));
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (near(x - 3 * k, y - 3 * k) && !near(x, y)) image.setPixel(x, y, uint(shadow));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
             if (on(x, y))
                 image.setPixel(x, y, uint(fill));
             else if (ring >= 0 && near(x, y))
@@ -108,31 +112,32 @@ QFont ScriptFont(int pixels) {
 
 } // namespace
 
-QImage DrawBoard(BoardLook look) {
-    QImage image = BareBoard();
+QImage DrawBoard(BoardLook look, int k) {
+    QImage image = BareBoard(k);
     if (look == BoardLook::Paused) {
         const QString word = QStringLiteral("Paused...");
-        const QFont font = ScriptFont(92);
-        const double x = (kWidth - QFontMetricsF(font).horizontalAdvance(word)) / 2;
-        const QImage mask = TextMask(word, font, QPointF(x, 190), 0.0);
+        const QFont font = ScriptFont(92 * k);
+        const double x = (k * kWidth - QFontMetricsF(font).horizontalAdvance(word)) / 2;
+        const QImage mask = TextMask(word, font, QPointF(x, 190 * k), 0.0, k);
         Lay(image, mask, Red, DarkRed, Black);
     } else if (look == BoardLook::Stopped) {
         // Each letter in the colour of a ball, the seventh, blue, as a
         // flourish underneath.
         static const int colours[] = {DarkRed, Magenta, Red, Yellow, Green, Cyan};
         const QString name = QStringLiteral("Marbix");
-        const QFont font = ScriptFont(104);
+        const QFont font = ScriptFont(104 * k);
         const QFontMetricsF metrics(font);
-        double x = (kWidth - metrics.horizontalAdvance(name)) / 2 - 12;
+        double x = (k * kWidth - metrics.horizontalAdvance(name)) / 2 - 12 * k;
         for (int i = 0; i < name.size(); ++i) {
-            const QImage mask = TextMask(name.mid(i, 1), font, QPointF(x, 196), 0.12);
+            const QImage mask = TextMask(name.mid(i, 1), font, QPointF(x, 196 * k), 0.12, k);
             Lay(image, mask, colours[i], Black, DarkGrey);
             x += metrics.horizontalAdvance(name.mid(i, 1));
         }
-        QImage swash(kWidth, kHeight, QImage::Format_Grayscale8);
+        QImage swash(k * kWidth, k * kHeight, QImage::Format_Grayscale8);
         swash.fill(0);
         QPainter painter(&swash);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(k, k);
         QPainterPath curve;
         curve.moveTo(60, 222);
         curve.cubicTo(130, 206, 220, 238, 300, 212);
@@ -143,10 +148,11 @@ QImage DrawBoard(BoardLook look) {
     return image;
 }
 
-QImage DrawTile() {
+QImage DrawTile(int k) {
     // Light is summed into a float buffer that wraps at the edges, so the
-    // tile repeats without a seam.
-    constexpr int n = 144;
+    // tile repeats without a seam. At scale k the same streaks are traced
+    // on a k times finer grid.
+    const int n = 144 * k;
     std::vector<float> r(n * n), g(n * n), b(n * n);
     std::uint32_t seed = 0x5eed1234u;
     auto rnd = [&seed] {
@@ -162,11 +168,11 @@ QImage DrawTile() {
     for (int s = 0; s < 26; ++s) {
         const double x0 = rnd() * n, y0 = rnd() * n;
         const double angle = -0.6 + 0.5 * (rnd() - 0.5);
-        const double length = 30 + rnd() * 70, width = 0.8 + rnd() * 1.6;
+        const double length = (30 + rnd() * 70) * k, width = (0.8 + rnd() * 1.6) * k;
         const double bright = 0.25 + rnd() * 0.75;
         const double ux = std::cos(angle), uy = std::sin(angle);
-        for (int py = -int(length) - 6; py <= int(length) + 6; ++py) {
-            for (int px = -int(length) - 6; px <= int(length) + 6; ++px) {
+        for (int py = -int(length) - 6 * k; py <= int(length) + 6 * k; ++py) {
+            for (int px = -int(length) - 6 * k; px <= int(length) + 6 * k; ++px) {
                 const double along = px * ux + py * uy, across = -px * uy + py * ux;
                 if (along < 0 || along > length) continue;
                 const double fade = std::sin(M_PI * along / length);
@@ -179,7 +185,9 @@ QImage DrawTile() {
     }
     for (int s = 0; s < 40; ++s) {
         const double bright = 0.3 + 0.7 * rnd();
-        add(int(rnd() * n), int(rnd() * n), bright, bright);
+        const int y = int(rnd() * n), x = int(rnd() * n); // drawn in this order since the start
+        for (int dy = 0; dy < k; ++dy)
+            for (int dx = 0; dx < k; ++dx) add(x + dx, y + dy, bright, bright);
     }
     QImage image(n, n, QImage::Format_RGB32);
     for (int y = 0; y < n; ++y) {

@@ -5,5 +5,6 @@
 
 enum class BoardLook { Playing, Paused, Stopped };
 
-QImage DrawBoard(BoardLook look);
-QImage DrawTile();
+// At scale k (1 or 2) every length is k times as long, in as many pixels.
+QImage DrawBoard(BoardLook look, int k);
+QImage DrawTile(int k);

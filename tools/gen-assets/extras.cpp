@@ -18,22 +18,23 @@ constexpr int kButtonW = 81, kButtonH = 29;
 
 // Black bold text: pixels covered more than half become black, a thin
 // fringe dark grey, so the letters stay crisp on the grey ground.
-void Word(QImage& image, int left, const QString& text) {
-    QImage mask(kButtonW, kButtonH, QImage::Format_Grayscale8);
+void Word(QImage& image, int left, const QString& text, int k) {
+    const int w = k * kButtonW, h = k * kButtonH;
+    QImage mask(w, h, QImage::Format_Grayscale8);
     mask.fill(0);
     QFont font(QStringLiteral("Nimbus Sans"));
     font.setBold(true);
-    font.setPixelSize(13);
+    font.setPixelSize(13 * k);
     font.setHintingPreference(QFont::PreferFullHinting);
     {
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.drawText(QRect(0, 0, kButtonW, kButtonH), Qt::AlignVCenter | Qt::AlignLeft, text);
+        painter.drawText(QRect(0, 0, w, h), Qt::AlignVCenter | Qt::AlignLeft, text);
     }
-    for (int y = 0; y < kButtonH; ++y) {
-        for (int x = 0; x + left < image.width() && x < kButtonW; ++x) {
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x + left < image.width() && x < w; ++x) {
             const int cover = qGray(mask.pixel(x, y));
             if (cover >= 150)
                 image.setPixel(left + x, y, uint(Black));
@@ -43,55 +44,80 @@ void Word(QImage& image, int left, const QString& text) {
     }
 }
 
-void QuestionMark(QImage& image, int left, int top) {
-    static const char* rows[] = {".BBBB.", "BB..BB", "....BB", "...BB.", "..BB..",
-                                 "..BB..", "......", "..BB..", "..BB.."};
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 6; ++c)
-            if (rows[r][c] == 'B') image.setPixel(left + c, top + r, uint(DarkBlue));
+void QuestionMark(QImage& image, int left, int top, int k) {
+    if (k == 1) {
+        static const char* rows[] = {".BBBB.", "BB..BB", "....BB", "...BB.", "..BB..",
+                                     "..BB..", "......", "..BB..", "..BB.."};
+        for (int r = 0; r < 9; ++r)
+            for (int c = 0; c < 6; ++c)
+                if (rows[r][c] == 'B') image.setPixel(left + c, top + r, uint(DarkBlue));
+        return;
+    }
+    // Larger, the mark is the bold letter itself, 9k pixels high.
+    QImage mask(6 * k, 9 * k, QImage::Format_Grayscale8);
+    mask.fill(0);
+    QFont font(QStringLiteral("Nimbus Sans"));
+    font.setBold(true);
+    font.setPixelSize(12 * k);
+    QPainterPath mark;
+    mark.addText(0, 0, font, QStringLiteral("?"));
+    const QRectF box = mark.boundingRect();
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(3 * k - box.center().x(), 0);
+    painter.scale(1, 9 * k / box.height());
+    painter.translate(0, -box.top());
+    painter.fillPath(mark, Qt::white);
+    painter.end();
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            if (qGray(mask.pixel(x, y)) >= 128) image.setPixel(left + x, top + y, uint(DarkBlue));
 }
 
 } // namespace
 
-QImage DrawToolbar() {
-    QImage image = Blank16(5 * kButtonW, kButtonH, LightGrey);
+QImage DrawToolbar(int k) {
+    QImage image = Blank16(5 * k * kButtonW, k * kButtonH, LightGrey);
     const QString words[] = {QStringLiteral("Start"), QStringLiteral("Stop"),
                              QStringLiteral("Undo"), QStringLiteral("Skip"),
                              QStringLiteral("Pause")};
+    auto face = [&](int x, int y, int d, int fill, int shade, Mood mood) {
+        DrawFaceBall(image, k * x, k * y, k * d, fill, shade, mood, k);
+    };
     for (int i = 0; i < 5; ++i) {
         const int x = i * kButtonW;
         switch (i) {
         case 0:
-            DrawFaceBall(image, x + 4, 2, 25, Yellow, DarkYellow, Mood::Smile);
+            face(x + 4, 2, 25, Yellow, DarkYellow, Mood::Smile);
             break;
         case 1:
-            DrawFaceBall(image, x + 4, 2, 25, Green, DarkGreen, Mood::Frown);
+            face(x + 4, 2, 25, Green, DarkGreen, Mood::Frown);
             break;
         case 2:
-            DrawFaceBall(image, x + 2, 1, 20, Green, DarkGreen, Mood::Frown);
-            DrawFaceBall(image, x + 11, 8, 20, Yellow, DarkYellow, Mood::Smile);
+            face(x + 2, 1, 20, Green, DarkGreen, Mood::Frown);
+            face(x + 11, 8, 20, Yellow, DarkYellow, Mood::Smile);
             break;
         case 3:
-            DrawFaceBall(image, x + 2, 4, 23, Yellow, DarkYellow, Mood::Puzzled);
-            QuestionMark(image, x + 24, 1);
+            face(x + 2, 4, 23, Yellow, DarkYellow, Mood::Puzzled);
+            QuestionMark(image, k * (x + 24), k, k);
             break;
         case 4:
-            DrawFaceBall(image, x + 4, 2, 25, Yellow, DarkYellow, Mood::Cool);
+            face(x + 4, 2, 25, Yellow, DarkYellow, Mood::Cool);
             break;
         }
-        Word(image, x + 35, words[i]);
+        Word(image, k * (x + 35), words[i], k);
     }
     return image;
 }
 
-QImage DrawIcon() {
+QImage DrawIcon(int k) {
     // The icon keeps a 17th, transparent entry: its mask.
     QVector<QRgb> table = Table16();
     table.push_back(qRgba(0, 0, 0, 0));
-    QImage image(32, 32, QImage::Format_Indexed8);
+    QImage image(32 * k, 32 * k, QImage::Format_Indexed8);
     image.setColorTable(table);
     image.fill(Transparent);
-    DrawFaceBall(image, 0, 0, 32, Yellow, DarkYellow, Mood::Smile);
+    DrawFaceBall(image, 0, 0, 32 * k, Yellow, DarkYellow, Mood::Smile, k);
     return image;
 }
 
@@ -156,11 +182,12 @@ QString IconSvg() {
         "</svg>\n");
 }
 
-QImage DrawDecoration() {
+QImage DrawDecoration(int k) {
     // A golden cup on a podium, with the seven balls around it.
-    QImage image(144, 95, QImage::Format_RGB32);
+    QImage image(144 * k, 95 * k, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(k, k);
     QLinearGradient sky(0, 0, 0, 95);
     sky.setColorAt(0, QColor(20, 30, 90));
     sky.setColorAt(1, QColor(70, 110, 190));

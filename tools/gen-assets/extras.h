@@ -5,8 +5,9 @@
 #include <QImage>
 #include <QString>
 
-QImage DrawToolbar();
-QImage DrawIcon();
+// At scale k (1 or 2) every length is k times as long, in as many pixels.
+QImage DrawToolbar(int k);
+QImage DrawIcon(int k);
 QImage DrawDesktopIcon(int size);
 QString IconSvg();
-QImage DrawDecoration();
+QImage DrawDecoration(int k);

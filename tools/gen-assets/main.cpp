@@ -1,12 +1,15 @@
 // marbix-gen-assets: draws every picture and synthesises every sound of
 // Marbix into res/, and the review sheet into docs/pictures.png.
-//   marbix-gen-assets [source folder]
+// Every picture comes at two scales: <id>.png and, for screens of double
+// density, <id>@2x.png. What is written is then read back and checked.
+//   marbix-gen-assets [--check] [source folder]
 #include "board.h"
 #include "cells.h"
 #include "extras.h"
 #include "palette.h"
 #include "sheet.h"
 #include "sounds.h"
+#include "verify.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,43 +48,105 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
         Fail(QStringLiteral("cannot write %1").arg(path));
 }
 
+// The pictures of one scale: cells, boards, tile, decoration, toolbar, icon.
+PictureSet DrawPictures(int k) {
+    PictureSet pictures;
+    for (int round = 0; round < 2; ++round)
+        for (int colour = 0; colour < 8; ++colour)
+            for (int state = 0; state < 4; ++state)
+                pictures[(round ? 400 : 500) + 4 * colour + state] =
+                    DrawCell(colour, state, round != 0, k);
+    pictures[132] = DrawBoard(BoardLook::Playing, k);
+    pictures[182] = DrawBoard(BoardLook::Paused, k);
+    pictures[183] = DrawBoard(BoardLook::Stopped, k);
+    pictures[179] = DrawTile(k);
+    pictures[176] = DrawDecoration(k);
+    pictures[171] = DrawToolbar(k);
+    pictures[128] = DrawIcon(k);
+    return pictures;
+}
+
+// res/bmp/<id>.png, and <id>@2x.png for double density.
+QString PicturePath(const QDir& root, int id, int k) {
+    return root.filePath(QStringLiteral("res/bmp/%1%2.png").arg(id).arg(k == 2 ? "@2x" : ""));
+}
+
+PictureSet ReadPictures(const QDir& root, const PictureSet& drawn, int k) {
+    PictureSet read;
+    for (const auto& [id, image] : drawn) read[id] = QImage(PicturePath(root, id, k));
+    return read;
+}
+
+// Lines naming every committed picture that differs from the drawn one.
+QStringList Differences(const PictureSet& drawn, const PictureSet& read, int k) {
+    QStringList lines;
+    for (const auto& [id, image] : drawn) {
+        const QImage& file = read.at(id);
+        if (file.isNull() || file.convertToFormat(QImage::Format_ARGB32) !=
+                                 image.convertToFormat(QImage::Format_ARGB32))
+            lines << QStringLiteral("%1%2: differs from the drawing")
+                         .arg(id)
+                         .arg(k == 2 ? "@2x" : "");
+    }
+    return lines;
+}
+
+int Report(const QStringList& failures) {
+    for (const QString& line : failures)
+        std::fprintf(stderr, "marbix-gen-assets: %s\n", qPrintable(line));
+    return failures.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QDir root(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    QStringList args = app.arguments().mid(1);
+    // --check draws everything and compares it with the committed files,
+    // writing nothing.
+    const bool checkOnly = args.removeAll(QStringLiteral("--check")) > 0;
+    const QDir root(args.isEmpty() ? QDir::currentPath() : args.first());
     if (!root.exists(QStringLiteral("res"))) Fail(QStringLiteral("run me in the source folder"));
     RequireFonts();
 
-    std::map<int, QImage> pictures;
-    for (int round = 0; round < 2; ++round)
-        for (int colour = 0; colour < 8; ++colour)
-            for (int state = 0; state < 4; ++state)
-                pictures[(round ? 400 : 500) + 4 * colour + state] =
-                    DrawCell(colour, state, round != 0);
-    pictures[132] = DrawBoard(BoardLook::Playing);
-    pictures[182] = DrawBoard(BoardLook::Paused);
-    pictures[183] = DrawBoard(BoardLook::Stopped);
-    pictures[179] = DrawTile();
-    pictures[176] = DrawDecoration();
-    pictures[171] = DrawToolbar();
-    pictures[128] = DrawIcon();
-    for (const auto& [id, image] : pictures)
-        pal::Save(image, root.filePath(QStringLiteral("res/bmp/%1.png").arg(id)));
+    const PictureSet single = DrawPictures(1), twice = DrawPictures(2);
+    if (!checkOnly) {
+        for (int k : {1, 2})
+            for (const auto& [id, image] : k == 1 ? single : twice)
+                pal::Save(image, PicturePath(root, id, k));
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            pal::Save(DrawDesktopIcon(size),
+                      root.filePath(QStringLiteral("res/icons/marbix-%1.png").arg(size)));
+        WriteFile(root.filePath(QStringLiteral("res/icons/marbix.svg")), IconSvg().toUtf8());
+        for (const Sound& s : ProgramSounds())
+            WriteFile(root.filePath(QStringLiteral("res/wave/%1.wav").arg(s.id)), s.wav);
+        for (const Sound& s : ModuleSounds())
+            WriteFile(root.filePath(QStringLiteral("res/module/%1.wav").arg(s.id)), s.wav);
+        pal::Save(DrawSheet(single), root.filePath(QStringLiteral("docs/pictures.png")));
+    }
 
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        pal::Save(DrawDesktopIcon(size),
-                  root.filePath(QStringLiteral("res/icons/marbix-%1.png").arg(size)));
-    WriteFile(root.filePath(QStringLiteral("res/icons/marbix.svg")), IconSvg().toUtf8());
-
-    for (const Sound& s : ProgramSounds())
-        WriteFile(root.filePath(QStringLiteral("res/wave/%1.wav").arg(s.id)), s.wav);
-    for (const Sound& s : ModuleSounds())
-        WriteFile(root.filePath(QStringLiteral("res/module/%1.wav").arg(s.id)), s.wav);
-
-    pal::Save(DrawSheet(pictures), root.filePath(QStringLiteral("docs/pictures.png")));
-    std::printf("marbix-gen-assets: wrote %zu pictures, the icons, the sounds and the sheet\n",
-                pictures.size());
-    return 0;
+    // What is on disk now is what is checked.
+    QStringList failures;
+    for (int k : {1, 2}) {
+        const PictureSet& drawn = k == 1 ? single : twice;
+        const PictureSet read = ReadPictures(root, drawn, k);
+        failures << Differences(drawn, read, k);
+        for (const QString& line : VerifyPictures(read, k))
+            failures << QStringLiteral("%1%2").arg(line, k == 2 ? " (@2x)" : "");
+    }
+    failures << VerifyPair(single, twice);
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) { // a yellow face on a clear ground
+        const QImage icon(root.filePath(QStringLiteral("res/icons/marbix-%1.png").arg(size)));
+        const QRgb face = icon.pixel(size / 2, size / 3);
+        if (icon.size() != QSize(size, size) || qAlpha(icon.pixel(0, 0)) != 0 || qRed(face) < 180 ||
+            qGreen(face) < 150 || qBlue(face) > 120)
+            failures << QStringLiteral("marbix-%1.png: not the icon").arg(size);
+    }
+    if (failures.isEmpty())
+        std::printf("marbix-gen-assets: %s %zu pictures at two scales%s, all checks hold\n",
+                    checkOnly ? "compared" : "wrote", single.size() + twice.size(),
+                    checkOnly ? " with the committed files"
+                              : ", the icons, the sounds and the sheet");
+    return Report(failures);
 }

@@ -54,7 +54,17 @@ Mask MakeMask(Shape shape, int size) {
     return mask;
 }
 
-Mask Rim(const Mask& mask) {
+Mask Rim(const Mask& mask, int k) {
+    if (k > 1) {
+        const Mask outer = Rim(mask);
+        Mask rest = mask;
+        for (std::size_t i = 0; i < rest.bits.size(); ++i)
+            rest.bits[i] = mask.bits[i] && !outer.bits[i];
+        Mask rim = Rim(rest, k - 1);
+        for (std::size_t i = 0; i < rim.bits.size(); ++i)
+            rim.bits[i] = rim.bits[i] || outer.bits[i];
+        return rim;
+    }
     Mask rim = mask;
     for (int y = 0; y < mask.size; ++y)
         for (int x = 0; x < mask.size; ++x)

@@ -26,5 +26,6 @@ struct Mask {
 
 Mask MakeMask(Shape shape, int size);
 
-// The mask's rim: covered pixels with an uncovered (or off-grid) 4-neighbour.
-Mask Rim(const Mask& mask);
+// The mask's rim: covered pixels with an uncovered (or off-grid) 4-neighbour;
+// a rim of thickness k peels k such layers.
+Mask Rim(const Mask& mask, int k = 1);

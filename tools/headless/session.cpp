@@ -1,6 +1,6 @@
 #include "session.h"
 
-#include "app/settings.h"
+#include "engine/settings.h"
 
 CHeadlessSession::CHeadlessSession(std::ostream& out)
     : m_answers([this](const std::string& line) { m_out << line << '\n'; }), m_out(out),

@@ -9,14 +9,14 @@
 #include <string>
 
 #include "app/frame_logic.h"
+#include "engine/cue.h"
 #include "engine/field_game.h"
+#include "engine/manual_timers.h"
 #include "engine/plain_cell.h"
-#include "platform/manual_timers.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
 #include "score/score_keeper.h"
 #include "script.h"
-#include "sound/cue.h"
 
 class CHeadlessSession {
 public:

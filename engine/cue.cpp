@@ -1,8 +1,4 @@
-#include "sound/cue.h"
-
-#include "app/settings.h"
-
-const void* g_soundModule = nullptr;
+#include "engine/cue.h"
 
 namespace {
 CCuePlayer* g_cuePlayer = nullptr;
@@ -16,6 +12,6 @@ void PlayCue(unsigned id) {
     if (g_soundOn == 0 || g_cuePlayer == nullptr) return;
     // Per-colour cues come from the sound module when it is loaded; the
     // program's own cues never do.
-    const bool fromModule = id >= 600 && g_soundModule != nullptr;
+    const bool fromModule = id >= kFirstModuleCue && g_soundModule != nullptr;
     g_cuePlayer->PlaySound(id & 0xFFFFu, fromModule);
 }
