@@ -13,6 +13,8 @@ dpkg_root() { # quiet unless it fails: the host's files are not listed in the ro
     dpkg --root="$root" --log=/dev/null "$@" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg $*"; }
 }
 mapped() { grep -q "$root/$1" "/proc/$game/maps"; }
+heard() { od -An -td2 -w2 -v "$work/take.raw" | awk '$1 > 1000 || $1 < -1000 { n++ } END { exit n < 100 }'; }
+within_10s() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done && "$@"; }
 
 deb=${MARBIX_DEB:-}
 if [ -z "$deb" ]; then # the tests that would run inside the build are this run's own
@@ -42,19 +44,17 @@ pulseaudio --daemonize=no --system=no -n --exit-idle-time=-1 --disable-shm=yes \
     --load="module-null-sink sink_name=marbix_test" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$work/native" 2>"$work/pulse.log" & pids+=($!)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null & pids+=($!)
-for _ in $(seq 100); do [ -S "$work/native" ] && [ -s "$work/display" ] && break; sleep 0.1; done
+within_10s test -S "$work/native" -a -s "$work/display" || fail "no sound server or no display"
 export DISPLAY=:$(cat "$work/display")
 parecord --device=marbix_test.monitor --raw --format=s16le --channels=1 --rate=8000 "$work/take.raw" 2>/dev/null & pids+=($!)
 "$root/usr/games/marbix" & game=$! && pids+=($game)
 win=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" | head -n 1) || fail "no window"
 class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$app.desktop")
 xprop -id "$win" WM_CLASS | grep -q "\"$class\"" || fail "WM_CLASS is not $class"
-for _ in $(seq 100); do mapped usr/lib/marbix/marbix-sound.so && break; sleep 0.1; done
-mapped usr/lib/marbix/marbix-sound.so || fail "sound plugin not loaded"
+within_10s mapped usr/lib/marbix/marbix-sound.so || fail "sound plugin not loaded"
 mapped usr/share/games/marbix/MarbixX.rcc || fail "sound module not loaded"
-timeout 10 xdotool windowfocus --sync "$win" key F2 && sleep 2 # Start: its cue must be heard
-od -An -td2 -w2 -v "$work/take.raw" | awk '$1 > 1000 || $1 < -1000 { n++ } END { exit n < 100 }' ||
-    fail "the start of a game is not heard"
+timeout 10 xdotool windowfocus --sync "$win" key F2 # Start: its cue must be heard
+within_10s heard || fail "the start of a game is not heard"
 kill "$game"
 
 dpkg_root --purge marbix
