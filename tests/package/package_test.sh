@@ -4,8 +4,7 @@
 # host's packages; the installed game is started under Xvfb with its own sound
 # server, must be heard starting a game, and must leave nothing when purged.
 set -eu
-work=$(mktemp -d)
-root=$work/root
+work=$(mktemp -d) root=$work/root
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "package_test: $*" >&2 && exit 1; }
@@ -25,8 +24,8 @@ if [ -z "$deb" ]; then # the tests that would run inside the build are this run'
     deb=$(ls "$work"/marbix_*_"$(dpkg --print-architecture)".deb)
 fi
 lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
-mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" && touch "$root/var/lib/dpkg/available"
-cp /var/lib/dpkg/status "$root/var/lib/dpkg/status"
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" && cp /var/lib/dpkg/status "$root/var/lib/dpkg/"
+touch "$root/var/lib/dpkg/available"
 dpkg_root -i "$deb"
 
 # One version everywhere, valid desktop files.
