@@ -17,11 +17,15 @@ protected:
         ViewTest::SetUp();
         m_host = MakeHost();
         CHiscoreList& list = *m_host->m_wndScoreBar.m_list;
-        unsigned i = 0;
-        for (const char* name : {"Ace", "bolt", "Ace", "ace", "Zed"}) {
-            list.m_scores[i] = 100u - 10u * i;
-            list.m_names[i++] = name;
-        }
+        // In the file, where the end of the game reads the table again.
+        EditProfile([](CProfileFile& file) {
+            int i = 0;
+            for (const char* name : {"Ace", "bolt", "Ace", "ace", "Zed"}) {
+                file.WriteInt("HISCORES", "SCORE" + std::to_string(i), 100 - 10 * i);
+                file.WriteString("HISCORES", "PLAYER" + std::to_string(i++), name);
+            }
+        });
+        list.LoadTable();
         m_host->m_wndScoreBar.m_score = 42;
         list.InsertEntry(g_youMarker, 42, true);
     }
@@ -63,7 +67,7 @@ TEST_F(NameDialogTest, EscapeAtTheFirstGameEndStoresNothing) {
         Type(dialog, "Typed");
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
     });
-    EXPECT_EQ(std::pair(g_lastName, GetProfileString("HISCORES", "PLAYER0", "none")),
+    EXPECT_EQ(std::pair(g_lastName, GetProfileString("HISCORES", "PLAYER5", "none")),
               std::pair(std::string(), std::string("none")));
     EXPECT_EQ(m_host->m_wndScoreBar.m_list->count(), 5);
 }
