@@ -215,11 +215,13 @@ std::string CProfileFile::Readable() const {
     std::unordered_map<std::string, std::size_t> sectionAt;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const CLine& line = m_lines[i];
-        const std::string_view text = Trim(std::string_view(m_text).substr(line.begin, line.end - line.begin));
+        const std::string_view text =
+            Trim(std::string_view(m_text).substr(line.begin, line.end - line.begin));
         if (line.section.empty() || text.empty() || text.find('\0') != text.npos) continue;
         const bool header = text.front() == '[';
         if (!header) {
-            auto read = m_keys.find(line.section + '\n' + Folded(Trim(text.substr(0, text.find('=')))));
+            auto read =
+                m_keys.find(line.section + '\n' + Folded(Trim(text.substr(0, text.find('=')))));
             if (read == m_keys.end() || read->second.second != i) continue;
         }
         auto [at, added] = sectionAt.try_emplace(line.section, sections.size());
@@ -334,7 +336,8 @@ public:
                     return Fail(target + ": locked by another running copy", failure);
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
-            struct stat held {}, named {};
+            struct stat held {
+            }, named{};
             if (::fstat(m_fd, &held) == 0 && ::stat(m_path.c_str(), &named) == 0 &&
                 held.st_dev == named.st_dev && held.st_ino == named.st_ino)
                 return true;

@@ -161,7 +161,8 @@ TEST_F(ProfileTest, DamagedFilesAreSetAsideAndTheWriterKeepsUnderTheCap) {
     while (huge.size() < (3u << 20)) huge += "filler=line of text to make it big\n";
     huge += "[S]\nA=1\n";
     int aside = 1;
-    for (const auto& [text, what] : {std::pair(garbage, "binary data"), std::pair(huge, "over 1 MiB")}) {
+    for (const auto& [text, what] :
+         {std::pair(garbage, "binary data"), std::pair(huge, "over 1 MiB")}) {
         Put(text);
         testing::internal::CaptureStderr();
         const CProfileFile file = ReadProfile();
@@ -178,8 +179,9 @@ TEST_F(ProfileTest, DamagedFilesAreSetAsideAndTheWriterKeepsUnderTheCap) {
     }
     EXPECT_EQ(Contents(), "[T]\nC=3\n[S]\nB=2\nfiller=line of text to make it big\n");
     std::string failure;
-    EXPECT_FALSE(EditProfile([](CProfileFile& file) { file.WriteString("S", "K", std::string(1u << 20, 'x')); },
-                             &failure));
+    EXPECT_FALSE(EditProfile(
+        [](CProfileFile& file) { file.WriteString("S", "K", std::string(1u << 20, 'x')); },
+        &failure));
     EXPECT_EQ(failure, m_file.string() + ": File too large");
 }
 

@@ -90,7 +90,8 @@ TEST_F(HallStoreTest, AResultThatCannotBeStoredIsToldAndNeverCheered) {
     EXPECT_EQ(copy.m_shown.back(),
               "message \"Your result could not be saved in the hall of fame: " +
                   (m_dir / "marbix.INI").string() + ": Is a directory\"");
-    EXPECT_EQ(std::pair(copy.m_list.m_lines.size(), copy.m_list.m_selected), std::pair(size_t{0}, -1));
+    EXPECT_EQ(std::pair(copy.m_list.m_lines.size(), copy.m_list.m_selected),
+              std::pair(size_t{0}, -1));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
 }
 

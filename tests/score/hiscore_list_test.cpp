@@ -93,9 +93,8 @@ TEST_F(HiscoreListTest, SavedResultsAreFortyKeysInOrderAndLoadReadsThemBack) {
         EXPECT_EQ(loaded.m_names[i], i < 20 ? list.m_names[i] : "") << i;
         EXPECT_EQ(loaded.m_scores[i], i < 20 ? list.m_scores[i] : 0u) << i;
     }
-    EXPECT_EQ(loaded.m_lines,
-              (Lines{" 1  Mary Ann          3000000000", " 2  Ace               120",
-                     " 3  a=b;[c]           7"}));
+    EXPECT_EQ(loaded.m_lines, (Lines{" 1  Mary Ann          3000000000",
+                                     " 2  Ace               120", " 3  a=b;[c]           7"}));
     EXPECT_EQ(loaded.m_selected, -1);
 }
 

@@ -107,3 +107,24 @@ TEST_F(NameDialogTest, SixteenCharactersBringTheWarningAndTheDialogStays) {
     EXPECT_TRUE(warned);
     EXPECT_EQ(GetProfileString("HISCORES", "PLAYER5"), "Pat");
 }
+
+TEST_F(NameDialogTest, AResultThatCannotBeSavedIsToldInAMessageBox) {
+    std::filesystem::permissions(ProfilePath(), std::filesystem::perms::owner_read);
+    QString told;
+    EndGame([&](QWidget& dialog) {
+        WhenModal([&](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            ASSERT_NE(box, nullptr) << "no message box";
+            told = box->text();
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            box->accept();
+        });
+        Type(dialog, "Pat");
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(told.toStdString(), "Your result could not be saved in the hall of fame: " +
+                                      ProfilePath() + ": Permission denied");
+    EXPECT_EQ(
+        std::pair(m_host->m_wndScoreBar.m_list->count(), GetProfileString("HISCORES", "PLAYER5")),
+        std::pair(5, std::string()));
+}
