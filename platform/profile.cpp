@@ -307,6 +307,14 @@ bool ResolveTarget(std::string& target, std::string& failure) {
     return true;
 }
 
+// Anything there but a regular file is not ours to replace or lock beside.
+bool NoOtherKind(const std::string& target, std::string& failure) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return true;
+    failure = target + ": " + (S_ISDIR(st.st_mode) ? Reason(EISDIR) : "Not a regular file");
+    return false;
+}
+
 std::string ParentOf(const std::string& path) {
     const fs::path parent = fs::path(path).parent_path();
     return parent.empty() ? "." : parent.string();
@@ -414,15 +422,13 @@ bool ReplaceFile(const std::string& target, const std::string& data, const struc
     // Keep the owner where we may; failing that the file is simply ours.
     if (ok && old) (void)!::fchown(fd, old->st_uid, old->st_gid);
     ok = ok && ::fsync(fd) == 0;
-    int error = errno;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        error = errno;
-        ok = false;
-    }
+    int error = ok ? 0 : (errno != 0 ? errno : EIO);
+    if (::close(fd) != 0 && ok) error = errno;
+    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    ok = error == 0;
     if (!ok) {
         ::unlink(temp.c_str());
-        failure = target + ": " + Reason(error ? error : EIO);
+        failure = target + ": " + Reason(error);
         return false;
     }
     const int dir = ::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -472,7 +478,7 @@ CProfileFile ReadProfile() {
 
 bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* failure) {
     std::string target, why;
-    bool ok = ResolveTarget(target, why);
+    bool ok = ResolveTarget(target, why) && NoOtherKind(target, why);
     std::error_code ec;
     if (ok) fs::create_directories(ParentOf(target), ec);
     CLock lock;
@@ -509,16 +515,11 @@ bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* 
 
 bool ProfileWritable(std::string* why) {
     std::string target, failure;
-    bool ok = ResolveTarget(target, failure);
+    bool ok = ResolveTarget(target, failure) && NoOtherKind(target, failure);
     struct stat st {};
-    if (ok && ::stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) {
-            failure = target + ": " + (S_ISDIR(st.st_mode) ? Reason(EISDIR) : "Not a regular file");
-            ok = false;
-        } else if (!Writable(target, st)) {
-            failure = target + ": " + Reason(EACCES);
-            ok = false;
-        }
+    if (ok && ::stat(target.c_str(), &st) == 0 && !Writable(target, st)) {
+        failure = target + ": " + Reason(EACCES);
+        ok = false;
     }
     // The nearest folder that exists must take the new file.
     fs::path dir = ParentOf(target);
