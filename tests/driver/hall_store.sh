@@ -54,7 +54,11 @@ refuse() { # CASE PATH REASON [RUNNER...]
     [ -s "$work/err" ] && bad "$case: $(cat "$work/err")"
 }
 mkdir -p "$work/ro" "$work/dir.INI" && table Old 5 >"$work/ro/hall.INI" && chmod 555 "$work/ro"
-refuse "read-only folder" "$work/ro/hall.INI" "Permission denied" as_user
+if as_user true; then
+    refuse "read-only folder" "$work/ro/hall.INI" "Permission denied" as_user
+else
+    echo "read-only folder: skipped, no other user to run as"
+fi
 mkfifo "$work/fifo.INI"
 refuse "FIFO" "$work/fifo.INI" "Not a regular file"
 refuse "folder" "$work/dir.INI" "Is a directory"
@@ -81,8 +85,9 @@ full() {
 mkdir "$work/full"
 export -f full refuse bad game table
 export work driver fail
-unshare -rm bash -c full 2>/dev/null
-case $? in
+status=77
+unshare -rm true 2>/dev/null && { unshare -rm bash -c full 2>/dev/null; status=$?; }
+case $status in
 0) ;;
 77) echo "full disk: skipped, no file system can be mounted here" ;;
 *) fail=1 ;;
