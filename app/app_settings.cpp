@@ -3,8 +3,6 @@
 #include "app/settings.h"
 #include "platform/profile.h"
 
-#include <iostream>
-
 namespace {
 
 constexpr const char* kSection = "SETTINGS";
@@ -25,17 +23,10 @@ void LoadSettings() {
 
 bool SaveSettings() {
     if (g_saveOnExit == 0) return false;
-    return SaveOrTell("settings", [](CProfileFile& file) {
+    return EditProfileOrTell("settings", [](CProfileFile& file) {
         file.WriteInt(kSection, "CLASSICAL", g_classical);
         file.WriteInt(kSection, "SOUND_ON", g_soundOn);
         file.WriteInt(kSection, "SAVE_ON_EXIT", g_saveOnExit);
         file.WriteInt(kSection, "ROUND_BALLS", g_roundBalls);
     });
-}
-
-bool SaveOrTell(const char* what, const std::function<void(CProfileFile&)>& change) {
-    std::string failure;
-    if (EditProfile(change, &failure)) return true;
-    std::cerr << "marbix: the " << what << " could not be saved: " << failure << '\n';
-    return false;
 }

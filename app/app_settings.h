@@ -1,10 +1,6 @@
 // The four settings in section SETTINGS of the profile file.
 #pragma once
 
-#include <functional>
-
-class CProfileFile;
-
 // Reads CLASSICAL, SOUND_ON, SAVE_ON_EXIT and ROUND_BALLS, in that order, into
 // the settings flags; a missing file, section or key gives the default.
 void LoadSettings();
@@ -12,7 +8,3 @@ void LoadSettings();
 // Writes the four flags back in the same order, in one edit, only while
 // saving is on. Returns whether it wrote; a failure is told on standard error.
 bool SaveSettings();
-
-// One edit of the profile at exit; a failure is told on standard error as
-// "marbix: the WHAT could not be saved: PATH: REASON".
-bool SaveOrTell(const char* what, const std::function<void(CProfileFile&)>& change);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/app_settings.h"
 #include "app/settings.h"
 #include "platform/profile.h"
 
@@ -49,7 +48,7 @@ CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maxim
 
 bool SavePlacement(const CPlacement& placement) {
     if (g_saveOnExit == 0) return false;
-    return SaveOrTell("window placement", [&placement](CProfileFile& file) {
+    return EditProfileOrTell("window placement", [&placement](CProfileFile& file) {
         file.WriteInt(kSection, "X", placement.rect.left);
         file.WriteInt(kSection, "Y", placement.rect.top);
         file.WriteInt(kSection, "WIDTH", placement.rect.width);

@@ -513,6 +513,14 @@ bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* 
     return ok;
 }
 
+bool EditProfileOrTell(const char* what, const std::function<void(CProfileFile&)>& change) {
+    std::string failure;
+    if (EditProfile(change, &failure)) return true;
+    std::cerr << program_invocation_short_name << ": the " << what
+              << " could not be saved: " << failure << '\n';
+    return false;
+}
+
 bool ProfileWritable(std::string* why) {
     std::string target, failure;
     bool ok = ResolveTarget(target, failure) && NoOtherKind(target, failure);

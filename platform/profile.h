@@ -101,6 +101,10 @@ CProfileFile ReadProfile();
 // replaced. Through a symbolic link the file it names is changed.
 bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* failure = nullptr);
 
+// An edit of what is saved at exit, without a dialog: a failure is told on
+// standard error as "PROGRAM: the WHAT could not be saved: PATH: REASON".
+bool EditProfileOrTell(const char* what, const std::function<void(CProfileFile&)>& change);
+
 // Whether an edit could write the file now, as far as can be told without
 // writing; why not in "PATH: REASON" form.
 bool ProfileWritable(std::string* why = nullptr);

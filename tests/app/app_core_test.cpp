@@ -105,9 +105,9 @@ TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(SaveSettings() || SavePlacement(moved));
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "marbix: the settings could not be saved: " + m_file + ": Permission denied\n" +
-                  "marbix: the window placement could not be saved: " + m_file +
-                  ": Permission denied\n");
+              "app_core_test: the settings could not be saved: " + m_file +
+                  ": Permission denied\napp_core_test: the window placement could not be saved: " +
+                  m_file + ": Permission denied\n");
 }
 
 TEST_F(ProfileTest, HostileSizesFallBackToTheDefault) {
