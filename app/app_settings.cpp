@@ -7,24 +7,26 @@ namespace {
 
 constexpr const char* kSection = "SETTINGS";
 
-int Read(const char* key, int defaultValue) {
-    return static_cast<int>(GetProfileInt(kSection, key, defaultValue));
+int Read(const CProfileFile& file, const char* key, int defaultValue) {
+    return static_cast<int>(file.GetInt(kSection, key, defaultValue));
 }
 
 } // namespace
 
 void LoadSettings() {
-    g_classical = Read("CLASSICAL", 0);
-    g_soundOn = Read("SOUND_ON", 1);
-    g_saveOnExit = Read("SAVE_ON_EXIT", 1);
-    g_roundBalls = Read("ROUND_BALLS", 1);
+    const CProfileFile file = ReadProfile();
+    g_classical = Read(file, "CLASSICAL", 0);
+    g_soundOn = Read(file, "SOUND_ON", 1);
+    g_saveOnExit = Read(file, "SAVE_ON_EXIT", 1);
+    g_roundBalls = Read(file, "ROUND_BALLS", 1);
 }
 
 bool SaveSettings() {
     if (g_saveOnExit == 0) return false;
-    WriteProfileInt(kSection, "CLASSICAL", g_classical);
-    WriteProfileInt(kSection, "SOUND_ON", g_soundOn);
-    WriteProfileInt(kSection, "SAVE_ON_EXIT", g_saveOnExit);
-    WriteProfileInt(kSection, "ROUND_BALLS", g_roundBalls);
-    return true;
+    return EditProfileOrTell("settings", [](CProfileFile& file) {
+        file.WriteInt(kSection, "CLASSICAL", g_classical);
+        file.WriteInt(kSection, "SOUND_ON", g_soundOn);
+        file.WriteInt(kSection, "SAVE_ON_EXIT", g_saveOnExit);
+        file.WriteInt(kSection, "ROUND_BALLS", g_roundBalls);
+    });
 }

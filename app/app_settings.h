@@ -5,6 +5,6 @@
 // the settings flags; a missing file, section or key gives the default.
 void LoadSettings();
 
-// Writes the four flags back in the same order, only while saving is on.
-// Returns whether it wrote.
+// Writes the four flags back in the same order, in one edit, only while
+// saving is on. Returns whether it wrote; a failure is told on standard error.
 bool SaveSettings();

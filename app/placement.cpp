@@ -10,8 +10,8 @@ namespace {
 constexpr const char* kSection = "WINDOW";
 constexpr int kLargestSide = 16384;
 
-int Read(const char* key, int defaultValue) {
-    return static_cast<int>(GetProfileInt(kSection, key, defaultValue));
+int Read(const CProfileFile& file, const char* key, int defaultValue) {
+    return static_cast<int>(file.GetInt(kSection, key, defaultValue));
 }
 
 int SaneSide(int side, int defaultSide) {
@@ -29,13 +29,15 @@ bool Meets(const CWindowRect& a, const CWindowRect& b) {
 } // namespace
 
 CPlacement ReadPlacement() {
+    const CProfileFile file = ReadProfile();
     const CPlacement defaults;
     CPlacement placement;
-    placement.rect.left = Read("X", defaults.rect.left);
-    placement.rect.top = Read("Y", defaults.rect.top);
-    placement.rect.width = SaneSide(Read("WIDTH", defaults.rect.width), defaults.rect.width);
-    placement.rect.height = SaneSide(Read("HEIGHT", defaults.rect.height), defaults.rect.height);
-    placement.state = Read("STATE", defaults.state);
+    placement.rect.left = Read(file, "X", defaults.rect.left);
+    placement.rect.top = Read(file, "Y", defaults.rect.top);
+    placement.rect.width = SaneSide(Read(file, "WIDTH", defaults.rect.width), defaults.rect.width);
+    placement.rect.height =
+        SaneSide(Read(file, "HEIGHT", defaults.rect.height), defaults.rect.height);
+    placement.state = Read(file, "STATE", defaults.state);
     return placement;
 }
 
@@ -46,12 +48,13 @@ CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maxim
 
 bool SavePlacement(const CPlacement& placement) {
     if (g_saveOnExit == 0) return false;
-    WriteProfileInt(kSection, "X", placement.rect.left);
-    WriteProfileInt(kSection, "Y", placement.rect.top);
-    WriteProfileInt(kSection, "WIDTH", placement.rect.width);
-    WriteProfileInt(kSection, "HEIGHT", placement.rect.height);
-    WriteProfileInt(kSection, "STATE", placement.state);
-    return true;
+    return EditProfileOrTell("window placement", [&placement](CProfileFile& file) {
+        file.WriteInt(kSection, "X", placement.rect.left);
+        file.WriteInt(kSection, "Y", placement.rect.top);
+        file.WriteInt(kSection, "WIDTH", placement.rect.width);
+        file.WriteInt(kSection, "HEIGHT", placement.rect.height);
+        file.WriteInt(kSection, "STATE", placement.state);
+    });
 }
 
 CWindowRect KeepOnScreens(const CWindowRect& rect, std::span<const CWindowRect> screens) {

@@ -29,7 +29,8 @@ CPlacement ReadPlacement();
 // when the window is minimised or maximised.
 CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maximised);
 
-// Writes the placement, only while saving is on; returns whether it wrote.
+// Writes the placement in one edit, only while saving is on; returns whether
+// it wrote. A failure is told on standard error.
 bool SavePlacement(const CPlacement& placement);
 
 // A rectangle that meets no screen is moved to the top-left corner of the

@@ -1,57 +1,39 @@
 #include "platform/profile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <optional>
 #include <string_view>
-#include <vector>
+#include <thread>
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// A profile is a few kilobytes; a file beyond this is damaged or hostile. Reads
-// take its first MiB (whole lines only) and writes leave it alone.
-constexpr std::size_t kMaxFileSize = std::size_t{1} << 20;
+// Another copy holds the lock for a few milliseconds; one that holds it this
+// long is stuck, and the save fails rather than hang the game.
+constexpr auto kLockWait = std::chrono::seconds(3);
+constexpr std::string_view kTempInfix = ".saving-";
 
 std::string& ProfilePath() {
     static std::string path;
     return path;
 }
 
-enum class FileState { Missing, Read, Huge, Unusable };
-
-// Reads at most kMaxFileSize + 1 bytes; only regular files count.
-FileState ReadFile(const std::string& path, std::string& data) {
-    data.clear();
-    if (path.empty()) return FileState::Missing;
-    // O_NONBLOCK so that a FIFO put in the file's place cannot hang the open.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::Unusable;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return FileState::Unusable;
-    }
-    char buffer[65536];
-    while (data.size() <= kMaxFileSize) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return FileState::Unusable;
-        }
-        if (n == 0) break;
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return data.size() > kMaxFileSize ? FileState::Huge : FileState::Read;
+std::string Reason(int error) {
+    return std::strerror(error);
 }
 
 bool IsBlank(char c) {
@@ -64,95 +46,15 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-char Fold(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+std::string Folded(std::string_view name) {
+    std::string out(name);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Fold(a[i]) != Fold(b[i])) return false;
-    return true;
-}
-
-enum class LineKind { Other, Section, Key };
-
-struct Line {
-    LineKind kind = LineKind::Other;
-    std::string_view name;  // section or key name, trimmed
-    std::string_view value; // key lines: the raw value, trimmed
-    std::size_t begin = 0;  // first byte of the line
-    std::size_t end = 0;    // end of its text, before "\r\n" or "\n"
-    std::size_t next = 0;   // first byte of the next line
-    bool terminated = false;
-};
-
-// Splits data into lines. A line holding a NUL byte is not text and counts as
-// neither section nor key; so do lines without '=' and ';' comments.
-std::vector<Line> ParseLines(std::string_view data) {
-    std::vector<Line> lines;
-    std::size_t pos = 0;
-    if (data.substr(0, 3) == "\xEF\xBB\xBF") pos = 3;
-    while (pos < data.size()) {
-        Line line;
-        line.begin = pos;
-        std::size_t nl = data.find('\n', pos);
-        line.terminated = nl != std::string_view::npos;
-        line.next = line.terminated ? nl + 1 : data.size();
-        line.end = line.terminated ? nl : data.size();
-        if (line.end > line.begin && data[line.end - 1] == '\r') --line.end;
-        std::string_view text = data.substr(line.begin, line.end - line.begin);
-        std::string_view trimmed = Trim(text);
-        if (text.find('\0') != std::string_view::npos || trimmed.empty()) {
-        } else if (trimmed.front() == '[') {
-            std::string_view name = trimmed.substr(1);
-            name = name.substr(0, name.find(']'));
-            line.kind = LineKind::Section;
-            line.name = Trim(name);
-        } else if (trimmed.front() != ';') {
-            std::size_t eq = trimmed.find('=');
-            if (eq != std::string_view::npos && !Trim(trimmed.substr(0, eq)).empty()) {
-                line.kind = LineKind::Key;
-                line.name = Trim(trimmed.substr(0, eq));
-                line.value = Trim(trimmed.substr(eq + 1));
-            }
-        }
-        lines.push_back(line);
-        pos = line.next;
-    }
-    return lines;
-}
-
-// The index of the first key line of that name in a section of that name;
-// sections of the same name count as one, in file order.
-std::optional<std::size_t> FindKey(const std::vector<Line>& lines, std::string_view section,
-                                   std::string_view key) {
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == LineKind::Section)
-            inSection = SameName(lines[i].name, section);
-        else if (inSection && lines[i].kind == LineKind::Key && SameName(lines[i].name, key))
-            return i;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> ReadValue(const std::string& section, const std::string& key) {
-    std::string data;
-    FileState state = ReadFile(ProfilePath(), data);
-    if (state == FileState::Missing || state == FileState::Unusable) return std::nullopt;
-    if (state == FileState::Huge) {
-        // Only whole lines of the first MiB; the rest is as good as absent.
-        std::size_t lastNewline = data.rfind('\n', kMaxFileSize - 1);
-        data.resize(lastNewline == std::string::npos ? 0 : lastNewline + 1);
-    }
-    std::vector<Line> lines = ParseLines(data);
-    std::optional<std::size_t> at = FindKey(lines, section, key);
-    if (!at) return std::nullopt;
-    std::string_view value = lines[*at].value;
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        value = value.substr(1, value.size() - 2);
-    return std::string(value);
+std::string KeyId(std::string_view section, std::string_view key) {
+    return Folded(Trim(section)) + '\n' + Folded(Trim(key));
 }
 
 // Keys, sections and values never carry a line break or a NUL into the file.
@@ -171,42 +73,302 @@ std::string Stored(const std::string& value) {
     return Trim(value).size() != value.size() || quoted ? '"' + value + '"' : value;
 }
 
-// The file with section/key set to value, keeping every other byte.
-std::string WithKey(const std::string& data, const std::string& section, const std::string& key,
-                    const std::string& value) {
-    std::vector<Line> lines = ParseLines(data);
-    std::size_t firstNewline = data.find('\n');
-    std::string eol =
-        firstNewline != std::string::npos && firstNewline > 0 && data[firstNewline - 1] == '\r'
+std::string_view Unquoted(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
+// ---- the parsed file ---------------------------------------------------------
+
+CProfileFile::CProfileFile(std::string text) : m_text(std::move(text)) {
+    Parse();
+}
+
+// A line holding a NUL byte is not text and counts as neither section nor key;
+// so do lines without '=' and ';' comments.
+void CProfileFile::Parse() {
+    const std::string_view data = m_text;
+    std::size_t pos = data.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    std::string section;
+    bool inSection = false, firstAppearance = false;
+    while (pos < data.size()) {
+        CLine line;
+        line.begin = pos;
+        const std::size_t nl = data.find('\n', pos);
+        line.next = nl == std::string_view::npos ? data.size() : nl + 1;
+        line.end = nl == std::string_view::npos ? data.size() : nl;
+        if (line.end > line.begin && data[line.end - 1] == '\r') --line.end;
+        const std::string_view text = data.substr(line.begin, line.end - line.begin);
+        const std::string_view trimmed = Trim(text);
+        const std::size_t index = m_lines.size();
+        if (text.find('\0') != std::string_view::npos || trimmed.empty()) {
+        } else if (trimmed.front() == '[') {
+            const std::string_view name = trimmed.substr(1);
+            section = Folded(Trim(name.substr(0, name.find(']'))));
+            inSection = true;
+            firstAppearance = m_sectionEnds.count(section) == 0;
+        } else if (trimmed.front() != ';' && inSection) {
+            const std::size_t eq = trimmed.find('=');
+            const std::string_view key = eq == trimmed.npos ? "" : Trim(trimmed.substr(0, eq));
+            if (!key.empty())
+                m_keys.try_emplace(section + '\n' + Folded(key),
+                                   std::string(Unquoted(Trim(trimmed.substr(eq + 1)))), index);
+        }
+        if (firstAppearance && !trimmed.empty()) m_sectionEnds[section] = index;
+        line.section = inSection ? section : std::string();
+        m_lines.push_back(std::move(line));
+        pos = m_lines.back().next;
+    }
+}
+
+const std::string* CProfileFile::Find(const std::string& section, const std::string& key) const {
+    const std::string id = KeyId(section, key);
+    if (auto changed = m_changeAt.find(id); changed != m_changeAt.end())
+        return &m_changes[changed->second].value;
+    auto read = m_keys.find(id);
+    return read == m_keys.end() ? nullptr : &read->second.first;
+}
+
+unsigned CProfileFile::GetInt(const std::string& section, const std::string& key,
+                              int defaultValue) const {
+    const std::string* value = Find(section, key);
+    if (!value) return static_cast<unsigned>(defaultValue);
+    // Unsigned arithmetic: longer numbers wrap modulo 2^32 instead of overflowing.
+    std::uint32_t number = 0;
+    std::size_t i = 0;
+    const bool negative = i < value->size() && (*value)[i] == '-';
+    if (negative) ++i;
+    for (; i < value->size() && (*value)[i] >= '0' && (*value)[i] <= '9'; ++i)
+        number = number * 10u + static_cast<std::uint32_t>((*value)[i] - '0');
+    return negative ? 0u - number : number;
+}
+
+std::string CProfileFile::GetString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) const {
+    const std::string* value = Find(section, key);
+    return value ? *value : defaultValue;
+}
+
+void CProfileFile::WriteInt(const std::string& section, const std::string& key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void CProfileFile::WriteString(const std::string& section, const std::string& key,
+                               const std::string& value) {
+    const std::string id = KeyId(section, key);
+    auto [at, added] = m_changeAt.try_emplace(id, m_changes.size());
+    if (added) m_changes.push_back({OneLine(section), OneLine(key), {}});
+    m_changes[at->second].value = OneLine(value);
+}
+
+// One pass: changed keys replace their line, new keys follow the last line of
+// the first section of their name, new sections come at the end.
+std::string CProfileFile::Text() const {
+    const std::size_t firstNewline = m_text.find('\n');
+    const std::string eol =
+        firstNewline != std::string::npos && firstNewline > 0 && m_text[firstNewline - 1] == '\r'
             ? "\r\n"
             : "\n";
-    std::string keyLine = OneLine(key) + "=" + Stored(OneLine(value));
-    std::string out = data;
-    if (std::optional<std::size_t> at = FindKey(lines, section, key)) {
-        out.replace(lines[*at].begin, lines[*at].end - lines[*at].begin, keyLine);
-        return out;
-    }
-    // Append to the first section of that name, after its last non-blank line.
-    std::optional<std::size_t> last;
-    bool inFirst = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == LineKind::Section) {
-            if (inFirst) break;
-            inFirst = SameName(lines[i].name, section);
+    std::unordered_map<std::size_t, std::string> replaced, appended;
+    std::vector<std::string> newSections;
+    std::unordered_map<std::string, std::size_t> newSectionAt;
+    for (const CChange& change : m_changes) {
+        const std::string keyLine = change.key + "=" + Stored(change.value);
+        const std::string section = Folded(Trim(change.section));
+        if (auto read = m_keys.find(KeyId(change.section, change.key)); read != m_keys.end())
+            replaced[read->second.second] = keyLine;
+        else if (auto end = m_sectionEnds.find(section); end != m_sectionEnds.end())
+            appended[end->second] += keyLine + eol;
+        else {
+            auto [at, added] = newSectionAt.try_emplace(section, newSections.size());
+            if (added) newSections.push_back("[" + change.section + "]" + eol);
+            newSections[at->second] += keyLine + eol;
         }
-        if (inFirst &&
-            !Trim(std::string_view(data).substr(lines[i].begin, lines[i].end - lines[i].begin))
-                 .empty())
-            last = i;
     }
-    if (last) {
-        const Line& line = lines[*last];
-        out.insert(line.next, (line.terminated ? "" : eol) + keyLine + eol);
-        return out;
+    std::string out;
+    out.reserve(m_text.size() + 64 * m_changes.size());
+    out.append(m_text, 0, m_lines.empty() ? m_text.size() : m_lines.front().begin);
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const CLine& line = m_lines[i];
+        auto with = replaced.find(i);
+        if (with == replaced.end())
+            out.append(m_text, line.begin, line.next - line.begin);
+        else
+            out.append(with->second).append(m_text, line.end, line.next - line.end);
+        if (auto more = appended.find(i); more != appended.end()) {
+            if (line.next == line.end) out += eol; // the file's last line had no line break
+            out += more->second;
+        }
     }
-    if (!out.empty() && out.back() != '\n') out += eol;
-    out += "[" + OneLine(section) + "]" + eol + keyLine + eol;
+    for (const std::string& section : newSections) {
+        if (!out.empty() && out.back() != '\n') out += eol;
+        out += section;
+    }
     return out;
+}
+
+std::string CProfileFile::Readable() const {
+    std::vector<std::string> sections;
+    std::unordered_map<std::string, std::size_t> sectionAt;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const CLine& line = m_lines[i];
+        const std::string_view text =
+            Trim(std::string_view(m_text).substr(line.begin, line.end - line.begin));
+        if (line.section.empty() || text.empty() || text.find('\0') != text.npos) continue;
+        const bool header = text.front() == '[';
+        if (!header) {
+            auto read =
+                m_keys.find(line.section + '\n' + Folded(Trim(text.substr(0, text.find('=')))));
+            if (read == m_keys.end() || read->second.second != i) continue;
+        }
+        auto [at, added] = sectionAt.try_emplace(line.section, sections.size());
+        if (added) sections.emplace_back();
+        if (!header || added) sections[at->second].append(text).append("\n");
+    }
+    std::string out;
+    for (const std::string& section : sections) out += section;
+    return out;
+}
+
+namespace {
+
+// ---- the file on disk --------------------------------------------------------
+
+enum class FileState { Missing, Read, Damaged, Unusable };
+
+struct CRead {
+    FileState state = FileState::Missing;
+    std::string data;   // at most kMaxSize + 1 bytes
+    std::string reason; // Unusable: why; Damaged: what is wrong
+    struct stat st {};
+};
+
+// Only a regular file is read. O_NONBLOCK, so that a FIFO in the file's place
+// cannot hang the open.
+CRead ReadFile(const std::string& path) {
+    CRead read;
+    if (path.empty()) return read;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno != ENOENT) read = {FileState::Unusable, {}, Reason(errno)};
+        return read;
+    }
+    read.state = FileState::Read;
+    if (::fstat(fd, &read.st) != 0 || !S_ISREG(read.st.st_mode)) {
+        read.state = FileState::Unusable;
+        read.reason = S_ISDIR(read.st.st_mode) ? Reason(EISDIR) : "Not a regular file";
+    }
+    char buffer[65536];
+    while (read.state == FileState::Read && read.data.size() <= CProfileFile::kMaxSize) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) read = {FileState::Unusable, {}, Reason(errno)};
+        if (n <= 0) break;
+        read.data.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (read.state != FileState::Read) return read;
+    if (read.data.size() > CProfileFile::kMaxSize) {
+        // Whole lines of the first MiB are what can be read of it.
+        const std::size_t lastNewline = read.data.rfind('\n', CProfileFile::kMaxSize - 1);
+        read.data.resize(lastNewline == std::string::npos ? 0 : lastNewline + 1);
+        read.state = FileState::Damaged;
+        read.reason = "over 1 MiB";
+    } else if (read.data.find('\0') != std::string::npos) {
+        read.state = FileState::Damaged;
+        read.reason = "binary data";
+    }
+    return read;
+}
+
+// The file that an edit changes: the profile path, or the file its symbolic
+// link names. A link that leads nowhere is an error, not a file to create.
+bool ResolveTarget(std::string& target, std::string& failure) {
+    const std::string& path = ProfilePath();
+    if (path.empty()) {
+        failure = "no profile file";
+        return false;
+    }
+    struct stat st {};
+    target = path;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) {
+        const int error = errno;
+        failure = path + ": " + Reason(error) +
+                  (error == ENOENT ? " (a symbolic link to a missing file)" : "");
+        return false;
+    }
+    target = real;
+    std::free(real);
+    return true;
+}
+
+// Anything there but a regular file is not ours to replace or lock beside.
+bool NoOtherKind(const std::string& target, std::string& failure) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return true;
+    failure = target + ": " + (S_ISDIR(st.st_mode) ? Reason(EISDIR) : "Not a regular file");
+    return false;
+}
+
+std::string ParentOf(const std::string& path) {
+    const fs::path parent = fs::path(path).parent_path();
+    return parent.empty() ? "." : parent.string();
+}
+
+// The lock file beside the profile, held with flock. Whoever holds the lock
+// removes the file before letting go; a waiter that then finds its file gone
+// or replaced starts again on the new one.
+class CLock {
+public:
+    ~CLock() {
+        if (m_fd < 0) return;
+        ::unlink(m_path.c_str());
+        ::close(m_fd);
+    }
+
+    bool Take(const std::string& target, std::string& failure) {
+        m_path = target + ".lock";
+        const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+        for (;;) {
+            m_fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+            if (m_fd < 0) return Fail(target + ": " + Reason(errno), failure);
+            while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+                if (errno != EWOULDBLOCK && errno != EINTR)
+                    return Fail(target + ": " + Reason(errno), failure);
+                if (std::chrono::steady_clock::now() > deadline)
+                    return Fail(target + ": locked by another running copy", failure);
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+            struct stat held {
+            }, named{};
+            if (::fstat(m_fd, &held) == 0 && ::stat(m_path.c_str(), &named) == 0 &&
+                held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+                return true;
+            ::close(m_fd);
+        }
+    }
+
+private:
+    bool Fail(std::string why, std::string& failure) {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = -1;
+        failure = std::move(why);
+        return false;
+    }
+
+    std::string m_path;
+    int m_fd = -1;
+};
+
+// A read-only profile is the user's wish to keep it as it is; root, who could
+// write it anyway, is held to the same.
+bool Writable(const std::string& path, const struct stat& st) {
+    return (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
 mode_t NewFileMode() {
@@ -222,7 +384,7 @@ mode_t NewFileMode() {
 bool WriteAll(int fd, const std::string& data) {
     std::size_t done = 0;
     while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
@@ -230,34 +392,46 @@ bool WriteAll(int fd, const std::string& data) {
     return true;
 }
 
-// Writes a new file beside target, flushes it and renames it over target.
-bool ReplaceFile(const std::string& target, const std::string& data) {
-    namespace fs = std::filesystem;
+// New files of killed saves: while the lock is held, no other save is writing one.
+void RemoveStaleTemps(const std::string& target) {
+    const std::string prefix = fs::path(target).filename().string() + std::string(kTempInfix);
     std::error_code ec;
-    fs::path parent = fs::path(target).parent_path();
-    if (!parent.empty() && !fs::exists(parent, ec)) fs::create_directories(parent, ec);
-
-    struct stat old {};
-    bool existed = ::stat(target.c_str(), &old) == 0;
-    std::string temp = target + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, data);
-    if (existed) {
-        ok = ok && ::fchmod(fd, old.st_mode & 07777) == 0;
-        // Keep the owner where we may; failing that the file is simply ours.
-        if (ok) (void)!::fchown(fd, old.st_uid, old.st_gid);
-    } else {
-        ok = ok && ::fchmod(fd, NewFileMode()) == 0;
+    for (const auto& entry : fs::directory_iterator(ParentOf(target), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+            fs::remove(entry.path(), ec);
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
+}
+
+// Writes the whole file beside target, flushes it, renames it over target and
+// flushes the directory; old is the file replaced, if there was one.
+bool ReplaceFile(const std::string& target, const std::string& data, const struct stat* old,
+                 std::string& failure) {
+    if (data.size() > CProfileFile::kMaxSize) {
+        failure = target + ": " + Reason(EFBIG);
         return false;
     }
-    int dir = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    std::string temp = target + std::string(kTempInfix) + "XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        failure = target + ": " + Reason(errno);
+        return false;
+    }
+    bool ok = WriteAll(fd, data);
+    ok = ok && ::fchmod(fd, old ? old->st_mode & 07777 : NewFileMode()) == 0;
+    // Keep the owner where we may; failing that the file is simply ours.
+    if (ok && old) (void)!::fchown(fd, old->st_uid, old->st_gid);
+    ok = ok && ::fsync(fd) == 0;
+    int error = ok ? 0 : (errno != 0 ? errno : EIO);
+    if (::close(fd) != 0 && ok) error = errno;
+    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    ok = error == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        failure = target + ": " + Reason(error);
+        return false;
+    }
+    const int dir = ::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -265,24 +439,24 @@ bool ReplaceFile(const std::string& target, const std::string& data) {
     return true;
 }
 
-bool WriteValue(const std::string& section, const std::string& key, const std::string& value) {
-    std::string target = ProfilePath();
-    if (target.empty()) return false;
-    // Through a symbolic link the file it names is replaced, not the link.
-    std::error_code ec;
-    if (std::filesystem::is_symlink(target, ec)) {
-        std::filesystem::path real = std::filesystem::weakly_canonical(target, ec);
-        if (!ec) target = real.string();
+// A damaged file goes to the first free NAME.damaged, NAME.damaged-2, ...
+bool SetAside(const std::string& target, const std::string& what, std::string& failure) {
+    std::string aside = target + ".damaged";
+    struct stat st {};
+    for (int n = 2; ::lstat(aside.c_str(), &st) == 0; ++n)
+        aside = target + ".damaged-" + std::to_string(n);
+    if (::rename(target.c_str(), aside.c_str()) != 0) {
+        failure = target + ": " + Reason(errno);
+        return false;
     }
-    std::string data;
-    FileState state = ReadFile(target, data);
-    if (state == FileState::Huge || state == FileState::Unusable) return false;
-    std::string changed = WithKey(data, section, key, value);
-    if (state == FileState::Read && changed == data) return true;
-    return ReplaceFile(target, changed);
+    std::cerr << program_invocation_short_name << ": " << target << " could not be read whole ("
+              << what << "); it is kept as " << aside << " and a fresh profile is started\n";
+    return true;
 }
 
 } // namespace
+
+// ---- reading and editing -------------------------------------------------------
 
 void SetProfilePath(std::string path) {
     ProfilePath() = std::move(path);
@@ -292,8 +466,103 @@ const std::string& GetProfilePath() {
     return ProfilePath();
 }
 
+CProfileFile ReadProfile() {
+    CRead read = ReadFile(ProfilePath());
+    if (read.state == FileState::Damaged) {
+        std::optional<CProfileFile> fresh;
+        if (EditProfile([&fresh](CProfileFile& file) { fresh = file; })) return *fresh;
+        return CProfileFile(CProfileFile(read.data).Readable());
+    }
+    return CProfileFile(read.state == FileState::Read ? read.data : std::string());
+}
+
+bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* failure) {
+    std::string target, why;
+    bool ok = ResolveTarget(target, why) && NoOtherKind(target, why);
+    std::error_code ec;
+    if (ok) fs::create_directories(ParentOf(target), ec);
+    CLock lock;
+    ok = ok && lock.Take(target, why);
+    CRead read;
+    if (ok) {
+        RemoveStaleTemps(target);
+        read = ReadFile(target);
+    }
+    if (ok && read.state == FileState::Unusable) {
+        why = target + ": " + read.reason;
+        ok = false;
+    }
+    if (ok && read.state == FileState::Read && !Writable(target, read.st)) {
+        why = target + ": " + Reason(EACCES);
+        ok = false;
+    }
+    if (ok && read.state == FileState::Damaged) {
+        ok = SetAside(target, read.reason, why);
+        read.data = CProfileFile(read.data).Readable();
+        read.state = FileState::Missing;
+    }
+    if (ok) {
+        CProfileFile file(read.data);
+        change(file);
+        std::string text = file.Text();
+        const bool existed = read.state == FileState::Read;
+        if (!existed || text != read.data)
+            ok = ReplaceFile(target, text, existed ? &read.st : nullptr, why);
+    }
+    if (!ok && failure) *failure = why;
+    return ok;
+}
+
+bool EditProfileOrTell(const char* what, const std::function<void(CProfileFile&)>& change) {
+    std::string failure;
+    if (EditProfile(change, &failure)) return true;
+    std::cerr << program_invocation_short_name << ": the " << what
+              << " could not be saved: " << failure << '\n';
+    return false;
+}
+
+bool ProfileWritable(std::string* why) {
+    std::string target, failure;
+    bool ok = ResolveTarget(target, failure) && NoOtherKind(target, failure);
+    struct stat st {};
+    if (ok && ::stat(target.c_str(), &st) == 0 && !Writable(target, st)) {
+        failure = target + ": " + Reason(EACCES);
+        ok = false;
+    }
+    // The nearest folder that exists must take the new file.
+    fs::path dir = ParentOf(target);
+    std::error_code ec;
+    while (ok && !fs::exists(dir, ec) && dir.has_parent_path() && dir != dir.parent_path())
+        dir = dir.parent_path();
+    if (ok && ::access(dir.c_str(), W_OK | X_OK) != 0) {
+        failure = target + ": " + Reason(errno);
+        ok = false;
+    }
+    if (!ok && why) *why = failure;
+    return ok;
+}
+
+unsigned GetProfileInt(const std::string& section, const std::string& key, int defaultValue) {
+    return ReadProfile().GetInt(section, key, defaultValue);
+}
+
+std::string GetProfileString(const std::string& section, const std::string& key,
+                             const std::string& defaultValue) {
+    return ReadProfile().GetString(section, key, defaultValue);
+}
+
+bool WriteProfileInt(const std::string& section, const std::string& key, int value) {
+    return EditProfile([&](CProfileFile& file) { file.WriteInt(section, key, value); });
+}
+
+bool WriteProfileString(const std::string& section, const std::string& key,
+                        const std::string& value) {
+    return EditProfile([&](CProfileFile& file) { file.WriteString(section, key, value); });
+}
+
+// ---- where the file lives -------------------------------------------------------
+
 std::string DefaultProfilePath(const std::string& executablePath) {
-    namespace fs = std::filesystem;
     std::string stem = fs::path(executablePath).stem().string();
     if (stem.empty()) stem = "marbix";
     std::string dir;
@@ -313,33 +582,6 @@ std::string DefaultProfilePath(const std::string& executablePath) {
 
 std::string CurrentExecutablePath() {
     std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     return ec ? std::string() : exe.string();
-}
-
-unsigned GetProfileInt(const std::string& section, const std::string& key, int defaultValue) {
-    std::optional<std::string> value = ReadValue(section, key);
-    if (!value) return static_cast<unsigned>(defaultValue);
-    // Unsigned arithmetic: longer numbers wrap modulo 2^32 instead of overflowing.
-    std::uint32_t number = 0;
-    std::size_t i = 0;
-    bool negative = i < value->size() && (*value)[i] == '-';
-    if (negative) ++i;
-    for (; i < value->size() && (*value)[i] >= '0' && (*value)[i] <= '9'; ++i)
-        number = number * 10u + static_cast<std::uint32_t>((*value)[i] - '0');
-    return negative ? 0u - number : number;
-}
-
-std::string GetProfileString(const std::string& section, const std::string& key,
-                             const std::string& defaultValue) {
-    return ReadValue(section, key).value_or(defaultValue);
-}
-
-bool WriteProfileInt(const std::string& section, const std::string& key, int value) {
-    return WriteProfileString(section, key, std::to_string(value));
-}
-
-bool WriteProfileString(const std::string& section, const std::string& key,
-                        const std::string& value) {
-    return WriteValue(section, key, value);
 }

@@ -4,18 +4,30 @@
 // Reading: section and key names match without regard to ASCII case; blanks
 // around names and values are dropped, and so is one pair of double quotes
 // around a value; the first of duplicate keys wins; a missing file, section or
-// key yields the default.
+// key yields the default. A file is read and parsed once per load.
 //
-// Writing changes that one key in place, or appends it to its section, or
-// appends the section, and keeps every other byte of the file as it was. The
-// new file is written beside the old one, flushed to disk and renamed over it,
-// so a failed write leaves the old file whole.
+// Writing is an edit: under a lock shared by every copy of the program, the
+// file is read once, any number of keys are changed in place (or appended to
+// their section, or in a new section), every other byte is kept, and the whole
+// new file is written once beside the old one, flushed, renamed over it and
+// the directory flushed. Whenever the program dies, the file on disk is the
+// old one or the new one, whole.
+//
+// A file over the size cap, or holding NUL bytes, is not a profile we wrote:
+// it is renamed aside (to NAME.damaged, NAME.damaged-2, ...), a fresh profile
+// holding what could be read of it takes its place, and standard error says
+// so once. The writer never writes a file over the cap, so what it writes is
+// read back whole.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 // The file that every call below uses, for the whole process. Empty (the
-// start) means none: reads yield the defaults and writes fail.
+// start) means none: reads yield the defaults and edits fail.
 void SetProfilePath(std::string path);
 const std::string& GetProfilePath();
 
@@ -26,21 +38,81 @@ std::string DefaultProfilePath(const std::string& executablePath);
 // The path of the running executable, or empty when it cannot be found.
 std::string CurrentExecutablePath();
 
-// An optional minus sign and the decimal digits that follow it (none: 0),
-// taken modulo 2^32, so that what WriteProfileInt wrote of any 32-bit value,
-// signed or unsigned, reads back as that value. The default when the file,
-// section or key is missing.
-unsigned GetProfileInt(const std::string& section, const std::string& key, int defaultValue);
+// The text of a profile file, parsed once, and the changes made to it.
+class CProfileFile {
+public:
+    static constexpr std::size_t kMaxSize = std::size_t{1} << 20;
 
+    explicit CProfileFile(std::string text = std::string());
+
+    // An optional minus sign and the decimal digits that follow it (none: 0),
+    // taken modulo 2^32, so that what WriteInt wrote of any 32-bit value,
+    // signed or unsigned, reads back as that value.
+    unsigned GetInt(const std::string& section, const std::string& key, int defaultValue) const;
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue = std::string()) const;
+
+    // Signed decimal text.
+    void WriteInt(const std::string& section, const std::string& key, int value);
+    // Line breaks and NUL bytes in the value are written as blanks, so that no
+    // value can break the file into other lines; a value that reading would
+    // change (outer blanks, outer quotes) is written in quotes.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+
+    // The file with every change made.
+    std::string Text() const;
+    // Only the sections and keys that reading can find: a fresh file made of
+    // what could be read from a damaged one.
+    std::string Readable() const;
+
+private:
+    struct CLine {
+        std::size_t begin = 0; // first byte of the line
+        std::size_t end = 0;   // end of its text, before "\r\n" or "\n"
+        std::size_t next = 0;  // first byte of the next line
+        std::string section;   // folded name of the section it stands in
+    };
+    struct CChange {
+        std::string section, key, value;
+    };
+
+    void Parse();
+    const std::string* Find(const std::string& section, const std::string& key) const;
+
+    std::string m_text;
+    std::vector<CLine> m_lines;
+    // Folded "SECTION\nKEY": the value read, and the line it stands on.
+    std::unordered_map<std::string, std::pair<std::string, std::size_t>> m_keys;
+    // Folded section: the last line of its first appearance that is not blank.
+    std::unordered_map<std::string, std::size_t> m_sectionEnds;
+    // Changes in the order made, the latest value of a key in place of earlier ones.
+    std::vector<CChange> m_changes;
+    std::unordered_map<std::string, std::size_t> m_changeAt;
+};
+
+// The profile file as it is now (defaults only when there is none, or no
+// path). A damaged file is set aside first, as described above.
+CProfileFile ReadProfile();
+
+// One edit: lock, read, change, write, unlock. False when the file could not
+// be locked within a few seconds, read or written; failure then says why as
+// "PATH: REASON" and the file stays as it was. A read-only file, a dangling
+// symbolic link, a directory or anything but a regular file is never
+// replaced. Through a symbolic link the file it names is changed.
+bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* failure = nullptr);
+
+// An edit of what is saved at exit, without a dialog: a failure is told on
+// standard error as "PROGRAM: the WHAT could not be saved: PATH: REASON".
+bool EditProfileOrTell(const char* what, const std::function<void(CProfileFile&)>& change);
+
+// Whether an edit could write the file now, as far as can be told without
+// writing; why not in "PATH: REASON" form.
+bool ProfileWritable(std::string* why = nullptr);
+
+// Single keys, each a read of its own or an edit of its own.
+unsigned GetProfileInt(const std::string& section, const std::string& key, int defaultValue);
 std::string GetProfileString(const std::string& section, const std::string& key,
                              const std::string& defaultValue = std::string());
-
-// Writes value as signed decimal text. False when the file could not be written.
 bool WriteProfileInt(const std::string& section, const std::string& key, int value);
-
-// Line breaks and NUL bytes in the value are written as blanks, so that no
-// value can break the file into other lines. False when the file could not be
-// written, or is over 1 MiB and so not a profile we wrote; the old file then
-// stays as it was.
 bool WriteProfileString(const std::string& section, const std::string& key,
                         const std::string& value);

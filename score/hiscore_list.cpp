@@ -1,6 +1,8 @@
 #include "score/hiscore_list.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 #include "platform/profile.h"
@@ -18,23 +20,56 @@ std::string Key(const char* prefix, int slot) {
 } // namespace
 
 void CHiscoreList::LoadTable() {
+    ReadTable(ReadProfile());
     OnSetRedraw(false);
     Clear();
-    for (int i = 0; i < kStored; ++i) {
-        m_names[i] = GetProfileString(kSection, Key("PLAYER", i), "");
-        m_scores[i] = GetProfileInt(kSection, Key("SCORE", i), 0);
+    for (int i = 0; i < kStored; ++i)
         if (!m_names[i].empty()) Append(i);
-    }
     OnSetRedraw(true);
     OnRepaint();
 }
 
-void CHiscoreList::SaveTable() {
+void CHiscoreList::ReadTable(const CProfileFile& file) {
     for (int i = 0; i < kStored; ++i) {
-        WriteProfileString(kSection, Key("PLAYER", i), m_names[i]);
-        // The profile stores signed decimal; the reader takes it back modulo 2^32.
-        WriteProfileInt(kSection, Key("SCORE", i), static_cast<int>(m_scores[i]));
+        m_names[i] = file.GetString(kSection, Key("PLAYER", i), "");
+        m_scores[i] = file.GetInt(kSection, Key("SCORE", i), 0);
     }
+}
+
+void CHiscoreList::WriteTable(CProfileFile& file) const {
+    for (int i = 0; i < kStored; ++i) {
+        file.WriteString(kSection, Key("PLAYER", i), m_names[i]);
+        // The profile stores signed decimal; the reader takes it back modulo 2^32.
+        file.WriteInt(kSection, Key("SCORE", i), static_cast<int>(m_scores[i]));
+    }
+}
+
+bool CHiscoreList::CanSave() const {
+    return GetProfilePath().empty() || ProfileWritable();
+}
+
+int CHiscoreList::SaveResult(const std::string& name, unsigned score) {
+    if (GetProfilePath().empty()) return InsertEntry(name, score, false); // kept for this run
+    std::string read[kSlots];
+    unsigned readScores[kSlots] = {};
+    int slot = -1;
+    const bool saved = EditProfile(
+        [&](CProfileFile& file) {
+            ReadTable(file);
+            std::copy(std::begin(m_names), std::end(m_names), read);
+            std::copy(std::begin(m_scores), std::end(m_scores), readScores);
+            slot = Place(name, score);
+            WriteTable(file);
+        },
+        &m_saveFailure);
+    if (!saved && slot >= 0) {
+        std::copy(std::begin(read), std::end(read), m_names);
+        std::copy(std::begin(readScores), std::end(readScores), m_scores);
+    }
+    if (saved) m_saveFailure.clear();
+    const int line = Rebuild(false, saved ? slot : -1);
+    if (line >= 0) Select(line);
+    return saved ? slot : -1;
 }
 
 int CHiscoreList::RemoveEntry(const std::string& name) {
@@ -50,6 +85,15 @@ int CHiscoreList::RemoveEntry(const std::string& name) {
 }
 
 int CHiscoreList::InsertEntry(const std::string& name, unsigned score, bool showLive) {
+    const int p = Place(name, score);
+    // In an ordered table the entry's line is line p; in a hand-made one with
+    // a vacant slot above it, its line is still the one that gets selected.
+    int line = Rebuild(showLive, p);
+    if (line >= 0) Select(line);
+    return p;
+}
+
+int CHiscoreList::Place(const std::string& name, unsigned score) {
     m_names[kStored] = name;
     m_scores[kStored] = score;
     int p = kStored;
@@ -57,10 +101,6 @@ int CHiscoreList::InsertEntry(const std::string& name, unsigned score, bool show
         std::swap(m_names[p - 1], m_names[p]);
         std::swap(m_scores[p - 1], m_scores[p]);
     }
-    // In an ordered table the entry's line is line p; in a hand-made one with
-    // a vacant slot above it, its line is still the one that gets selected.
-    int line = Rebuild(showLive, p);
-    if (line >= 0) Select(line);
     return p;
 }
 

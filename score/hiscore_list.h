@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class CProfileFile;
+
 // The name of the live entry, the current game's place in the table; a
 // reserved name under which no result is ever stored.
 extern const std::string g_youMarker;
@@ -24,8 +26,17 @@ public:
 
     // Fills slots 0 to 19 from section HISCORES of the profile and shows them.
     void LoadTable();
-    // Writes slots 0 to 19: PLAYER0, SCORE0, ..., PLAYER19, SCORE19.
-    void SaveTable();
+    // Stores a result. Under the profile's lock the table is read again from
+    // the file, which other copies of the program may have changed, the
+    // result goes into it as InsertEntry puts it, and slots 0 to 19 are
+    // written back in one write. The list then shows that table with the
+    // result's line selected, and the result's slot (0 to 20) is returned.
+    // When the table cannot be written, the list shows it without the result,
+    // nothing selected, m_saveFailure says why and -1 is returned.
+    // Without a profile file the table lives only as long as the run.
+    int SaveResult(const std::string& name, unsigned score);
+    // Whether SaveResult could store a result now, as far as can be told.
+    bool CanSave() const;
     // Removes the first entry of slots 0 to 19 with exactly this name and
     // returns the slot it held, or 20 when there is none. No line selected.
     int RemoveEntry(const std::string& name);
@@ -43,6 +54,9 @@ public:
     std::vector<std::string> m_lines;
     int m_selected = -1;
 
+    // Why the last SaveResult failed: "PATH: REASON".
+    std::string m_saveFailure;
+
 protected:
     // Hooks of a list on screen, called after each change of the lines above.
     virtual void OnSetRedraw(bool /*on*/) {}
@@ -52,6 +66,11 @@ protected:
     virtual void OnRepaint() {}
 
 private:
+    // Slots 0 to 19 from the HISCORES keys; PLAYER0, SCORE0, ... back to them.
+    void ReadTable(const CProfileFile& file);
+    void WriteTable(CProfileFile& file) const;
+    // Moves the entry up from slot 20 to its place and returns the slot.
+    int Place(const std::string& name, unsigned score);
     void Clear();
     void Append(int slot);
     void Select(int line);

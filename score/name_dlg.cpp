@@ -118,7 +118,11 @@ int CQueuedNameAnswers::RunModal(CNameDlg& dlg) {
         if (answer.kind == Kind::Escape) return CNameDlg::IDCANCEL;
         if (answer.kind == Kind::Name) dlg.SetFieldText(answer.text);
         if (dlg.OnOK()) return CNameDlg::IDOK;
-        if (m_report) m_report("message \"" + CNameDlg::MaxCharsMessage() + "\"");
+        ShowMessage(CNameDlg::MaxCharsMessage());
     }
     return CNameDlg::IDCANCEL;
+}
+
+void CQueuedNameAnswers::ShowMessage(const std::string& text) {
+    if (m_report) m_report("message \"" + text + "\"");
 }

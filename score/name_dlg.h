@@ -13,10 +13,12 @@ class CNameDlg;
 // Runs the dialog while it is shown: on screen, or from queued answers. It
 // ends the dialog by returning CNameDlg::IDOK after an accepted OnOK, or
 // CNameDlg::IDCANCEL for Escape.
+// It also shows the message box that tells the player the result was lost.
 class CNameDlgHost {
 public:
     virtual ~CNameDlgHost() = default;
     virtual int RunModal(CNameDlg& dlg) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;
 };
 
 class CNameDlg {
@@ -74,7 +76,7 @@ public:
     };
 
     // Each line the dialog shows: `dialog "FIELD"` when it opens, and
-    // `message "TEXT"` for a refused OK.
+    // `message "TEXT"` for a refused OK or a message box.
     explicit CQueuedNameAnswers(std::function<void(const std::string&)> report = nullptr);
 
     void Push(Answer answer);
@@ -84,6 +86,7 @@ public:
     std::size_t Pending() const { return m_answers.size(); }
 
     int RunModal(CNameDlg& dlg) override;
+    void ShowMessage(const std::string& text) override;
 
 private:
     std::deque<Answer> m_answers;

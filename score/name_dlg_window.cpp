@@ -111,3 +111,10 @@ int CNameDlgWindow::RunModal(CNameDlg& dlg) {
     m_current = nullptr;
     return result == CNameDlg::IDOK ? CNameDlg::IDOK : CNameDlg::IDCANCEL;
 }
+
+void CNameDlgWindow::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Marbix"), QString::fromStdString(text),
+                    QMessageBox::Ok, m_owner);
+    box.setObjectName(QStringLiteral("saveFailed"));
+    box.exec();
+}

@@ -15,6 +15,8 @@ public:
 
     void SetOwner(QWidget* owner) { m_owner = owner; }
     int RunModal(CNameDlg& dlg) override;
+    // A warning box over the main window.
+    void ShowMessage(const std::string& text) override;
 
     // The dialog while it is shown (tests answer it through this).
     QDialog* Current() const { return m_current; }

@@ -37,8 +37,11 @@ void CScoreKeeper::Init() {
 }
 
 // A new game starts without a live entry: EndGame removed the last one.
+// A hall of fame that cannot be written now will not take this game's result:
+// its climb is not cheered either.
 void CScoreKeeper::ResetScore() {
     m_score = 0;
+    m_hallWritable = m_hiscores->CanSave();
     m_hiscores->InsertEntry(g_youMarker, 0, true);
     Refresh();
 }
@@ -47,7 +50,7 @@ void CScoreKeeper::AddScore(unsigned points) {
     const int old = m_hiscores->RemoveEntry(g_youMarker);
     m_score += points;
     const int now = m_hiscores->InsertEntry(g_youMarker, m_score, true);
-    if (now < old) PlayCue(now == 0 ? kFirstPlaceCue : kMovedUpCue);
+    if (now < old && m_hallWritable) PlayCue(now == 0 ? kFirstPlaceCue : kMovedUpCue);
     Refresh();
 }
 
@@ -76,7 +79,9 @@ int CScoreKeeper::StopMoveClock() {
     return m_timers->KillTimer(m_timerId);
 }
 
-// The result takes the live entry's place: same score, same tie rule.
+// The result goes into the table as it stands in the file now, which another
+// copy of the game may have changed: same score, same tie rule, and the cue
+// for the place it takes there, once it is stored.
 void CScoreKeeper::EndGame() {
     CNameDlg dlg(m_hiscores, m_nameHost);
     if (m_score == 0) {
@@ -84,16 +89,21 @@ void CScoreKeeper::EndGame() {
         return;
     }
     dlg.DoModal();
-    const int old = m_hiscores->RemoveEntry(g_youMarker);
+    m_hiscores->RemoveEntry(g_youMarker);
     const std::string& name = dlg.m_name;
     if (name.empty() || name == g_youMarker) return;
-    m_hiscores->InsertEntry(name, m_score, false);
-    if (old == 0)
+    // Also below the twenty: the file then receives the same twenty again.
+    const int slot = m_hiscores->SaveResult(name, m_score);
+    if (slot < 0 && m_nameHost)
+        m_nameHost->ShowMessage(SaveFailedMessage(m_hiscores->m_saveFailure));
+    else if (slot == 0)
         PlayCue(kNewBestCue);
-    else if (old < CHiscoreList::kStored)
+    else if (slot > 0 && slot < CHiscoreList::kStored)
         PlayCue(kAmongBestCue);
-    // Also from slot 20: the file then receives the same twenty again.
-    m_hiscores->SaveTable();
+}
+
+std::string CScoreKeeper::SaveFailedMessage(const std::string& failure) {
+    return "Your result could not be saved in the hall of fame: " + failure;
 }
 
 void CScoreKeeper::OnTimer(unsigned id) {

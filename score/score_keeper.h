@@ -36,6 +36,10 @@ public:
     // One tick of the clock's timer.
     void OnTimer(unsigned id);
 
+    // What the player is told when the result could not be stored; failure
+    // is "PATH: REASON".
+    static std::string SaveFailedMessage(const std::string& failure);
+
     CFieldGame* m_fieldWnd = nullptr;
     unsigned m_timerId = 0;
     int m_paused = 0;
@@ -45,6 +49,8 @@ public:
     CTimerHost* m_timers = nullptr;
     CHiscoreList* m_hiscores = &m_plainHiscores;
     CNameDlgHost* m_nameHost = nullptr;
+    // Whether the profile could take this game's result when it started.
+    bool m_hallWritable = true;
 
 protected:
     // Shows m_score and m_secondsLeft.

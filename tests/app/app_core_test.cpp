@@ -98,6 +98,16 @@ TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
     EXPECT_EQ(Read(), before);
     LoadSettings();
     EXPECT_EQ(std::pair(g_saveOnExit, g_classical), std::pair(1, 7));
+
+    // A file that cannot be written is told on standard error, once per save.
+    std::filesystem::permissions(m_file, std::filesystem::perms::owner_read);
+    g_saveOnExit = 1;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveSettings() || SavePlacement(moved));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "app_core_test: the settings could not be saved: " + m_file +
+                  ": Permission denied\napp_core_test: the window placement could not be saved: " +
+                  m_file + ": Permission denied\n");
 }
 
 TEST_F(ProfileTest, HostileSizesFallBackToTheDefault) {

@@ -42,6 +42,18 @@ protected:
                 std::pair("P" + std::to_string(i + 1), 200 - 10 * i);
     }
 
+    // The same twenty in the profile file, loaded into list.
+    static void StoreFull(CHiscoreList& list) {
+        FillFull(list);
+        ASSERT_TRUE(EditProfile([&list](CProfileFile& file) {
+            for (int i = 0; i < CHiscoreList::kStored; ++i) {
+                file.WriteString("HISCORES", "PLAYER" + std::to_string(i), list.m_names[i]);
+                file.WriteInt("HISCORES", "SCORE" + std::to_string(i), list.m_scores[i]);
+            }
+        }));
+        list.LoadTable();
+    }
+
     std::string Contents() const {
         std::stringstream all;
         all << std::ifstream(m_dir / "marbix.INI", std::ios::binary).rdbuf();

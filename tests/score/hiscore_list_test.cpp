@@ -74,16 +74,18 @@ TEST_F(HiscoreListTest, RemoveTakesTheFirstExactMatchAndTheLiveLineIsSelectedBel
     EXPECT_EQ(gap.m_lines[1], " 3  <<<--- you --->>> 0");
 }
 
-TEST_F(HiscoreListTest, SaveWritesFortyKeysInOrderAndLoadReadsThemBack) {
+TEST_F(HiscoreListTest, SavedResultsAreFortyKeysInOrderAndLoadReadsThemBack) {
     CHiscoreList list;
-    Fill(list, {{"Ace", 120}, {"Mary Ann", 3000000000u}, {"a=b;[c]", 7}});
     list.m_names[20] = "never";
-    list.SaveTable();
-    std::string expected = "[HISCORES]\nPLAYER0=Ace\nSCORE0=120\nPLAYER1=Mary Ann\n"
-                           "SCORE1=-1294967296\nPLAYER2=a=b;[c]\nSCORE2=7\n";
+    EXPECT_EQ(list.SaveResult("Ace", 120), 0);
+    EXPECT_EQ(list.SaveResult("Mary Ann", 3000000000u), 0);
+    EXPECT_EQ(list.SaveResult("a=b;[c]", 7), 2);
+    std::string expected = "[HISCORES]\nPLAYER0=Mary Ann\nSCORE0=-1294967296\nPLAYER1=Ace\n"
+                           "SCORE1=120\nPLAYER2=a=b;[c]\nSCORE2=7\n";
     for (int i = 3; i < 20; ++i)
         expected += "PLAYER" + std::to_string(i) + "=\nSCORE" + std::to_string(i) + "=0\n";
     EXPECT_EQ(Contents(), expected);
+    EXPECT_EQ(list.m_selected, 2);
 
     CHiscoreList loaded;
     loaded.LoadTable();
@@ -91,9 +93,8 @@ TEST_F(HiscoreListTest, SaveWritesFortyKeysInOrderAndLoadReadsThemBack) {
         EXPECT_EQ(loaded.m_names[i], i < 20 ? list.m_names[i] : "") << i;
         EXPECT_EQ(loaded.m_scores[i], i < 20 ? list.m_scores[i] : 0u) << i;
     }
-    EXPECT_EQ(loaded.m_lines,
-              (Lines{" 1  Ace               120", " 2  Mary Ann          3000000000",
-                     " 3  a=b;[c]           7"}));
+    EXPECT_EQ(loaded.m_lines, (Lines{" 1  Mary Ann          3000000000",
+                                     " 2  Ace               120", " 3  a=b;[c]           7"}));
     EXPECT_EQ(loaded.m_selected, -1);
 }
 
@@ -105,8 +106,7 @@ TEST_F(HiscoreListTest, HandWrittenFilesLoadWithGapsAndKeepTheirOtherKeys) {
     list.LoadTable();
     EXPECT_EQ(list.m_scores[3], 99u);
     EXPECT_EQ(list.m_lines, (Lines{" 1   Ace              0", " 3  Bob               40"}));
-    list.InsertEntry("New", 2, false);
-    list.SaveTable();
+    list.SaveResult("New", 2);
     EXPECT_EQ(Contents().rfind("[SETTINGS]\nSOUND_ON=0\n[hiscores]\nNOTE=mine\nPLAYER0=", 0), 0u);
     EXPECT_TRUE(Holds("=New\n"));
 }

@@ -83,6 +83,7 @@ TEST_F(ScoreKeeperHallTest, NoPointsAnEmptyNameOrTheMarkerStoreNothing) {
     // The marker is too long to be typed; a dialog that ended with it anyway
     // must not store a result under it.
     struct CMarkerHost : CNameDlgHost {
+        void ShowMessage(const std::string&) override { ADD_FAILURE(); }
         int RunModal(CNameDlg& dlg) override {
             dlg.m_name = g_youMarker;
             return CNameDlg::IDOK;
@@ -106,7 +107,7 @@ TEST_F(ScoreKeeperHallTest, EscapeStoresUnderTheLastNameOfTheRunIfThereIsOne) {
 }
 
 TEST_F(ScoreKeeperHallTest, BelowAFullTableTheDialogShowsButTheTwentyStay) {
-    FillFull(m_list);
+    StoreFull(m_list);
     PlayGame(9, "name Low");
     EXPECT_EQ(m_shown, Lines{"dialog \"\""});
     EXPECT_TRUE(m_cues.m_ids.empty());
@@ -118,7 +119,7 @@ TEST_F(ScoreKeeperHallTest, BelowAFullTableTheDialogShowsButTheTwentyStay) {
 }
 
 TEST_F(ScoreKeeperHallTest, TiesWithTheTwentiethAndTheBestGoAbove) {
-    FillFull(m_list);
+    StoreFull(m_list);
     PlayGame(10, "name Tie");
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>{154});
     EXPECT_EQ(std::pair(m_list.m_selected, m_list.m_names[20]), std::pair(19, std::string("P20")));

@@ -17,11 +17,15 @@ protected:
         ViewTest::SetUp();
         m_host = MakeHost();
         CHiscoreList& list = *m_host->m_wndScoreBar.m_list;
-        unsigned i = 0;
-        for (const char* name : {"Ace", "bolt", "Ace", "ace", "Zed"}) {
-            list.m_scores[i] = 100u - 10u * i;
-            list.m_names[i++] = name;
-        }
+        // In the file, where the end of the game reads the table again.
+        EditProfile([](CProfileFile& file) {
+            int i = 0;
+            for (const char* name : {"Ace", "bolt", "Ace", "ace", "Zed"}) {
+                file.WriteInt("HISCORES", "SCORE" + std::to_string(i), 100 - 10 * i);
+                file.WriteString("HISCORES", "PLAYER" + std::to_string(i++), name);
+            }
+        });
+        list.LoadTable();
         m_host->m_wndScoreBar.m_score = 42;
         list.InsertEntry(g_youMarker, 42, true);
     }
@@ -63,7 +67,7 @@ TEST_F(NameDialogTest, EscapeAtTheFirstGameEndStoresNothing) {
         Type(dialog, "Typed");
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
     });
-    EXPECT_EQ(std::pair(g_lastName, GetProfileString("HISCORES", "PLAYER0", "none")),
+    EXPECT_EQ(std::pair(g_lastName, GetProfileString("HISCORES", "PLAYER5", "none")),
               std::pair(std::string(), std::string("none")));
     EXPECT_EQ(m_host->m_wndScoreBar.m_list->count(), 5);
 }
@@ -102,4 +106,25 @@ TEST_F(NameDialogTest, SixteenCharactersBringTheWarningAndTheDialogStays) {
     });
     EXPECT_TRUE(warned);
     EXPECT_EQ(GetProfileString("HISCORES", "PLAYER5"), "Pat");
+}
+
+TEST_F(NameDialogTest, AResultThatCannotBeSavedIsToldInAMessageBox) {
+    std::filesystem::permissions(ProfilePath(), std::filesystem::perms::owner_read);
+    QString told;
+    EndGame([&](QWidget& dialog) {
+        WhenModal([&](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            ASSERT_NE(box, nullptr) << "no message box";
+            told = box->text();
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            box->accept();
+        });
+        Type(dialog, "Pat");
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(told.toStdString(), "Your result could not be saved in the hall of fame: " +
+                                      ProfilePath() + ": Permission denied");
+    EXPECT_EQ(
+        std::pair(m_host->m_wndScoreBar.m_list->count(), GetProfileString("HISCORES", "PLAYER5")),
+        std::pair(5, std::string()));
 }
