@@ -3,6 +3,7 @@
 #include "view/field_wnd.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,11 +13,13 @@ CBoardKeys::CBoardKeys(CFieldWnd* field) : QObject(field), m_field(field) {
     // Tab and a click reach the board; the cells themselves take no focus.
     m_field->setFocusPolicy(Qt::StrongFocus);
     m_field->installEventFilter(this);
-    for (CCellButton& cell : m_field->m_cellButtons) {
-        cell.installEventFilter(this);
-        cell.setMouseTracking(true);
-    }
-    m_field->setMouseTracking(true);
+    // The mouse over any part of the board, also where no widget tracks it.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CBoardKeys::OnBoard(QObject* watched) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && (widget == m_field || m_field->isAncestorOf(widget));
 }
 
 CCellButton& CBoardKeys::Current() const {
@@ -29,11 +32,17 @@ bool CBoardKeys::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_field) return OnKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::MouseButtonPress:
+        if (m_shown && OnBoard(watched)) SetShown(false);
+        break;
     case QEvent::MouseMove:
-        OnMouse(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (m_shown && OnBoard(watched))
+            OnMouse(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         break;
     case QEvent::FocusOut:
-        if (watched == m_field) SetShown(false);
+        // A menu opened over the board leaves the cursor where it is.
+        if (watched == m_field &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            SetShown(false);
         break;
     default:
         break;
@@ -98,10 +107,9 @@ void CBoardKeys::SetShown(bool shown) {
     }
 }
 
-// The mouse in use takes over: the cursor hides until the next key. Events
+// The mouse in use takes over: the cursor hides until the next key. Moves
 // that report the mouse where it already was (as when cells appear under it)
 // are not a use of it.
 void CBoardKeys::OnMouse(QPoint global) {
-    if (!m_shown || global == m_mouse) return;
-    SetShown(false);
+    if (global != m_mouse) SetShown(false);
 }

@@ -33,6 +33,7 @@ private:
     void Act();
     CCellButton& Current() const;
     void OnMouse(QPoint global);
+    bool OnBoard(QObject* watched) const;
 
     CFieldWnd* m_field;
     int m_col = kCentre;
