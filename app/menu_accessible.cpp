@@ -75,11 +75,11 @@ public:
     }
 
     QStringList actionNames() const override {
-        if (m_action->isSeparator() || !m_action->isEnabled()) return {};
+        if (m_action->isSeparator()) return {};
         return {m_action->menu() ? showMenuAction() : pressAction()};
     }
     void doAction(const QString& name) override {
-        if (!actionNames().contains(name)) return;
+        if (!actionNames().contains(name) || !m_action->isEnabled()) return;
         if (auto* bar = qobject_cast<QMenuBar*>(m_owner))
             bar->setActiveAction(m_action);
         else
@@ -99,7 +99,7 @@ private:
     }
     QString Name() const {
         QString text = m_action->text();
-        text.truncate(text.indexOf(QLatin1Char('\t')));
+        text = text.section(QLatin1Char('\t'), 0, 0);
         for (int i = 0; i < text.size(); ++i)
             if (text.at(i) == QLatin1Char('&')) text.remove(i, 1);
         return text;
