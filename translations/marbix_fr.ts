@@ -121,7 +121,7 @@
     <name>CScoreBar</name>
     <message>
         <source>Time :</source>
-        <translation>Temps :</translation>
+        <translation>Temps:</translation>
     </message>
     <message>
         <source>The best players known :</source>

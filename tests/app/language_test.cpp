@@ -26,7 +26,7 @@ CExpected ExpectedFor(QLocale::Language language) {
                 "Zeit:"};
     case QLocale::French:
         return {"&Partie|&Options|&Aide", "Marbix pour toujours ...",
-                "Temps de jeu : 0 h 00 min 00 s", "Temps :"};
+                "Temps de jeu : 0 h 00 min 00 s", "Temps:"};
     default:
         return {"&Game|&Options|&Help", "Marbix forever ...",
                 "You have been playing for : 0 h 00 m 00 s", "Time :"};
