@@ -19,10 +19,6 @@ const char* const kColourNames[] = {
     QT_TRANSLATE_NOOP("CCellAccessible", "blue"),
 };
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CCellAccessible", text);
-}
-
 int ColumnOf(const CCellButton& cell) {
     return (cell.m_id - CFieldGame::kFirstCellId) % 9;
 }
@@ -32,11 +28,14 @@ int RowOf(const CCellButton& cell) {
 
 // What the cell shows: an announced ball stays a secret in Classical style.
 QString Contents(int colour, int state) {
-    if (colour < 1 || colour > 7 || (state == Preview && g_classical)) return Tr("empty");
-    const QString name = Tr(kColourNames[colour]);
-    if (state == Preview) return Tr("announced %1 ball").arg(name);
-    if (state == Selected) return Tr("selected %1 ball").arg(name);
-    return Tr("%1 ball").arg(name);
+    if (colour < 1 || colour > 7 || (state == Preview && g_classical))
+        return QCoreApplication::translate("CCellAccessible", "empty");
+    const QString name = QCoreApplication::translate("CCellAccessible", kColourNames[colour]);
+    if (state == Preview)
+        return QCoreApplication::translate("CCellAccessible", "announced %1 ball").arg(name);
+    if (state == Selected)
+        return QCoreApplication::translate("CCellAccessible", "selected %1 ball").arg(name);
+    return QCoreApplication::translate("CCellAccessible", "%1 ball").arg(name);
 }
 
 CFieldWnd* BoardOf(const CCellButton* cell) {
