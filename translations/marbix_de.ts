@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>by the Marbix developers, 2025</source>
-        <translation>von den Marbix-Entwicklern, 2025</translation>
+        <translation>von den Marbix-Machern, 2025</translation>
     </message>
     <message>
         <source>OK</source>

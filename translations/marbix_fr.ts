@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>by the Marbix developers, 2025</source>
-        <translation>par les développeurs de Marbix, 2025</translation>
+        <translation>par l&apos;équipe de Marbix, 2025</translation>
     </message>
     <message>
         <source>OK</source>
