@@ -8,11 +8,12 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
     qt6-base-dev qt6-multimedia-dev
-    qt6-qpa-plugins
+    qt6-qpa-plugins qt6-l10n-tools
     fonts-liberation2
     xvfb xauth xdotool openbox x11-utils
     pulseaudio pulseaudio-utils
     desktop-file-utils appstream
+    dbus at-spi2-core python3-pyatspi
 )
 
 if ! command -v dpkg >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then

@@ -23,6 +23,8 @@ expect "$(cd "$root" && ls -d lib*/marbix 2>/dev/null | head -n 1)/marbix-sound.
 expect share/applications/marbix.desktop
 expect share/metainfo/org.marbix.Marbix.metainfo.xml
 expect share/man/man6/marbix.6
+expect share/marbix/translations/marbix_de.qm
+expect share/marbix/translations/marbix_fr.qm
 for size in 16 24 32 48 64 128 256; do
     expect share/icons/hicolor/${size}x${size}/apps/marbix.png
 done
