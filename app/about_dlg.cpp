@@ -4,6 +4,7 @@
 #include "engine/cue.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
+#include "platform/tr_text.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,12 +29,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     m_epigraph.clear();
     m_epigraph = TakeNextEpigraph();
     BuildControls();
-    m_epigraphLabel->setText(QString::fromStdString(m_epigraph));
+    m_epigraphLabel->setText(TrCore("strings", m_epigraph));
 }
 
 // Template 129, in dialog units of its 8-point sans face.
 void CAboutDlg::BuildControls() {
-    setWindowTitle(QStringLiteral("About Marbix"));
+    setWindowTitle(tr("About Marbix"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(SansDialogFont(8));
     const CDialogUnits du(font());
@@ -44,10 +45,10 @@ void CAboutDlg::BuildControls() {
     icon->move(du.X(10), du.Y(15));
     icon->adjustSize();
 
-    Static(this, QStringLiteral("Marbix  -  (Windows) version 1.2"), du.Rect(40, 10, 119, 8));
-    Static(this, QStringLiteral("by the Marbix developers, 2025"), du.Rect(40, 25, 119, 8));
+    Static(this, tr("Marbix  -  (Windows) version 1.2"), du.Rect(40, 10, 119, 8));
+    Static(this, tr("by the Marbix developers, 2025"), du.Rect(40, 25, 119, 8));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(du.Rect(165, 10, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -60,6 +61,6 @@ void CAboutDlg::BuildControls() {
     frame->setGeometry(du.Rect(40, 50, 175, 25));
     frame->lower();
 
-    Static(this, QStringLiteral("( to be continued ... )"), du.Rect(140, 35, 70, 8));
+    Static(this, tr("( to be continued ... )"), du.Rect(140, 35, 70, 8));
     ok->setFocus();
 }

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <span>
 
-enum class CCommandKey { None, Backspace, F1, F2, F3 };
+enum class CCommandKey { None, Backspace, F1, F2, F3, F4, F5 };
 
 struct CCommandRow {
     const char* popup; // the popup the row belongs to

@@ -2,9 +2,13 @@
 
 #include "app/about_dlg.h"
 #include "app/command_table.h"
+#include "app/menu_accessible.h"
 #include "app/rules_text.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
+#include "platform/tr_text.h"
+#include "view/board_accessible.h"
+#include "view/board_keys.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
@@ -30,7 +34,7 @@ constexpr int kTitleText = 128;
 const QSize kButtonSize(81, 29);
 
 QString Text(unsigned id) {
-    return QString::fromStdString(LoadString(id));
+    return TrString(id);
 }
 
 QKeySequence KeyOf(CCommandKey key) {
@@ -43,10 +47,24 @@ QKeySequence KeyOf(CCommandKey key) {
         return QKeySequence(Qt::Key_F2);
     case CCommandKey::F3:
         return QKeySequence(Qt::Key_F3);
+    case CCommandKey::F4:
+        return QKeySequence(Qt::Key_F4);
+    case CCommandKey::F5:
+        return QKeySequence(Qt::Key_F5);
     case CCommandKey::None:
         break;
     }
     return {};
+}
+
+// The playing time as the pane shows it: hours in at least two places, then
+// minutes and seconds in two.
+QString PlayTimeShown(unsigned seconds) {
+    const QLatin1Char zero('0');
+    return CMainFrame::tr("You have been playing for :%1 h %2 m %3 s")
+        .arg(seconds / 3600, 2)
+        .arg(seconds / 60 % 60, 2, 10, zero)
+        .arg(seconds % 60, 2, 10, zero);
 }
 
 // Where the window system lets a program place its own windows.
@@ -73,9 +91,11 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame() = default;
 
 bool CMainFrame::LoadFrame() {
-    setWindowTitle(QString::fromStdString(LoadPrompt(kTitleText)));
+    setWindowTitle(TrPrompt(kTitleText));
     setWindowIcon(QIcon(QPixmap::fromImage(LoadPicture(kIconPicture))));
     Attach(&m_wndField, &m_wndScoreBar, &m_timerHost);
+    InstallMenuAccessibility();
+    InstallBoardAccessibility();
 
     BuildMenu();
     if (!BuildToolBar()) return false;
@@ -86,6 +106,10 @@ bool CMainFrame::LoadFrame() {
     // window shown maximised is not first resized out of that state.
     m_wndField.setMinimumSize(m_wndField.m_background.size());
     setCentralWidget(&m_wndField);
+    new CBoardKeys(&m_wndField);
+    // Tab goes between the board and the hall of fame.
+    m_wndScoreBar.m_list->setFocusPolicy(Qt::TabFocus);
+    m_wndField.setLayoutDirection(Qt::LeftToRight); // a mirrored window keeps its board
     for (CCellButton& cell : m_wndField.m_cellButtons)
         connect(&cell, &QAbstractButton::clicked, this, &CMainFrame::RefreshCommandUi);
 
@@ -103,15 +127,15 @@ void CMainFrame::BuildMenu() {
     for (const CCommandRow& row : CommandTable()) {
         if (row.popup != popup) {
             popup = row.popup;
-            menu = menuBar()->addMenu(QString::fromLatin1(popup));
+            menu = menuBar()->addMenu(TrCore("menu", popup));
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandUi);
         }
         if (row.id == 0) {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromLatin1(row.text));
-        action->setStatusTip(QString::fromStdString(LoadPrompt(row.id)));
+        QAction* action = menu->addAction(TrCore("menu", row.text));
+        action->setStatusTip(TrPrompt(row.id));
         action->setCheckable(row.hasCheck);
         const unsigned id = row.id;
         connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
@@ -119,6 +143,7 @@ void CMainFrame::BuildMenu() {
 
         // Keys are tested against the rule when pressed, whatever is shown.
         if (row.key != CCommandKey::None) {
+            SetAccessibleKey(action, KeyOf(row.key));
             auto* shortcut = new QShortcut(KeyOf(row.key), this);
             connect(shortcut, &QShortcut::activated, this, [this, id] { Dispatch(id); });
         }
@@ -152,8 +177,10 @@ bool CMainFrame::BuildToolBar() {
         action->setIconVisibleInMenu(false);
         m_wndToolBar->addAction(action);
         // The prompt shows in the status bar; there are no tool tips.
-        if (QWidget* button = m_wndToolBar->widgetForAction(action))
+        if (QWidget* button = m_wndToolBar->widgetForAction(action)) {
             button->installEventFilter(this);
+            button->setAccessibleName(action->text().section(QLatin1Char('\t'), 0, 0));
+        }
     }
     return true;
 }
@@ -212,7 +239,7 @@ void CMainFrame::RefreshCommandUi() {
         if (action->isCheckable()) action->setChecked(IsChecked(id));
     }
     if (m_playTimePane) {
-        const QString time = QString::fromStdString(PlayTimeText());
+        const QString time = PlayTimeShown(m_playSeconds);
         if (m_playTimePane->text() != time) m_playTimePane->setText(time);
     }
 }
@@ -222,14 +249,14 @@ void CMainFrame::EnableClockFields(bool enable) {
 }
 
 void CMainFrame::RunPauseBox() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Marbix - paused"),
-                    QStringLiteral("Press OK to continue the game"), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, tr("Marbix - paused"),
+                    tr("Press OK to continue the game"), QMessageBox::Ok, this);
     box.exec();
 }
 
 void CMainFrame::OnHowToPlay() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("How to play Marbix"),
-                    QString::fromStdString(g_rulesText), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, tr("How to play Marbix"), TrCore("rules", g_rulesText),
+                    QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -55,19 +55,22 @@ marbix_layer(marbix_engine
 
 marbix_layer(marbix_platform
     SOURCES platform/profile.cpp platform/string_table.cpp
-    HEADERS platform/profile.h platform/string_table.h)
+    HEADERS platform/profile.h platform/string_table.h platform/text_mark.h)
 
 marbix_layer(marbix_score BELOW marbix_engine marbix_platform
     SOURCES score/hiscore_list.cpp score/name_dlg.cpp score/score_keeper.cpp
     HEADERS score/hiscore_list.h score/name_dlg.h score/score_keeper.h score/text_length.h)
 
 marbix_layer(marbix_app BELOW marbix_score
-    SOURCES app/app_settings.cpp app/command_table.cpp app/epigraph.cpp app/frame_logic.cpp
-            app/placement.cpp app/rules_text.cpp
-    HEADERS app/app_settings.h app/command_table.h app/epigraph.h app/frame_logic.h
-            app/placement.h app/rules_text.h
+    SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
+            app/frame_logic.cpp app/placement.cpp app/rules_text.cpp
+    HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
+            app/frame_logic.h app/placement.h app/rules_text.h
             # the old name of engine/settings.h, still used by the windows
             app/settings.h)
+
+set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
+    PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")
 
 add_library(marbix_core INTERFACE)
 target_link_libraries(marbix_core INTERFACE marbix_app)

@@ -59,7 +59,7 @@ public:
         m_combo->lineEdit()->setValidator(new CFitValidator(m_combo->lineEdit()));
         m_combo->lineEdit()->selectAll();
 
-        auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+        auto* ok = new QPushButton(QCoreApplication::translate("CNameDlg", "&OK"), this);
         ok->setObjectName(QStringLiteral("ok"));
         ok->setAutoDefault(false);
         ok->setGeometry(du.Rect(10, 45, 50, 14));
@@ -68,7 +68,8 @@ public:
         auto* icon = new QLabel(this);
         icon->setPixmap(CachedPicture(128));
         icon->setGeometry(du.Rect(100, 40, 21, 20));
-        auto* prompt = new QLabel(QStringLiteral("Please, enter your name :"), this);
+        auto* prompt =
+            new QLabel(QCoreApplication::translate("CNameDlg", "Please, enter your name :"), this);
         prompt->setGeometry(du.Rect(10, 5, 80, 8));
         m_combo->setFocus();
     }
@@ -79,8 +80,11 @@ public:
             done(CNameDlg::IDOK);
             return;
         }
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Marbix"),
-                        QString::fromStdString(CNameDlg::MaxCharsMessage()), QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::Warning, QStringLiteral("Marbix"),
+            QCoreApplication::translate("CNameDlg", "Please enter no more than %1 characters.")
+                .arg(CNameDlg::kMaxChars),
+            QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("maxChars"));
         box.exec();
         m_combo->setFocus();

@@ -5,6 +5,7 @@
 
 #include "score/name_dlg.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QWidget>
@@ -21,7 +22,9 @@ public:
     // The dialog while it is shown (tests answer it through this).
     QDialog* Current() const { return m_current; }
 
-    static QString Caption() { return QStringLiteral("Marbix registration"); }
+    static QString Caption() {
+        return QCoreApplication::translate("CNameDlg", "Marbix registration");
+    }
 
 private:
     QPointer<QWidget> m_owner;

@@ -23,8 +23,7 @@ QLineEdit* NumberField(QWidget* parent, const char* name) {
 
 CScoreBar::CScoreBar(QWidget* parent)
     : QWidget(parent), m_list(new CHiscoreListBox(this)), m_scoreEdit(NumberField(this, "score")),
-      m_timeEdit(NumberField(this, "time")),
-      m_timeLabel(new QLabel(QStringLiteral("Time :"), this)),
+      m_timeEdit(NumberField(this, "time")), m_timeLabel(new QLabel(tr("Time :"), this)),
       m_timerHost([this](unsigned id) { OnTimer(id); }) {
     setObjectName(QStringLiteral("scoreBar"));
 }
@@ -43,7 +42,7 @@ bool CScoreBar::Create(QWidget* parent, CFieldGame* fieldWnd) {
     // of nothing but the panel, so they are raised below the fields.
     auto* scoreBox = new QGroupBox(this);
     scoreBox->setGeometry(du.Rect(5, 5, 130, 27));
-    auto* listBox = new QGroupBox(QStringLiteral("The best players known :"), this);
+    auto* listBox = new QGroupBox(tr("The best players known :"), this);
     listBox->setGeometry(du.Rect(5, 36, 130, 74));
     scoreBox->lower();
     listBox->lower();
@@ -51,7 +50,7 @@ bool CScoreBar::Create(QWidget* parent, CFieldGame* fieldWnd) {
     m_list->setGeometry(du.Rect(10, 46, 120, 59));
     m_scoreEdit->setGeometry(du.Rect(42, 15, 33, 12));
     m_timeEdit->setGeometry(du.Rect(105, 15, 25, 12));
-    auto* scoreLabel = new QLabel(QStringLiteral("Score :"), this);
+    auto* scoreLabel = new QLabel(tr("Score :"), this);
     scoreLabel->setGeometry(du.Rect(10, 15, 30, 10));
     m_timeLabel->setObjectName(QStringLiteral("timeLabel"));
     m_timeLabel->setGeometry(du.Rect(80, 15, 25, 10));
@@ -64,6 +63,9 @@ bool CScoreBar::Create(QWidget* parent, CFieldGame* fieldWnd) {
     const int frame = 2 * decoration->frameWidth();
     decoration->setGeometry(du.X(38), du.Y(115), picture.width() + frame, picture.height() + frame);
 
+    m_scoreEdit->setAccessibleName(tr("Score"));
+    m_timeEdit->setAccessibleName(tr("Time left for this move"));
+    m_list->setAccessibleName(tr("The best players known"));
     Init();
     return true;
 }

@@ -8,7 +8,7 @@ set -eu
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev
-    qt6-qpa-plugins
+    qt6-qpa-plugins qt6-l10n-tools
     fonts-liberation2
 )
 case ${1:-run} in
@@ -20,6 +20,7 @@ test)
         xvfb xauth xdotool openbox x11-utils
         pulseaudio pulseaudio-utils
         desktop-file-utils appstream
+        dbus at-spi2-core python3-pyatspi
         debhelper dpkg-dev lintian man-db
     )
     ;;

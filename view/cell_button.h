@@ -17,8 +17,18 @@ public:
 
     int SetBall(int colour, int state) override;
 
+    // The keyboard cursor's frame, drawn over the picture while marked.
+    void SetCursorMark(bool marked);
+    bool CursorMark() const { return m_cursorMark; }
+
     // The picture for colour and state under the current ball shape.
     static int PictureFor(int colour, int state);
 
     int m_id = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_cursorMark = false;
 };

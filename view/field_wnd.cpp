@@ -71,6 +71,7 @@ void CFieldWnd::RevealCell(int index) {
 void CFieldWnd::EndPlayingLook() {
     setUpdatesEnabled(true);
     RepaintNow();
+    setFocus(Qt::OtherFocusReason); // a new game is played on the board
 }
 
 void CFieldWnd::ShowStoppedLook() {

@@ -1,4 +1,5 @@
 // The cells: which picture each colour, state, shape and style shows.
+#include "view/board_accessible.h"
 #include "view_fixture.h"
 
 using CellTest = ViewTest;
@@ -29,9 +30,11 @@ TEST_F(CellTest, ClassicalStyleShowsAnnouncedBallsAsEmptySquares) {
         if (cell.m_state != Preview) continue;
         ++announced;
         EXPECT_EQ(Grabbed(cell), Resource(400));
+        EXPECT_TRUE(CellAccessibleName(cell).endsWith(QLatin1String(": empty"))); // told nothing
         // It shows when it turns into a real ball.
         ASSERT_EQ(cell.SetBall(cell.m_colour, Normal), 1);
         EXPECT_EQ(Grabbed(cell), Resource(400 + 4 * cell.m_colour));
+        EXPECT_TRUE(CellAccessibleName(cell).endsWith(QLatin1String(" ball")));
     }
     EXPECT_EQ(announced, 3);
 }

@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "engine/collaborators.h"
 #include "platform/resources.h"
+#include "session.h"
 #include "x_session.h"
 
 #include <QDir>
@@ -16,8 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -231,6 +234,94 @@ TEST_F(RealWindowTest, FirstStartPlayAndClose) {
     EXPECT_EQ(ProfileText(), QStringLiteral("[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n"
                                             "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\n"
                                             "ROUND_BALLS=1\n"));
+}
+
+// The headless driver's board after Start from seed and the given clicks.
+CBoardSeen DriverBoard(int seed, std::initializer_list<int> clicks) {
+    std::ostringstream out;
+    CHeadlessSession session(out);
+    session.Execute({CScriptCommand::Seed, seed, {}});
+    session.Execute({CScriptCommand::Start, 0, {}});
+    for (int k : clicks) session.Execute({CScriptCommand::Click, k, {}});
+    CBoardSeen board;
+    for (int i = 0; i < 81; ++i)
+        board[i] = {session.m_cellObjects[i].m_colour, session.m_cellObjects[i].m_state};
+    return board;
+}
+
+int CellId(int col, int row) {
+    return 10000 + 9 * row + col;
+}
+
+// The board as read, with the one cell under the keyboard cursor's frame
+// (which matches no picture) filled in from expected.
+CBoardSeen WithCursorAt(CBoardSeen seen, const CBoardSeen& expected, int col, int row) {
+    if (seen[9 * col + row] != CCellSeen{}) return {}; // no frame there
+    seen[9 * col + row] = expected[9 * col + row];
+    return seen;
+}
+
+std::string Keys(const char* key, int times) {
+    std::string keys;
+    for (int i = 0; i < times; ++i) keys += std::string(" ") + key;
+    return keys;
+}
+
+TEST_F(RealWindowTest, AWholeMoveFromTheKeyboard) {
+    const long long launched = std::time(nullptr);
+    Launch();
+    const long long shown = std::time(nullptr);
+    WaitForShot("k1-started.png", Stopped);
+    Xdo("key F2");
+    QPoint board(-1, -1);
+    const QImage playing = WaitForShot("k2-playing.png", [&](const QImage& s) {
+        board = Find(s, kBoardPicture);
+        return board.x() >= 0 && Balls(ReadBoard(s, board)) > 0;
+    });
+    ASSERT_GE(board.x(), 0);
+    // The dealing seed is the clock's second when the window was made.
+    const CBoardSeen dealt = ReadBoard(playing, board);
+    int seed = -1;
+    for (long long s = launched; s <= shown && seed < 0; ++s)
+        if (DriverBoard(static_cast<int>(s), {}) == dealt) seed = static_cast<int>(s);
+    ASSERT_GE(seed, 0) << "no seed deals the board on screen";
+
+    // The first arrow shows the cursor on the centre cell; from the top-left
+    // corner it walks to a ball, which Return selects, then to a free cell
+    // where Space moves the ball.
+    Xdo("key Up");
+    const QImage centre = WaitForShot("k3-cursor.png", [&](const QImage& s) {
+        return WithCursorAt(ReadBoard(s, board), dealt, 4, 4) == dealt;
+    });
+    EXPECT_TRUE(WithCursorAt(ReadBoard(centre, board), dealt, 4, 4) == dealt);
+    int from = -1, to = -1;
+    for (int i = 0; i < 81 && (from < 0 || to < 0); ++i) {
+        if (from < 0 && IsBall(dealt[i])) from = i;
+        if (to < 0 && dealt[i].colour == 0) to = i;
+    }
+    const CBoardSeen expected =
+        DriverBoard(seed, {CellId(from / 9, from % 9), CellId(to / 9, to % 9)});
+    ASSERT_NE(expected, dealt);
+    Xdo("key" + Keys("Left", 9) + Keys("Up", 9) + Keys("Right", from / 9) + Keys("Down", from % 9) +
+        " Return" + Keys("Left", 9) + Keys("Up", 9) + Keys("Right", to / 9) + Keys("Down", to % 9) +
+        " space");
+    const QImage moved = WaitForShot("k4-moved.png", [&](const QImage& s) {
+        return WithCursorAt(ReadBoard(s, board), expected, to / 9, to % 9) == expected;
+    });
+    EXPECT_TRUE(WithCursorAt(ReadBoard(moved, board), expected, to / 9, to % 9) == expected);
+
+    // The mouse in use hides the frame; the next arrow shows it where it was.
+    const QPoint away = CellCorner(board, 0, 0) - QPoint(5, 5);
+    Xdo("mousemove --sync " + std::to_string(away.x()) + " " + std::to_string(away.y()));
+    const QImage plain = WaitForShot(
+        "k5-mouse.png", [&](const QImage& s) { return ReadBoard(s, board) == expected; });
+    EXPECT_TRUE(ReadBoard(plain, board) == expected);
+    // Tab goes to the hall of fame and back; the board's keys work again.
+    Xdo("key Tab Tab Down");
+    const QImage back = WaitForShot("k6-back.png", [&](const QImage& s) {
+        return WithCursorAt(ReadBoard(s, board), expected, to / 9, to % 9) == expected;
+    });
+    EXPECT_TRUE(WithCursorAt(ReadBoard(back, board), expected, to / 9, to % 9) == expected);
 }
 
 TEST_F(RealWindowTest, NormalWindowKeepsItsFramePlacement) {

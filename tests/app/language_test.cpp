@@ -1,0 +1,72 @@
+// The main window in the language of the system locale, as ctest sets it:
+// German and French from their catalogues, English and any locale without a
+// catalogue exactly as written, right-to-left locales mirrored but for the
+// board. The catalogues are found the way an installed program finds them.
+#include "app/language.h"
+#include "app/main_frame.h"
+#include "platform/profile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CExpected {
+    QString menus, title, playTime, timeLabel;
+};
+
+CExpected ExpectedFor(QLocale::Language language) {
+    switch (language) {
+    case QLocale::German:
+        return {"&Spiel|&Optionen|&Hilfe", "Marbix für immer ...", "Spielzeit: 0 h 00 min 00 s",
+                "Zeit:"};
+    case QLocale::French:
+        return {"&Partie|&Options|&Aide", "Marbix pour toujours ...",
+                "Temps de jeu : 0 h 00 min 00 s", "Temps:"};
+    default:
+        return {"&Game|&Options|&Help", "Marbix forever ...",
+                "You have been playing for : 0 h 00 m 00 s", "Time :"};
+    }
+}
+
+} // namespace
+
+TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
+    const QLocale locale = QLocale::system();
+    ASSERT_EQ(locale.name(), qEnvironmentVariable("LANG").section(QLatin1Char('.'), 0, 0));
+    const bool shipped =
+        locale.language() == QLocale::German || locale.language() == QLocale::French;
+    EXPECT_EQ(InstallLanguage(), shipped) << locale.name().toStdString();
+    CMainFrame frame;
+    ASSERT_TRUE(frame.LoadFrame());
+
+    QStringList menus;
+    for (QAction* popup : frame.menuBar()->actions()) menus << popup->text();
+    const CExpected expected = ExpectedFor(locale.language());
+    EXPECT_EQ(menus.join(QLatin1Char('|')), expected.menus);
+    EXPECT_EQ(frame.windowTitle(), expected.title);
+    EXPECT_EQ(frame.PlayTimePane()->text(), expected.playTime);
+    EXPECT_EQ(frame.m_wndScoreBar.m_timeLabel->text(), expected.timeLabel);
+
+    const Qt::LayoutDirection direction =
+        locale.language() == QLocale::Hebrew ? Qt::RightToLeft : Qt::LeftToRight;
+    EXPECT_EQ(frame.layoutDirection(), direction);
+    EXPECT_EQ(frame.m_wndField.layoutDirection(), Qt::LeftToRight);
+}
+
+int main(int argc, char** argv) {
+    // An installed program finds its catalogues in a data folder.
+    QTemporaryDir data;
+    QDir(data.path()).mkdir(QStringLiteral("marbix"));
+    QFile::link(QStringLiteral(MARBIX_CATALOGUES),
+                data.filePath(QStringLiteral("marbix/translations")));
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    QApplication app(argc, argv);
+    SetProfilePath(QDir(data.path()).filePath(QStringLiteral("marbix.INI")).toStdString());
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,43 @@
+// Play from the keyboard: the board takes the focus, the arrow keys move a
+// cursor over the cells, and Space or Return clicks the cell under it, through
+// the same click a mouse would give. The cursor starts on the centre cell,
+// stops at the edges, hides when the mouse is used and shows again at the
+// next key.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class CFieldWnd;
+class CCellButton;
+class QKeyEvent;
+
+class CBoardKeys : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kCentre = 4;
+
+    explicit CBoardKeys(CFieldWnd* field);
+
+    int Col() const { return m_col; }
+    int Row() const { return m_row; }
+    bool Shown() const { return m_shown; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool OnKey(const QKeyEvent* key);
+    void MoveBy(int dc, int dr);
+    void SetShown(bool shown);
+    void Act();
+    CCellButton& Current() const;
+    void OnMouse(QPoint global);
+    bool OnBoard(QObject* watched) const;
+
+    CFieldWnd* m_field;
+    int m_col = kCentre;
+    int m_row = kCentre;
+    bool m_shown = false;
+    QPoint m_mouse; // where the mouse was when the cursor was last shown
+};
