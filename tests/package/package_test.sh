@@ -2,7 +2,8 @@
 # The Debian package, built from a clean copy of the source (or $MARBIX_DEB),
 # checked by lintian and installed into a throwaway root that borrows the
 # host's packages; the installed game is started under Xvfb with its own sound
-# server, must be heard starting a game, and must leave nothing when purged.
+# server and in German, must be heard starting a game, and must leave nothing
+# when purged.
 set -eu
 work=$(mktemp -d) root=$work/root
 pids=()
@@ -46,12 +47,13 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 within_10s test -S "$work/native" -a -s "$work/display" || fail "no sound server or no display"
 export DISPLAY=:$(cat "$work/display")
 parecord --device=marbix_test.monitor --raw --format=s16le --channels=1 --rate=8000 "$work/take.raw" 2>/dev/null & pids+=($!)
-"$root/usr/games/marbix" & game=$! && pids+=($game)
+LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$root/usr/games/marbix" & game=$! && pids+=($game)
 win=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" | head -n 1) || fail "no window"
 class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$app.desktop")
 xprop -id "$win" WM_CLASS | grep -q "\"$class\"" || fail "WM_CLASS is not $class"
 within_10s mapped usr/lib/marbix/marbix-sound.so || fail "sound plugin not loaded"
 mapped usr/share/games/marbix/MarbixX.rcc || fail "sound module not loaded"
+mapped usr/share/games/marbix/translations/marbix_de.qm || fail "German catalogue not loaded"
 timeout 10 xdotool windowfocus --sync "$win" key F2 # Start: its cue must be heard
 within_10s heard || fail "the start of a game is not heard"
 kill "$game"
