@@ -114,7 +114,8 @@ private:
     }
 
     void Connect() {
-        if (m_context) return;
+        if (m_context && PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))) return;
+        if (m_context) DropContext();
         const std::int64_t now = NowNs();
         if (m_lastAttemptNs != 0 && now - m_lastAttemptNs < kRetryNs) return;
         m_lastAttemptNs = now;
@@ -148,7 +149,8 @@ private:
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
-            me->DropContext();
+            // The context goes at the next attempt, outside libpulse's calls.
+            me->StopPlayback();
             break;
         default:
             break;
