@@ -1,9 +1,10 @@
 #include "sound/sound_module.h"
 
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,13 +63,26 @@ CBytes BuildSoundModule(const std::map<unsigned, CBytes>& sounds) {
 }
 
 std::optional<CSoundModule> ReadSoundModuleFile(const std::string& path) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rbe"), std::fclose);
+    // Not blocking: a pipe or a device by the module's name must not hold
+    // up the start.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {};
+    std::unique_ptr<int, void (*)(int*)> closer(new int(fd), [](int* f) {
+        close(*f);
+        delete f;
+    });
     struct stat info {};
-    if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return {};
     if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > kMaxModuleBytes) return {};
     // One byte more than the file should hold tells a file that grew since.
     CBytes bytes(static_cast<std::size_t>(info.st_size) + 1);
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0) return {};
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
     if (got != static_cast<std::size_t>(info.st_size)) return {};
     bytes.resize(got);
     return ParseSoundModule(bytes);

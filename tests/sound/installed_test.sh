@@ -7,7 +7,7 @@
 #   installed_test.sh BUILD_DIR SESSION_TEST BINDIR
 set -u
 build=$1 session_test=$2 bindir=$3
-for tool in Xvfb openbox xdotool pulseaudio pactl; do
+for tool in Xvfb openbox xdotool xprop pulseaudio pactl; do
     command -v $tool >/dev/null || { echo "$tool is not installed: skipping"; exit 77; }
 done
 work=$(mktemp -d)
@@ -43,6 +43,10 @@ read -r -t 10 display <&3 || fail "Xvfb did not start"
 export DISPLAY=:$display
 openbox --sm-disable 2>/dev/null &
 pids+=($!)
+for _ in $(seq 250); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.02
+done
 
 QT_QPA_PLATFORM=xcb "$program_dir/marbix" 2>"$work/marbix.log" &
 game=$!
@@ -53,7 +57,7 @@ for _ in $(seq 150); do
     [ -n "$window" ] && break
     sleep 0.2
 done
-[ -n "$window" ] || fail "no window: $(tail -n 5 "$work/marbix.log")"
+[ -n "$window" ] || fail "no window on $DISPLAY: $(tail -n 5 "$work/marbix.log"; xwininfo -root -tree | grep -i marbix)"
 plugin=$(grep -o "/[^ ]*marbix-sound.so" /proc/$game/maps 2>/dev/null | head -n 1)
 for _ in $(seq 100); do
     [ -n "$plugin" ] && break

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -142,6 +143,9 @@ TEST(SoundModuleFormat, AFileOverSixteenMebibytesIsNotRead) {
     std::filesystem::resize_file(path, kMaxModuleBytes + 1);
     EXPECT_FALSE(ReadSoundModuleFile(path.string()));
     EXPECT_FALSE(ReadSoundModuleFile(path.parent_path().string())); // a folder
+    std::filesystem::remove(path);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadSoundModuleFile(path.string())); // a pipe: no wait for a writer
     std::filesystem::remove(path);
 }
 

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <sys/prctl.h>
 #include <vector>
 
 constexpr int kSinkRate = 22050;
@@ -53,6 +54,7 @@ public:
     // Starts recording the monitor; false when the recorder cannot attach.
     bool Record() {
         m_recorder.setProcessEnvironment(m_env);
+        m_recorder.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_recorder.start(QStandardPaths::findExecutable("parecord"),
                          {"--device=marbix_test.monitor", "--raw", "--format=s16le", "--channels=1",
                           QString("--rate=%1").arg(kSinkRate), "--latency-msec=20",
@@ -115,6 +117,8 @@ private:
             m_env.insert(name, m_dir.filePath(sub));
         m_env.insert("PULSE_SERVER", Address());
         m_server.setProcessEnvironment(m_env);
+        // A test that dies leaves no server behind.
+        m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         // --system=no with root: the server warns but runs, all in the scratch folder.
         m_server.start(QStandardPaths::findExecutable("pulseaudio"),
                        {"--daemonize=no", "--system=no", "-n", "--exit-idle-time=-1",
