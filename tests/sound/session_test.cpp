@@ -199,7 +199,9 @@ TEST(SoundSession, EveryCueIsHeardWholeOrUntilTheNextBegins) {
     EXPECT_LT(*latest - *earliest, 150);
 }
 
-// Plays cues for ms milliseconds and returns the longest PlaySound call.
+// Plays cues for ms milliseconds and returns the longest PlaySound call. A
+// call that waited for a hung server would last as long as the hang; 50 ms
+// leaves room for a busy machine.
 double LongestCall(CSoundService& service, int ms) {
     double longest = 0;
     for (const Clock::time_point start = Clock::now(); MsSince(start) < ms;) {
@@ -221,7 +223,7 @@ TEST(SoundSession, NoServerHoldsNothingUp) {
     qputenv("PULSE_SERVER", "unix:/nonexistent/marbix-no-sound-server");
     auto service = LoadService();
     ASSERT_NE(service, nullptr);
-    EXPECT_LT(LongestCall(*service, 300), 5.0);
+    EXPECT_LT(LongestCall(*service, 300), 50.0);
     EXPECT_TRUE(service->StartDelaysUs().empty());
     EXPECT_LT(MsToDestroy(service), 500);
 }
@@ -233,14 +235,16 @@ TEST(SoundSession, AHungServerHoldsNothingUpAndOneThatDiesIsFoundAgain) {
     // Hung before the start and during play: calls stay quick, the end too.
     for (bool hangFirst : {true, false}) {
         if (hangFirst) ::kill(static_cast<pid_t>(server.Pid()), SIGSTOP);
+        const Clock::time_point loading = Clock::now();
         auto service = LoadService();
         ASSERT_NE(service, nullptr);
+        EXPECT_LT(MsSince(loading), 200) << "hung first: " << hangFirst;
         if (!hangFirst) {
             LongestCall(*service, 400);
             ASSERT_FALSE(service->StartDelaysUs().empty()) << "nothing played before the hang";
             ::kill(static_cast<pid_t>(server.Pid()), SIGSTOP);
         }
-        EXPECT_LT(LongestCall(*service, 400), 5.0) << "hung first: " << hangFirst;
+        EXPECT_LT(LongestCall(*service, 400), 50.0) << "hung first: " << hangFirst;
         const double exitMs = MsToDestroy(service);
         std::printf("service ended in %.1f ms with the server hung %s\n", exitMs,
                     hangFirst ? "before the start" : "during play");
@@ -253,7 +257,7 @@ TEST(SoundSession, AHungServerHoldsNothingUpAndOneThatDiesIsFoundAgain) {
     const std::size_t before = service->StartDelaysUs().size();
     ASSERT_GT(before, 0u);
     server.Kill();
-    EXPECT_LT(LongestCall(*service, 300), 5.0);
+    EXPECT_LT(LongestCall(*service, 300), 50.0);
     ASSERT_TRUE(server.Start().isEmpty());
     LongestCall(*service, 1500);
     EXPECT_GT(service->StartDelaysUs().size(), before + 10) << "the returned server got no cues";
