@@ -4,9 +4,9 @@
 # checks that it mapped its plugin, that a cue reaches the server, and that it
 # ends promptly, writing its profile, while the server hangs; then runs the
 # whole-session sound test on the installed plugin and module.
-#   installed_test.sh BUILD_DIR SESSION_TEST BINDIR
+#   installed_test.sh BUILD_DIR SESSION_TEST PREFIX BINDIR
 set -u
-build=$1 session_test=$2 bindir=$3
+build=$1 session_test=$2 prefix=$3 bindir=$4
 for tool in Xvfb openbox xdotool xprop pulseaudio pactl; do
     command -v $tool >/dev/null || { echo "$tool is not installed: skipping"; exit 77; }
 done
@@ -20,8 +20,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-DESTDIR=$work/stage cmake --install "$build" --prefix /usr/local >/dev/null || fail "install"
-case $bindir in /*) ;; *) bindir=/usr/local/$bindir ;; esac
+# The configured prefix: the program's relative paths were worked out from it.
+DESTDIR=$work/stage cmake --install "$build" --prefix "$prefix" >/dev/null || fail "install"
+case $bindir in /*) ;; *) bindir=$prefix/$bindir ;; esac
 program_dir=$work/stage$bindir
 [ -x "$program_dir/marbix" ] || fail "no program in $program_dir"
 
