@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 DEB_OUT    ?= out
 
-.PHONY: deps deps-test build build-test run test sanitize format format-check install \
+.PHONY: deps deps-test build build-test run test sanitize fuzz format format-check install \
 	uninstall deb assets assets-check clean
 
 # Playing and installing build the game alone; testing adds the tests and benchmarks.
@@ -38,6 +38,13 @@ sanitize: deps-test
 		-DMARBIX_TESTS=ON -DMARBIX_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	@ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The sound readers fuzzed for FUZZ_SECONDS (libFuzzer, clang); findings
+# belong in tests/fuzz/findings.
+FUZZ_SECONDS ?= 600
+
+fuzz: deps-test
+	@tests/fuzz/run-fuzz.sh $(CURDIR) $(BUILD)/fuzz-long $(FUZZ_SECONDS)
 
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 

@@ -7,7 +7,7 @@ set -eu
 
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev
+    qt6-base-dev libpulse-dev
     qt6-qpa-plugins qt6-l10n-tools
     fonts-liberation2
 )
@@ -16,7 +16,7 @@ run) ;;
 test)
     PACKAGES+=(
         libgtest-dev libgmock-dev libbenchmark-dev
-        clang-format
+        clang-format clang libclang-rt-14-dev
         xvfb xauth xdotool openbox x11-utils
         pulseaudio pulseaudio-utils
         desktop-file-utils appstream

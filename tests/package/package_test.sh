@@ -52,7 +52,9 @@ win=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" | head -n 1) 
 class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$app.desktop")
 xprop -id "$win" WM_CLASS | grep -q "\"$class\"" || fail "WM_CLASS is not $class"
 within_10s mapped usr/lib/marbix/marbix-sound.so || fail "sound plugin not loaded"
-mapped usr/share/games/marbix/MarbixX.rcc || fail "sound module not loaded"
+grep -q '/libpulse\.so' "/proc/$game/maps" && dpkg-deb -f "$deb" Depends | grep -q 'libpulse0 ' ||
+    fail "the plugin's libpulse is not mapped or not a dependency"
+mapped usr/share/games/marbix/MarbixX.snd || fail "sound module not loaded"
 mapped usr/share/games/marbix/translations/marbix_de.qm || fail "German catalogue not loaded"
 timeout 10 xdotool windowfocus --sync "$win" key F2 # Start: its cue must be heard
 within_10s heard || fail "the start of a game is not heard"
