@@ -21,7 +21,7 @@ test)
         pulseaudio pulseaudio-utils
         desktop-file-utils appstream
         dbus at-spi2-core python3-pyatspi
-        debhelper dpkg-dev lintian man-db
+        debhelper dpkg-dev lintian man-db inotify-tools
     )
     ;;
 *)

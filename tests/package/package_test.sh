@@ -47,6 +47,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 within_10s test -S "$work/native" -a -s "$work/display" || fail "no sound server or no display"
 export DISPLAY=:$(cat "$work/display")
 parecord --device=marbix_test.monitor --raw --format=s16le --channels=1 --rate=8000 "$work/take.raw" 2>/dev/null & pids+=($!)
+inotifywait -e access "$share/games/marbix/MarbixX.snd" >"$work/module" 2>"$work/watch" & pids+=($!)
+within_10s grep -q established "$work/watch" # the module is read, not mapped: watch it
 LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$root/usr/games/marbix" & game=$! && pids+=($game)
 win=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" | head -n 1) || fail "no window"
 class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$app.desktop")
@@ -54,7 +56,7 @@ xprop -id "$win" WM_CLASS | grep -q "\"$class\"" || fail "WM_CLASS is not $class
 within_10s mapped usr/lib/marbix/marbix-sound.so || fail "sound plugin not loaded"
 grep -q '/libpulse\.so' "/proc/$game/maps" && dpkg-deb -f "$deb" Depends | grep -q 'libpulse0 ' ||
     fail "the plugin's libpulse is not mapped or not a dependency"
-mapped usr/share/games/marbix/MarbixX.snd || fail "sound module not loaded"
+[ -s "$work/module" ] || fail "sound module not read"
 mapped usr/share/games/marbix/translations/marbix_de.qm || fail "German catalogue not loaded"
 timeout 10 xdotool windowfocus --sync "$win" key F2 # Start: its cue must be heard
 within_10s heard || fail "the start of a game is not heard"
