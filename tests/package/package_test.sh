@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package, built from a clean copy of the source (or $MARBIX_DEB),
-# checked by lintian and installed into a throwaway root that borrows the
-# host's packages; the installed game is started under Xvfb with its own sound
-# server and in German, must be heard starting a game, and must leave nothing
-# when purged.
+# checked by lintian, installed into a throwaway root that borrows the host's
+# packages, started under Xvfb in German with a sound server of its own, heard
+# starting a game, and purged without a trace.
 set -eu
-work=$(mktemp -d) root=$work/root
-pids=()
+work=$(mktemp -d) root=$work/root pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "package_test: $*" >&2 && exit 1; }
 dpkg_root() { # quiet unless it fails: the host's files are not listed in the root
@@ -60,7 +58,6 @@ grep -q '/libpulse\.so' "/proc/$game/maps" && dpkg-deb -f "$deb" Depends | grep 
 mapped usr/share/games/marbix/translations/marbix_de.qm || fail "German catalogue not loaded"
 timeout 10 xdotool windowfocus --sync "$win" key F2 # Start: its cue must be heard
 within_10s heard || fail "the start of a game is not heard"
-kill "$game"
 
 dpkg_root --purge marbix
 left=$(cd "$root" && find . -mindepth 1 -not -path './var/lib/dpkg*' -not -path ./var -not -path ./var/lib &&
