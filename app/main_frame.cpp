@@ -8,6 +8,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -87,7 +88,10 @@ bool CMainFrame::LoadFrame() {
     m_wndField.setMinimumSize(m_wndField.m_background.size());
     setCentralWidget(&m_wndField);
     for (CCellButton& cell : m_wndField.m_cellButtons)
-        connect(&cell, &QAbstractButton::clicked, this, &CMainFrame::RefreshCommandUi);
+        connect(&cell, &QAbstractButton::clicked, this, [this] {
+            RefreshCommandUi();
+            ForgetStaleHover(); // a game may have ended in the name dialog
+        });
 
     // What the loop finds when it falls idle (a move clock that ran out, a
     // game that ended in a dialog) is shown before it sleeps.
@@ -202,7 +206,26 @@ QAction* CMainFrame::Action(unsigned id) const {
 bool CMainFrame::Dispatch(unsigned id) {
     const bool done = OnCommand(id);
     RefreshCommandUi();
+    ForgetStaleHover();
     return done;
+}
+
+// A modal box that closes tells the button then under the pointer that the
+// pointer is on it, and nothing tells it when the pointer leaves: its hover
+// frame, and its prompt once it is enabled, would stay. Told again here.
+void CMainFrame::ForgetStaleHover() {
+    const QPoint pointer = QCursor::pos();
+    bool stale = false;
+    for (QToolButton* button : m_wndToolBar->findChildren<QToolButton*>()) {
+        if (!button->underMouse() || button->rect().contains(button->mapFromGlobal(pointer)))
+            continue;
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->update();
+        stale = true;
+    }
+    if (stale) statusBar()->clearMessage();
 }
 
 void CMainFrame::RefreshCommandUi() {
@@ -294,7 +317,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
-    m_wndScoreBar.m_paused = windowState() & Qt::WindowMinimized ? 1 : 0;
+    HoldMoveClock(CClockHold::Cause::Minimised, windowState() & Qt::WindowMinimized);
     FitFrameToSaved();
 }
 

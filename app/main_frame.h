@@ -69,6 +69,7 @@ private:
     void BuildStatusBar();
     void BuildScorePanel();
     void FitFrameToSaved();
+    void ForgetStaleHover();
 
     std::map<unsigned, QAction*> m_actions;
     QToolBar* m_wndToolBar = nullptr;

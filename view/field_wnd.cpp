@@ -53,6 +53,7 @@ void CFieldWnd::SetCellsShown(bool shown) {
 
 void CFieldWnd::RepaintNow() {
     repaint();
+    m_background.repaint();
 }
 
 void CFieldWnd::BeginPlayingLook() {
