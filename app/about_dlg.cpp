@@ -1,6 +1,7 @@
 #include "app/about_dlg.h"
 
 #include "app/epigraph.h"
+#include "platform/dialog_frame.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
 #include "sound/cue.h"
@@ -36,7 +37,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 // Template 129, in dialog units of its 8-point sans face.
 void CAboutDlg::BuildControls() {
     setWindowTitle(QStringLiteral("About Marbix"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    SetDialogFrame(this, true);
     setFont(SansDialogFont(8));
     const CDialogUnits du(font());
     setFixedSize(du.X(224), du.Y(85));

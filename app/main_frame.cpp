@@ -3,6 +3,7 @@
 #include "app/about_dlg.h"
 #include "app/command_table.h"
 #include "app/rules_text.h"
+#include "platform/dialog_frame.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
 
@@ -254,6 +255,7 @@ void CMainFrame::EnableClockFields(bool enable) {
 void CMainFrame::RunPauseBox() {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Marbix - paused"),
                     QStringLiteral("Press OK to continue the game"), QMessageBox::Ok, this);
+    SetDialogFrame(&box, true);
     box.exec();
 }
 
@@ -261,6 +263,11 @@ void CMainFrame::OnHowToPlay() {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("How to play Marbix"),
                     QString::fromStdString(g_rulesText), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    SetDialogFrame(&box, true);
+    // Every line of the rules as written: the box would wrap lines longer
+    // than a part of the screen's width.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setMinimumWidth(label->fontMetrics().boundingRect(QRect(), 0, box.text()).width());
     box.exec();
 }
 

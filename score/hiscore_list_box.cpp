@@ -1,11 +1,45 @@
 #include "score/hiscore_list_box.h"
 
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// The lines are columns filled out with blanks: each is drawn whole from the
+// line's left edge, without the margins and the eliding of a plain list.
+class CWholeLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QString text = item.text;
+        item.text.clear();
+        const QWidget* view = option.widget;
+        view->style()->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+        const bool selected = item.state & QStyle::State_Selected;
+        painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(item.rect, Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QString text = index.data(Qt::DisplayRole).toString();
+        return {option.fontMetrics.horizontalAdvance(text), option.fontMetrics.height()};
+    }
+};
+
+} // namespace
 
 CHiscoreListBox::CHiscoreListBox(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("hiscores"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A line too long for the list, with a score of many digits, can be
+    // scrolled to; none is cut short.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setItemDelegate(new CWholeLineDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::NoFocus);
     setUniformItemSizes(true);

@@ -321,6 +321,13 @@ TEST_F(FrameTest, HowToPlayAndAboutBoxes) {
                   EXPECT_EQ(message->windowTitle(), QStringLiteral("How to play Marbix"));
                   EXPECT_EQ(message->icon(), QMessageBox::NoIcon);
                   EXPECT_EQ(message->text(), QString::fromStdString(g_rulesText));
+                  // Every line shows as written, none wrapped.
+                  auto* label = message->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                  ASSERT_TRUE(label);
+                  for (const QString& line : message->text().split(QLatin1Char('\n')))
+                      EXPECT_LE(label->fontMetrics().horizontalAdvance(line),
+                                label->contentsRect().width())
+                          << line.toStdString();
               });
     EXPECT_NE(g_rulesText.find("path of horzontal and/or"), std::string::npos);
 
