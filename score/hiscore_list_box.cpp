@@ -6,8 +6,9 @@
 
 namespace {
 
-// The lines are columns filled out with blanks: each is drawn whole from the
-// line's left edge, without the margins and the eliding of a plain list.
+// The lines are columns filled out with blanks: each is drawn from the line's
+// left edge, without the margins and the eliding of a plain list, so that a
+// five-digit score shows whole.
 class CWholeLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -36,9 +37,7 @@ public:
 CHiscoreListBox::CHiscoreListBox(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("hiscores"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // A line too long for the list, with a score of many digits, can be
-    // scrolled to; none is cut short.
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setItemDelegate(new CWholeLineDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::NoFocus);

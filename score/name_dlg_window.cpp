@@ -49,7 +49,7 @@ public:
         // a window manager may draw all the same.
         QFont caption = font();
         caption.setBold(true);
-        const int captionWidth = QFontMetrics(caption).horizontalAdvance(windowTitle()) + 6 * 18;
+        const int captionWidth = QFontMetrics(caption).horizontalAdvance(windowTitle()) + 9 * 16;
         setFixedSize(std::max(du.X(127), captionWidth), du.Y(66));
 
         m_combo = new QComboBox(this);
