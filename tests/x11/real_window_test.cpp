@@ -240,6 +240,7 @@ protected:
     void Launch(int secondMs = 1000) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_config.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("PULSE_SERVER"),
                    QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
@@ -497,6 +498,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
+    QTemporaryDir runtime; // private to this process, as the runtime folder must be
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QApplication app(argc, argv);
     g_roundBalls = 1;
     QTemporaryDir shots(QDir::temp().filePath(QStringLiteral("marbix-x11-shots-XXXXXX")));
