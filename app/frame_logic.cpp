@@ -135,11 +135,16 @@ void CFrameLogic::OnSkip() {
 
 // The move clock stands still while the box is open; the playing time does not.
 void CFrameLogic::OnPause() {
-    m_wndScoreBar->m_paused = 1;
+    HoldMoveClock(CClockHold::Cause::PauseBox, true);
     m_wndField->ShowPaused();
     RunPauseBox();
     m_wndField->ShowResumed();
-    m_wndScoreBar->m_paused = 0;
+    HoldMoveClock(CClockHold::Cause::PauseBox, false);
+}
+
+void CFrameLogic::HoldMoveClock(CClockHold::Cause cause, bool holds) {
+    m_clockHold.Set(cause, holds);
+    if (m_wndScoreBar) m_wndScoreBar->m_paused = m_clockHold.IsHeld() ? 1 : 0;
 }
 
 void CFrameLogic::OnClassicalStyle() {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/clock_hold.h"
 #include "engine/collaborators.h"
 #include "engine/identifiers.h"
 
@@ -41,6 +42,10 @@ public:
     void OnSound();
     void OnSaveOptions();
 
+    // Starts or ends one cause of holding the move clock; the score panel's
+    // pause flag shows whether any cause still holds it.
+    void HoldMoveClock(CClockHold::Cause cause, bool holds);
+
     // One tick of the playing-time timer.
     void OnTimer(unsigned id);
     // The text of the playing-time pane.
@@ -51,6 +56,7 @@ public:
     CFieldGame* m_wndField = nullptr;
     CScoreKeeper* m_wndScoreBar = nullptr;
     CTimerHost* m_timers = nullptr;
+    CClockHold m_clockHold;
 
 protected:
     // Enables or disables the move-clock field and its caption.

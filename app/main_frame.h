@@ -69,6 +69,9 @@ private:
     void BuildStatusBar();
     void BuildScorePanel();
     void FitFrameToSaved();
+    void FitFrameSoon();
+    QRect OuterFrame() const;
+    void ForgetStaleHover();
 
     std::map<unsigned, QAction*> m_actions;
     QToolBar* m_wndToolBar = nullptr;
@@ -76,6 +79,7 @@ private:
     QLabel* m_playTimePane = nullptr;
     CPlacement m_placement;    // as read at start
     CWindowRect m_wantedFrame; // outer size still to be reached once the frame is known
-    bool m_fitPending = false;
+    bool m_sizePending = false;
+    int m_placeTries = 0;
     bool m_placementSaved = false;
 };

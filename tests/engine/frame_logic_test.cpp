@@ -71,6 +71,9 @@ struct CHookedFrame : CFrameLogic {
     void EnableClockFields(bool enable) override { m_log += enable ? "fields on;" : "fields off;"; }
     void RunPauseBox() override {
         m_log += "box(paused=" + std::to_string(m_wndScoreBar->m_paused) + ");";
+        // Minimised and restored behind the box: the box still holds the clock.
+        HoldMoveClock(CClockHold::Cause::Minimised, true);
+        HoldMoveClock(CClockHold::Cause::Minimised, false);
         for (int i = 0; i < 45; ++i) OnTimer(1), m_wndScoreBar->OnTimer(1);
     }
     void OnHowToPlay() override { m_log += "rules;"; }
