@@ -28,9 +28,9 @@
 
 namespace {
 
-constexpr int kIdleText = 57345;
-constexpr int kPlayTimeText = 130;
-constexpr int kTitleText = 128;
+constexpr int kIdleText = StringId::kIdle;
+constexpr int kPlayTimeText = StringId::kPlayTime;
+constexpr int kTitleText = StringId::kTitle;
 const QSize kButtonSize(81, 29);
 
 QString Text(unsigned id) {
@@ -80,9 +80,10 @@ CWindowRect ToRect(const QRect& r) {
 
 CMainFrame::CMainFrame()
     : m_timerHost([this](unsigned id) {
-          OnTimer(id);
+          m_game->Frame().OnTimer(id);
           RefreshCommandUi();
-      }) {
+      }),
+      m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }) {
     setObjectName(QStringLiteral("mainFrame"));
     // No menu of hideable bars: the toolbar and the panel are always there.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -93,7 +94,6 @@ CMainFrame::~CMainFrame() = default;
 bool CMainFrame::LoadFrame() {
     setWindowTitle(TrPrompt(kTitleText));
     setWindowIcon(QIcon(QPixmap::fromImage(LoadPicture(kIconPicture))));
-    Attach(&m_wndField, &m_wndScoreBar, &m_timerHost);
     InstallMenuAccessibility();
     InstallBoardAccessibility();
 
@@ -101,7 +101,19 @@ bool CMainFrame::LoadFrame() {
     if (!BuildToolBar()) return false;
     BuildStatusBar();
     BuildScorePanel();
-    if (!m_wndField.Create(this, kFieldId, &m_wndScoreBar, this)) return false;
+    CGameParts parts;
+    parts.cells = m_wndField.Cells();
+    parts.clockTimers = &m_clockTimer;
+    parts.playTimers = &m_timerHost;
+    parts.look = &m_wndField;
+    parts.scoreDisplay = &m_wndScoreBar;
+    parts.hallView = m_wndScoreBar.m_list;
+    parts.frameDisplay = this;
+    parts.nameHost = &m_wndScoreBar.m_nameWindow;
+    m_game = std::make_unique<CGame>(parts);
+    if (!m_wndField.Create(this, kFieldId)) return false;
+    connect(&m_wndField, &CFieldWnd::CellCommand, this,
+            [this](long long id) { m_game->Field().OnCommand(id); });
     // The layout never gives the board less room than its picture, so a
     // window shown maximised is not first resized out of that state.
     m_wndField.setMinimumSize(m_wndField.m_background.size());
@@ -213,7 +225,7 @@ void CMainFrame::BuildScorePanel() {
     border->setFrameShape(QFrame::VLine);
     border->setFrameShadow(QFrame::Sunken);
     row->addWidget(border);
-    m_wndScoreBar.Create(holder, &m_wndField);
+    m_wndScoreBar.Create(holder);
     auto* column = new QVBoxLayout;
     column->addWidget(&m_wndScoreBar);
     column->addStretch(1);
@@ -228,18 +240,18 @@ QAction* CMainFrame::Action(unsigned id) const {
 }
 
 bool CMainFrame::Dispatch(unsigned id) {
-    const bool done = OnCommand(id);
+    const bool done = m_game->Frame().OnCommand(id);
     RefreshCommandUi();
     return done;
 }
 
 void CMainFrame::RefreshCommandUi() {
     for (const auto& [id, action] : m_actions) {
-        action->setEnabled(IsEnabled(id));
-        if (action->isCheckable()) action->setChecked(IsChecked(id));
+        action->setEnabled(m_game->Frame().IsEnabled(id));
+        if (action->isCheckable()) action->setChecked(m_game->Frame().IsChecked(id));
     }
     if (m_playTimePane) {
-        const QString time = PlayTimeShown(m_playSeconds);
+        const QString time = PlayTimeShown(m_game->Frame().PlaySeconds());
         if (m_playTimePane->text() != time) m_playTimePane->setText(time);
     }
 }
@@ -322,7 +334,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
-    m_wndScoreBar.m_paused = windowState() & Qt::WindowMinimized ? 1 : 0;
+    if (m_game) m_game->Score().SetPaused(windowState() & Qt::WindowMinimized ? 1 : 0);
     FitFrameToSaved();
 }
 

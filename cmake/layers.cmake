@@ -63,9 +63,9 @@ marbix_layer(marbix_score BELOW marbix_engine marbix_platform
 
 marbix_layer(marbix_app BELOW marbix_score
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
-            app/frame_logic.cpp app/placement.cpp app/rules_text.cpp
+            app/frame_logic.cpp app/game.cpp app/placement.cpp app/rules_text.cpp
     HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
-            app/frame_logic.h app/placement.h app/rules_text.h
+            app/frame_logic.h app/game.h app/placement.h app/rules_text.h
             # the old name of engine/settings.h, still used by the windows
             app/settings.h)
 

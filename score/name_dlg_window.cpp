@@ -53,9 +53,9 @@ public:
         m_combo->setGeometry(du.Rect(10, 20, 110, 12));
         m_combo->setMaxVisibleItems(6);
         m_combo->lineEdit()->setAlignment(Qt::AlignRight);
-        for (const std::string& item : dlg.m_items) m_combo->addItem(QString::fromStdString(item));
-        m_combo->setCurrentIndex(dlg.m_curSel);
-        m_combo->setEditText(QString::fromStdString(dlg.m_field));
+        for (const std::string& item : dlg.Items()) m_combo->addItem(QString::fromStdString(item));
+        m_combo->setCurrentIndex(dlg.CurSel());
+        m_combo->setEditText(QString::fromStdString(dlg.FieldText()));
         m_combo->lineEdit()->setValidator(new CFitValidator(m_combo->lineEdit()));
         m_combo->lineEdit()->selectAll();
 

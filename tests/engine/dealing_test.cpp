@@ -21,7 +21,7 @@ TEST(Dealing, SeedOneOnAnEmptyBoardDealsTheKnownThreeBalls) {
     EXPECT_EQ(game.m_field.DealBalls(0, 3), 1);
     expected.Load("/........f/.......a//////.....g");
     EXPECT_EQ(game.Position(), expected.Position());
-    EXPECT_EQ(game.m_field.m_seed, 28145);
+    EXPECT_EQ(game.m_field.Seed(), 28145);
     EXPECT_EQ(game.m_cues.m_ids, Cues{});
 }
 
@@ -34,11 +34,11 @@ TEST(Dealing, TopsUpToThreeOnFreeCellsOnlyAndNotWhileNoGameIsOn) {
               "1.......2/234567123");
     const auto position = game.Position();
     EXPECT_EQ(game.m_field.DealBalls(0, 3), 1);
-    EXPECT_EQ(std::tuple(game.Position(), game.m_field.m_seed), std::tuple(position, 555));
+    EXPECT_EQ(std::tuple(game.Position(), game.m_field.Seed()), std::tuple(position, 555));
     game.At(3, 2).SetBall(0, Normal);
     EXPECT_EQ(game.m_field.DealBalls(0, 3), 1);
     EXPECT_EQ(std::tuple(game.Count(Preview), game.Balls()), std::tuple(3, 32)); // not over a ball
-    EXPECT_NE(game.m_field.m_seed, 555);
+    EXPECT_NE(game.m_field.Seed(), 555);
 }
 
 TEST(Dealing, AFullBoardEndsTheGameOnlyWhenAskedAndASmallOneGoesOn) {
@@ -47,16 +47,16 @@ TEST(Dealing, AFullBoardEndsTheGameOnlyWhenAskedAndASmallOneGoesOn) {
     CTestGame game;
     game.Play(full);
     EXPECT_EQ(game.m_field.DealBalls(0, 3), 1);
-    EXPECT_EQ(game.m_field.m_active, 1);
+    EXPECT_EQ(game.m_field.Active(), 1);
     EXPECT_EQ(game.m_field.DealBalls(1, 3), 0);
-    EXPECT_EQ(std::tuple(game.m_field.m_active, game.m_frame.m_running, game.m_frame.m_canStart),
+    EXPECT_EQ(std::tuple(game.m_field.Active(), game.m_frame.Running(), game.m_frame.CanStart()),
               std::tuple(0, 0, 1));
     EXPECT_EQ(game.m_cues.m_ids, Cues{137});
     std::string twoFree = full;
     twoFree[4 * 10 + 3] = twoFree[4 * 10 + 6] = '.';
     game.Play(twoFree);
     EXPECT_EQ(game.m_field.DealBalls(1, 3), 1);
-    EXPECT_EQ(std::tuple(game.At(3, 4).m_state, game.At(6, 4).m_state, game.m_field.m_active),
+    EXPECT_EQ(std::tuple(game.At(3, 4).m_state, game.At(6, 4).m_state, game.m_field.Active()),
               std::tuple(Preview, Preview, 1));
 }
 

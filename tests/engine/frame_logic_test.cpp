@@ -21,7 +21,8 @@ TEST(FrameLogic, EnableRulesFollowTheGameAndTheStyleAndRefusedCommandsDoNothing)
     for (unsigned id : std::initializer_list<unsigned>{ID_GAME_STOP, ID_GAME_UNDO, ID_GAME_SKIP,
                                                        ID_GAME_PAUSE, 0})
         EXPECT_FALSE(frame.OnCommand(id));
-    EXPECT_EQ(std::tuple(game.m_cues.m_ids, frame.m_playTimerId), std::tuple(Cues{}, 0u));
+    EXPECT_EQ(std::tuple(game.m_cues.m_ids, game.m_frameTimers.IsRunning(1)),
+              std::tuple(Cues{}, false));
     EXPECT_TRUE(frame.OnCommand(ID_GAME_START));
     expect("01011000");
     const auto state = std::tuple(game.Position(), game.m_cues.m_ids);
@@ -34,7 +35,7 @@ TEST(FrameLogic, EnableRulesFollowTheGameAndTheStyleAndRefusedCommandsDoNothing)
     g_classical = 1;
     expect("01000000");
     EXPECT_FALSE(frame.OnCommand(ID_GAME_SKIP) || frame.OnCommand(ID_GAME_PAUSE));
-    EXPECT_EQ(game.m_scoreBar.m_paused, 0);
+    EXPECT_EQ(game.m_scoreBar.Paused(), 0);
     g_classical = 0;
     frame.OnStop();
     expect("10000111");
@@ -67,44 +68,38 @@ TEST(FrameLogic, OptionCommandsFlipOneFlagEachAndShowTheirChecks) {
     g_roundBalls = 0;
 }
 
-struct CHookedFrame : CFrameLogic {
+// Records the frame's display and the board's paused look.
+struct CHookedFrame : CFrameDisplay, CBoardLook {
     void EnableClockFields(bool enable) override { m_log += enable ? "fields on;" : "fields off;"; }
     void RunPauseBox() override {
-        m_log += "box(paused=" + std::to_string(m_wndScoreBar->m_paused) + ");";
-        for (int i = 0; i < 45; ++i) OnTimer(1), m_wndScoreBar->OnTimer(1);
+        m_log += "box(paused=" + std::to_string(m_game->m_scoreBar.Paused()) + ");";
+        m_game->Tick(45);
     }
     void OnHowToPlay() override { m_log += "rules;"; }
     void OnAppAbout() override { m_log += "about;"; }
     void OnAppExit() override { m_log += "exit;"; }
+    void ShowPaused() override { m_log += "paused look;"; }
+    void ShowResumed() override { m_log += "resumed look;"; }
     std::string m_log;
-};
-
-struct CPauseLookField : CFieldGame {
-    using CFieldGame::CFieldGame;
-    void ShowPaused() override { *m_log += "paused look;"; }
-    void ShowResumed() override { *m_log += "resumed look;"; }
-    std::string* m_log = nullptr;
+    CTestGame* m_game = nullptr;
 };
 
 TEST(FrameLogic, PauseHoldsTheMoveClockButNotThePlayingTime) {
-    CTestGame parts(9);
-    CPauseLookField field(9);
-    CHookedFrame frame;
-    field.m_log = &frame.m_log;
-    parts.Wire(field, &parts.m_scoreBar, &frame);
-    parts.m_scoreBar.Attach(&field, &parts.m_panelTimers);
-    frame.Attach(&field, &parts.m_scoreBar, &parts.m_frameTimers);
+    CHookedFrame hooks;
+    CTestGame game(9, &hooks, &hooks);
+    hooks.m_game = &game;
+    CFrameLogic& frame = game.m_frame;
     for (unsigned id : {ID_GAME_START, ID_GAME_PAUSE, ID_HELP_HOWTOPLAY, ID_APP_ABOUT, ID_APP_EXIT})
         EXPECT_TRUE(frame.OnCommand(id));
-    EXPECT_EQ(frame.m_log, "fields on;paused look;box(paused=1);resumed look;rules;about;exit;");
+    EXPECT_EQ(hooks.m_log, "fields on;paused look;box(paused=1);resumed look;rules;about;exit;");
     EXPECT_EQ(
-        std::tuple(parts.m_scoreBar.m_paused, parts.m_scoreBar.m_secondsLeft, frame.m_playSeconds),
+        std::tuple(game.m_scoreBar.Paused(), game.m_scoreBar.SecondsLeft(), frame.PlaySeconds()),
         std::tuple(0, 30u, 45u));
     frame.OnStop();
-    frame.m_log.clear();
+    hooks.m_log.clear();
     g_classical = 1;
     frame.OnStart();
-    EXPECT_EQ(frame.m_log, "fields off;");
+    EXPECT_EQ(hooks.m_log, "fields off;");
     g_classical = 0;
 }
 
@@ -112,19 +107,19 @@ TEST(FrameLogic, PlayingTimeCountsOnlyItsOwnTimerWhileAGameRunsAndReadsAsText) {
     CTestGame game(10);
     CFrameLogic& frame = game.m_frame;
     frame.OnTimer(1); // before the first start
-    EXPECT_EQ(frame.m_playSeconds, 0u);
+    EXPECT_EQ(frame.PlaySeconds(), 0u);
     frame.OnStart();
     for (unsigned id : {1u, 2u, 1u}) frame.OnTimer(id);
-    EXPECT_EQ(frame.m_playSeconds, 2u);
+    EXPECT_EQ(frame.PlaySeconds(), 2u);
     frame.OnStop();
     EXPECT_FALSE(game.m_frameTimers.IsRunning(1));
     frame.OnTimer(1);
     EXPECT_EQ(frame.PlayTimeText(), "You have been playing for : 0 h 00 m 02 s"); // kept on display
     frame.OnStart();
-    EXPECT_EQ(frame.m_playSeconds, 0u);
+    EXPECT_EQ(frame.PlaySeconds(), 0u);
     game.m_field.StopGame(); // game over: the timer runs on but nothing counts
     game.Tick(5);
-    EXPECT_EQ(std::tuple(game.m_frameTimers.IsRunning(1), frame.m_playSeconds),
+    EXPECT_EQ(std::tuple(game.m_frameTimers.IsRunning(1), frame.PlaySeconds()),
               std::tuple(true, 0u));
     for (auto [seconds, text] : {std::pair{3725u, ": 1 h 02 m 05 s"},
                                  {360059u, ":100 h 00 m 59 s"},

@@ -38,7 +38,7 @@ TEST_F(FieldTest, PauseAndStopHideTheCellsButKeepThem) {
     EXPECT_EQ(Board(field), playing);
     EXPECT_EQ(cells(), before);
 
-    ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
+    ASSERT_TRUE(host->Game().Frame().OnCommand(ID_GAME_STOP));
     EXPECT_EQ(Board(field), Resource(CFieldWnd::kStoppedPicture));
     EXPECT_EQ(cells(), before);
 }
@@ -85,10 +85,8 @@ TEST_F(FieldTest, TooSmallAnAreaResizesTheWindowByTheMissingPixels) {
 }
 
 TEST_F(FieldTest, TheAreaIsTiledFromItsCorner) {
-    CScoreKeeper panel;
-    CGameFlags flags;
     CFieldWnd field;
-    ASSERT_TRUE(field.Create(nullptr, 131, &panel, &flags));
+    ASSERT_TRUE(field.Create(nullptr, kFieldWndId));
     // Without the board over it the whole area shows the tiles.
     field.m_background.hide();
     const QImage tile = Resource(CFieldWnd::kTilePicture);

@@ -44,42 +44,43 @@ TEST_F(ScoreBarTest, MoveClockShowsThirtyAndExpiresOnTheThirtyFirstTick) {
     EXPECT_EQ(bar.m_scoreEdit->text() + TimeText(*host), "00");
     Start(*host);
     EXPECT_EQ(TimeText(*host), "30");
-    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    EXPECT_TRUE(host->m_clockTimer.IsRunning(CScoreKeeper::kClockTimer));
     const int balls = Balls(host->m_wndField);
-    for (int tick = 1; tick <= 30; ++tick) bar.OnTimer(bar.m_timerId);
+    for (int tick = 1; tick <= 30; ++tick) host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
     EXPECT_EQ(TimeText(*host), "0");
     EXPECT_EQ(Balls(host->m_wndField), balls);
     m_cues.m_ids.clear();
-    bar.OnTimer(bar.m_timerId);
+    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
     // The move was skipped: the announced balls came in and the clock restarted.
     EXPECT_EQ(m_cues.m_ids.front(), 147u);
     EXPECT_EQ(Balls(host->m_wndField), balls + 3);
     EXPECT_EQ(TimeText(*host), "30");
     m_cues.m_ids.clear();
-    bar.OnTimer(bar.m_timerId + 1); // another timer's tick
+    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer + 1); // another timer's tick
     EXPECT_EQ(TimeText(*host), "30");
-    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    EXPECT_TRUE(host->m_clockTimer.IsRunning(CScoreKeeper::kClockTimer));
 }
 
 TEST_F(ScoreBarTest, TicksDuringThePauseBoxAreDropped) {
     auto host = MakeHost();
     CScoreBar& bar = host->m_wndScoreBar;
     Start(*host);
-    bar.OnTimer(bar.m_timerId);
+    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
     EXPECT_EQ(TimeText(*host), "29");
     QString timeInPause;
     QImage boardInPause;
     WhenModal([&](QWidget& box) {
-        for (int tick = 0; tick < 10; ++tick) bar.OnTimer(bar.m_timerId);
+        for (int tick = 0; tick < 10; ++tick)
+            host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
         timeInPause = TimeText(*host);
         boardInPause = Board(host->m_wndField);
         box.close();
     });
-    ASSERT_TRUE(host->OnCommand(ID_GAME_PAUSE));
+    ASSERT_TRUE(host->Game().Frame().OnCommand(ID_GAME_PAUSE));
     EXPECT_EQ(timeInPause, "29");
     EXPECT_EQ(boardInPause, Resource(CFieldWnd::kPausedPicture));
-    EXPECT_EQ(bar.m_paused, 0);
-    bar.OnTimer(bar.m_timerId);
+    EXPECT_EQ(host->Game().Score().Paused(), 0);
+    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
     EXPECT_EQ(TimeText(*host), "28");
 }
 
@@ -91,7 +92,7 @@ TEST_F(ScoreBarTest, ClockFieldsAreOffInClassicalStyle) {
         EXPECT_EQ(host->m_wndScoreBar.m_timeEdit->isEnabled() +
                       host->m_wndScoreBar.m_timeLabel->isEnabled(),
                   2 * !classical);
-        ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
+        ASSERT_TRUE(host->Game().Frame().OnCommand(ID_GAME_STOP));
     }
 }
 

@@ -57,8 +57,8 @@ protected:
 
     // Starts a game with a known seed.
     static void Start(CHostWindow& host, int seed = 12345) {
-        host.m_wndField.m_seed = seed;
-        ASSERT_TRUE(host.OnCommand(ID_GAME_START));
+        host.Game().Field().SetSeed(seed);
+        ASSERT_TRUE(host.Game().Frame().OnCommand(ID_GAME_START));
     }
 
     static void Click(CHostWindow& host, int col, int row) {

@@ -244,8 +244,10 @@ CBoardSeen DriverBoard(int seed, std::initializer_list<int> clicks) {
     session.Execute({CScriptCommand::Start, 0, {}});
     for (int k : clicks) session.Execute({CScriptCommand::Click, k, {}});
     CBoardSeen board;
-    for (int i = 0; i < 81; ++i)
-        board[i] = {session.m_cellObjects[i].m_colour, session.m_cellObjects[i].m_state};
+    for (int i = 0; i < 81; ++i) {
+        const CCell& cell = *session.Game().Field().Cell(IndexCol(i), IndexRow(i));
+        board[i] = {cell.m_colour, cell.m_state};
+    }
     return board;
 }
 
