@@ -15,16 +15,6 @@ TEST(Dealing, GeneratorSequenceAndNegativeSeeds) {
     }
 }
 
-TEST(Dealing, SeedOneOnAnEmptyBoardDealsTheKnownThreeBalls) {
-    CTestGame expected, game(1); // the last one built records the cues
-    game.Play();
-    EXPECT_EQ(game.m_field.DealBalls(0, 3), 1);
-    expected.Load("/........f/.......a//////.....g");
-    EXPECT_EQ(game.Position(), expected.Position());
-    EXPECT_EQ(game.m_field.Seed(), 28145);
-    EXPECT_EQ(game.m_cues.m_ids, Cues{});
-}
-
 TEST(Dealing, TopsUpToThreeOnFreeCellsOnlyAndNotWhileNoGameIsOn) {
     CTestGame game(555);
     game.Load("a/.b/..c");
@@ -58,15 +48,6 @@ TEST(Dealing, AFullBoardEndsTheGameOnlyWhenAskedAndASmallOneGoesOn) {
     EXPECT_EQ(game.m_field.DealBalls(1, 3), 1);
     EXPECT_EQ(std::tuple(game.At(3, 4).m_state, game.At(6, 4).m_state, game.m_field.Active()),
               std::tuple(Preview, Preview, 1));
-}
-
-TEST(Dealing, BothStylesHoldTheSamePreviews) {
-    CTestGame advanced(4242), classical(4242);
-    advanced.m_frame.OnStart();
-    g_classical = 1;
-    classical.m_frame.OnStart();
-    EXPECT_EQ(advanced.Position(), classical.Position());
-    EXPECT_EQ(std::tuple(classical.Count(Preview), classical.Count(Normal)), std::tuple(3, 3));
 }
 
 } // namespace

@@ -236,4 +236,28 @@ TEST(MoveClock, PausedAndForeignTicksAreLostStoppingKeepsTheCountNoTimerMeansNoL
     EXPECT_EQ(untimed.m_scoreBar.StopMoveClock(), 0);
 }
 
+TEST(FrameLogic, PlayingTimeCountsOnlyItsOwnTimerWhileAGameRunsAndReadsAsText) {
+    CTestGame game(10);
+    CFrameLogic& frame = game.m_frame;
+    frame.OnTimer(1); // before the first start
+    EXPECT_EQ(frame.PlaySeconds(), 0u);
+    frame.OnStart();
+    for (unsigned id : {1u, 2u, 1u}) frame.OnTimer(id);
+    EXPECT_EQ(frame.PlaySeconds(), 2u);
+    frame.OnStop();
+    EXPECT_FALSE(game.m_frameTimers.IsRunning(1));
+    frame.OnTimer(1);
+    EXPECT_EQ(frame.PlayTimeText(), "You have been playing for : 0 h 00 m 02 s"); // kept on display
+    frame.OnStart();
+    EXPECT_EQ(frame.PlaySeconds(), 0u);
+    game.m_field.StopGame(); // game over: the timer runs on but nothing counts
+    game.Tick(5);
+    EXPECT_EQ(std::tuple(game.m_frameTimers.IsRunning(1), frame.PlaySeconds()),
+              std::tuple(true, 0u));
+    for (auto [seconds, text] : {std::pair{3725u, ": 1 h 02 m 05 s"},
+                                 {360059u, ":100 h 00 m 59 s"},
+                                 {0xFFFFFFFFu, ":1193046 h 28 m 15 s"}})
+        EXPECT_EQ(PlayTimeText(seconds), std::string("You have been playing for ") + text);
+}
+
 } // namespace

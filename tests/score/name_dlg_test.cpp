@@ -70,16 +70,6 @@ TEST_F(NameDlgTest, OkTakesAtMost15Characters) {
     EXPECT_EQ(CNameDlg::MaxCharsMessage(), "Please enter no more than 15 characters.");
 }
 
-TEST_F(NameDlgTest, WithoutAHostTheDialogEndsAsWithEscape) {
-    CHiscoreList list;
-    for (const std::string last : {"", "Ann"}) {
-        g_lastName = last;
-        CNameDlg dlg(&list);
-        EXPECT_EQ(dlg.DoModal(), CNameDlg::IDCANCEL);
-        EXPECT_EQ(Lines({dlg.Name(), g_lastName}), Lines({last, last}));
-    }
-}
-
 TEST_F(NameDlgTest, QueuedAnswersReportRefusedNamesAndOkOrEscapeEndTheDialog) {
     CHiscoreList list;
     for (const char* bad : {"OK", "names x", ""}) EXPECT_FALSE(m_answers.PushLine(bad));
