@@ -49,8 +49,15 @@ private:
             index = (index + 1) % 81;
         const bool attempt = field.SelCol() != -1 && !HoldsBall(m_game.m_cells[index]);
         if (attempt) m_savedRemoved = m_removed;
+        const int canUndo = m_game.m_frame.CanUndo();
         m_game.Click(IndexCol(index), IndexRow(index));
-        m_removed += m_emptied - (attempt && field.SelCol() == -1 ? 1 : 0);
+        const bool moved = attempt && field.SelCol() == -1;
+        m_removed += m_emptied - (moved ? 1 : 0);
+        // A refused move leaves Undo as it was; a move makes it possible
+        // unless it ended the game.
+        if (attempt) {
+            EXPECT_EQ(m_game.m_frame.CanUndo(), moved ? m_game.m_frame.Running() : canUndo);
+        }
     }
 
     void Skip() {
