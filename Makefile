@@ -4,7 +4,7 @@ SAN_BUILD  ?= build-sanitize
 CMAKE_ARGS ?=
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps configure build run test sanitize format format-check install assets assets-check clean
+.PHONY: deps configure build run test sanitize fuzz format format-check install assets assets-check clean
 
 deps:
 	@scripts/install-deps.sh
@@ -28,6 +28,13 @@ sanitize: deps
 		-DMARBIX_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	@ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The sound readers fuzzed for FUZZ_SECONDS (libFuzzer, clang); findings
+# belong in tests/fuzz/findings.
+FUZZ_SECONDS ?= 600
+
+fuzz: deps
+	@tests/fuzz/run-fuzz.sh $(CURDIR) $(BUILD)/fuzz-long $(FUZZ_SECONDS)
 
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 

@@ -2,6 +2,7 @@
 
 #include "app/epigraph.h"
 #include "engine/cue.h"
+#include "platform/dialog_frame.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
 #include "platform/tr_text.h"
@@ -35,7 +36,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 // Template 129, in dialog units of its 8-point sans face.
 void CAboutDlg::BuildControls() {
     setWindowTitle(tr("About Marbix"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    SetDialogFrame(this, true);
     setFont(SansDialogFont(8));
     const CDialogUnits du(font());
     setFixedSize(du.X(224), du.Y(85));

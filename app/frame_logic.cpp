@@ -129,11 +129,11 @@ void CFrameLogic::OnSkip() {
 
 // The move clock stands still while the box is open; the playing time does not.
 void CFrameLogic::OnPause() {
-    m_wndScoreBar.SetPaused(1);
+    m_wndScoreBar.Hold().HoldForPauseBox(true);
     m_wndField.ShowPaused();
     m_display.RunPauseBox();
     m_wndField.ShowResumed();
-    m_wndScoreBar.SetPaused(0);
+    m_wndScoreBar.Hold().HoldForPauseBox(false);
 }
 
 void CFrameLogic::OnClassicalStyle() {

@@ -4,11 +4,19 @@
 #include "app/main_frame.h"
 #include "platform/resources.h"
 #include "sound/cue.h"
-#include "sound/sound_module.h"
 #include "sound/sound_service.h"
 
 #include <QEvent>
 #include <QTimer>
+
+namespace {
+
+CBytes WaveBytes(unsigned id, bool fromModule) {
+    const QByteArray wave = LoadWave(id, fromModule);
+    return CBytes(wave.begin(), wave.end());
+}
+
+} // namespace
 
 CGameApp::CGameApp() = default;
 
@@ -38,7 +46,7 @@ bool CGameApp::eventFilter(QObject* watched, QEvent* event) {
 
 void CGameApp::StartSoundService() {
     if (m_cuePlayer) return;
-    m_cuePlayer = LoadSoundService(LoadWave);
+    m_cuePlayer = LoadSoundService(WaveBytes);
     if (!m_cuePlayer) return;
     SetCuePlayer(m_cuePlayer.get());
     m_cuePlayer->Preload(g_soundModule != nullptr);

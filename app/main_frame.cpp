@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 #include "app/menu_accessible.h"
 #include "app/rules_text.h"
+#include "platform/dialog_frame.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
 #include "platform/tr_text.h"
@@ -12,6 +13,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -24,6 +26,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <vector>
 
 namespace {
@@ -76,6 +79,16 @@ CWindowRect ToRect(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
+// The primary screen first.
+std::vector<CWindowRect> Screens() {
+    std::vector<CWindowRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(ToRect(primary->geometry()));
+    for (QScreen* screen : QGuiApplication::screens())
+        screens.push_back(ToRect(screen->geometry()));
+    return screens;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame()
@@ -114,16 +127,16 @@ bool CMainFrame::LoadFrame() {
     if (!m_wndField.Create(this, kFieldId)) return false;
     connect(&m_wndField, &CFieldWnd::CellCommand, this,
             [this](long long id) { m_game->Field().OnCommand(id); });
-    // The layout never gives the board less room than its picture, so a
-    // window shown maximised is not first resized out of that state.
-    m_wndField.setMinimumSize(m_wndField.m_background.size());
     setCentralWidget(&m_wndField);
     new CBoardKeys(&m_wndField);
     // Tab goes between the board and the hall of fame.
     m_wndScoreBar.m_list->setFocusPolicy(Qt::TabFocus);
     m_wndField.setLayoutDirection(Qt::LeftToRight); // a mirrored window keeps its board
     for (CCellButton& cell : m_wndField.m_cellButtons)
-        connect(&cell, &QAbstractButton::clicked, this, &CMainFrame::RefreshCommandUi);
+        connect(&cell, &QAbstractButton::clicked, this, [this] {
+            RefreshCommandUi();
+            ForgetStaleHover(); // a game may have ended in the name dialog
+        });
 
     // What the loop finds when it falls idle (a move clock that ran out, a
     // game that ended in a dialog) is shown before it sleeps.
@@ -242,7 +255,26 @@ QAction* CMainFrame::Action(unsigned id) const {
 bool CMainFrame::Dispatch(unsigned id) {
     const bool done = m_game->Frame().OnCommand(id);
     RefreshCommandUi();
+    ForgetStaleHover();
     return done;
+}
+
+// A modal box that closes tells the button then under the pointer that the
+// pointer is on it, and nothing tells it when the pointer leaves: its hover
+// frame, and its prompt once it is enabled, would stay. Told again here.
+void CMainFrame::ForgetStaleHover() {
+    const QPoint pointer = QCursor::pos();
+    bool stale = false;
+    for (QToolButton* button : m_wndToolBar->findChildren<QToolButton*>()) {
+        if (!button->underMouse() || button->rect().contains(button->mapFromGlobal(pointer)))
+            continue;
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->update();
+        stale = true;
+    }
+    if (stale) statusBar()->clearMessage();
 }
 
 void CMainFrame::RefreshCommandUi() {
@@ -263,6 +295,7 @@ void CMainFrame::EnableClockFields(bool enable) {
 void CMainFrame::RunPauseBox() {
     QMessageBox box(QMessageBox::Information, tr("Marbix - paused"),
                     tr("Press OK to continue the game"), QMessageBox::Ok, this);
+    SetDialogFrame(&box, true);
     box.exec();
 }
 
@@ -270,6 +303,11 @@ void CMainFrame::OnHowToPlay() {
     QMessageBox box(QMessageBox::NoIcon, tr("How to play Marbix"), TrCore("rules", g_rulesText),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    SetDialogFrame(&box, true);
+    // Every line of the rules as written: the box would wrap lines longer
+    // than a part of the screen's width.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setMinimumWidth(label->fontMetrics().boundingRect(QRect(), 0, box.text()).width());
     box.exec();
 }
 
@@ -284,39 +322,53 @@ void CMainFrame::OnAppExit() {
 
 void CMainFrame::ActivateFrame() {
     m_placement = ReadPlacement();
-    std::vector<CWindowRect> screens;
-    if (QScreen* primary = QGuiApplication::primaryScreen())
-        screens.push_back(ToRect(primary->geometry()));
-    for (QScreen* screen : QGuiApplication::screens())
-        screens.push_back(ToRect(screen->geometry()));
-    const CWindowRect rect = KeepOnScreens(m_placement.rect, screens);
+    const CWindowRect rect = KeepOnScreens(m_placement.rect, Screens());
 
     // The saved size is the outer frame's; until the window manager's frame
     // is known the client gets it all, and is fitted once it is.
     if (CanPlaceWindows()) move(rect.left, rect.top);
     resize(rect.width, rect.height);
     m_wantedFrame = rect;
-    m_fitPending = true;
+    m_sizePending = true;
+    m_placeTries = 3;
     if (m_placement.state != 0)
         showMaximized();
     else
         show();
 }
 
+// Once the window manager's frame is known, the frame gets the saved size,
+// and its corner goes to the saved place: the window was first placed by its
+// client area, and the first word on the frame may be stale, so the corner is
+// checked again for a short while.
 void CMainFrame::FitFrameToSaved() {
-    if (!m_fitPending || windowState() != Qt::WindowNoState || !isVisible()) return;
-    const QRect outer = frameGeometry();
+    if ((!m_sizePending && m_placeTries == 0) || windowState() != Qt::WindowNoState ||
+        !isVisible() || !windowHandle())
+        return;
+    const QRect outer = OuterFrame();
     const QRect inner = geometry();
     if (outer == inner) return;
-    m_fitPending = false;
-    resize(m_wantedFrame.width - (outer.width() - inner.width()),
-           m_wantedFrame.height - (outer.height() - inner.height()));
+    if (m_sizePending) {
+        m_sizePending = false;
+        resize(m_wantedFrame.width - (outer.width() - inner.width()),
+               m_wantedFrame.height - (outer.height() - inner.height()));
+    }
+    const QPoint corner(m_wantedFrame.left, m_wantedFrame.top);
+    if (!CanPlaceWindows() || outer.topLeft() == corner) return;
+    --m_placeTries;
+    windowHandle()->setFramePosition(corner);
+}
+
+// The frame as the window system has it now: the widget's own idea of the
+// frame may still be the one of the maximised window.
+QRect CMainFrame::OuterFrame() const {
+    return windowHandle() ? windowHandle()->frameGeometry() : frameGeometry();
 }
 
 void CMainFrame::SaveWindowPlacement() {
     if (m_placementSaved) return;
     m_placementSaved = true;
-    CWindowRect frame = ToRect(frameGeometry());
+    CWindowRect frame = KeepOnScreens(ToRect(OuterFrame()), Screens());
     if (!CanPlaceWindows()) {
         frame.left = m_placement.rect.left;
         frame.top = m_placement.rect.top;
@@ -334,8 +386,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
-    if (m_game) m_game->Score().SetPaused(windowState() & Qt::WindowMinimized ? 1 : 0);
-    FitFrameToSaved();
+    if (m_game) m_game->Score().Hold().HoldWhileMinimised(windowState() & Qt::WindowMinimized);
+    FitFrameSoon();
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
@@ -348,10 +400,22 @@ void CMainFrame::moveEvent(QMoveEvent* event) {
     FitFrameToSaved();
 }
 
-// The window manager's frame may be known only once the window is up.
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    QTimer::singleShot(0, this, &CMainFrame::FitFrameToSaved);
+    FitFrameSoon();
+}
+
+// The window manager tells the new frame some time after a show or a restore,
+// and no event follows when it does: the frame is looked at again a little
+// later.
+void CMainFrame::FitFrameSoon() {
+    FitFrameToSaved();
+    if (windowState() != Qt::WindowNoState || m_placeTries == 0) return;
+    for (int ms : {100, 300}) QTimer::singleShot(ms, this, &CMainFrame::FitFrameToSaved);
+    QTimer::singleShot(600, this, [this] {
+        FitFrameToSaved();
+        m_placeTries = 0; // from now on the frame is where the user puts it
+    });
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

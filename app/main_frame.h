@@ -75,6 +75,9 @@ private:
     void BuildStatusBar();
     void BuildScorePanel();
     void FitFrameToSaved();
+    void FitFrameSoon();
+    QRect OuterFrame() const;
+    void ForgetStaleHover();
 
     std::unique_ptr<CGame> m_game;
     std::map<unsigned, QAction*> m_actions;
@@ -83,6 +86,7 @@ private:
     QLabel* m_playTimePane = nullptr;
     CPlacement m_placement;    // as read at start
     CWindowRect m_wantedFrame; // outer size still to be reached once the frame is known
-    bool m_fitPending = false;
+    bool m_sizePending = false;
+    int m_placeTries = 0;
     bool m_placementSaved = false;
 };

@@ -18,12 +18,22 @@ int SaneSide(int side, int defaultSide) {
     return side > 0 && side <= kLargestSide ? side : defaultSide;
 }
 
+long long Right(const CWindowRect& r) {
+    return 0LL + r.left + r.width;
+}
+long long Bottom(const CWindowRect& r) {
+    return 0LL + r.top + r.height;
+}
+
+// Whether the screen shows part of the frame's top edge, where its title bar is.
+bool HoldsTopEdge(const CWindowRect& screen, const CWindowRect& frame) {
+    return frame.top >= screen.top && frame.top < Bottom(screen) &&
+           std::max<long long>(frame.left, screen.left) < std::min(Right(frame), Right(screen));
+}
+
 bool Meets(const CWindowRect& a, const CWindowRect& b) {
-    const long long left = std::max<long long>(a.left, b.left);
-    const long long right = std::min<long long>(0LL + a.left + a.width, 0LL + b.left + b.width);
-    const long long top = std::max<long long>(a.top, b.top);
-    const long long bottom = std::min<long long>(0LL + a.top + a.height, 0LL + b.top + b.height);
-    return left < right && top < bottom;
+    return std::max<long long>(a.left, b.left) < std::min(Right(a), Right(b)) &&
+           std::max<long long>(a.top, b.top) < std::min(Bottom(a), Bottom(b));
 }
 
 } // namespace
@@ -60,10 +70,19 @@ bool SavePlacement(const CPlacement& placement) {
 CWindowRect KeepOnScreens(const CWindowRect& rect, std::span<const CWindowRect> screens) {
     if (screens.empty()) return rect;
     for (const CWindowRect& screen : screens) {
-        if (Meets(rect, screen)) return rect;
+        if (HoldsTopEdge(screen, rect)) return rect;
+    }
+    const CWindowRect* home = &screens.front();
+    for (const CWindowRect& screen : screens) {
+        if (Meets(rect, screen)) {
+            home = &screen;
+            break;
+        }
     }
     CWindowRect moved = rect;
-    moved.left = screens.front().left;
-    moved.top = screens.front().top;
+    moved.left = static_cast<int>(std::clamp<long long>(
+        rect.left, home->left, std::max<long long>(home->left, Right(*home) - rect.width)));
+    moved.top = static_cast<int>(std::clamp<long long>(
+        rect.top, home->top, std::max<long long>(home->top, Bottom(*home) - rect.height)));
     return moved;
 }

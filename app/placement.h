@@ -33,6 +33,6 @@ CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maxim
 // it wrote. A failure is told on standard error.
 bool SavePlacement(const CPlacement& placement);
 
-// A rectangle that meets no screen is moved to the top-left corner of the
-// first screen, the primary one, so the window cannot be lost off-screen.
+// A frame whose top edge, with its title bar, lies on no screen is moved into
+// the screen it meets, or else the first one, the primary; its size is kept.
 CWindowRect KeepOnScreens(const CWindowRect& rect, std::span<const CWindowRect> screens);

@@ -6,6 +6,8 @@
 #                    the cue sink; and the table of identifiers
 #   marbix_platform  our Qt-free stand-ins for the platform: the profile file
 #                    and the string table (below score and app, beside engine)
+#   marbix_audio     the WAVE reader and the sound module, checked in full,
+#                    and where the module is looked for
 #   marbix_score     score keeper, hall of fame, name entry
 #   marbix_app       the main frame's commands, flags and play time, the
 #                    settings and window placement on file, the epigraphs
@@ -57,9 +59,14 @@ marbix_layer(marbix_platform
     SOURCES platform/profile.cpp platform/string_table.cpp
     HEADERS platform/profile.h platform/string_table.h platform/text_mark.h)
 
+marbix_layer(marbix_audio BELOW marbix_engine
+    SOURCES sound/module_search.cpp sound/sound_module.cpp sound/wave_file.cpp
+    HEADERS sound/sound_module.h sound/wave_file.h)
+
 marbix_layer(marbix_score BELOW marbix_engine marbix_platform
     SOURCES score/hiscore_list.cpp score/name_dlg.cpp score/score_keeper.cpp
-    HEADERS score/hiscore_list.h score/name_dlg.h score/score_keeper.h score/text_length.h)
+    HEADERS score/clock_hold.h score/hiscore_list.h score/name_dlg.h score/score_keeper.h
+            score/text_length.h)
 
 marbix_layer(marbix_app BELOW marbix_score
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
@@ -73,7 +80,7 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRE
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")
 
 add_library(marbix_core INTERFACE)
-target_link_libraries(marbix_core INTERFACE marbix_app)
+target_link_libraries(marbix_core INTERFACE marbix_app marbix_audio)
 
 # Run after every folder has been added: a layer still links exactly the
 # layers it was declared with, and sees no include root but its own.

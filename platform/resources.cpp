@@ -1,21 +1,16 @@
 // Pictures and sounds are compiled in with the Qt resource system under
 // :/res/bmp and :/res/wave, each picture as <id>.png and, drawn for double
-// density, <id>@2x.png; the optional sound module is a binary resource
-// bundle mapped under :/module. A lookup is only a path: an identifier with no
+// density, <id>@2x.png; the optional sound module's sounds come from the
+// module loaded at start-up. A lookup is only a path: an identifier with no
 // file simply finds nothing.
 #include "platform/resources.h"
 
+#include "sound/sound_module.h"
+
 #include <QFile>
 #include <QGuiApplication>
-#include <QResource>
 
 namespace {
-
-// The module bundle currently mapped under :/module, empty when none.
-QString& RegisteredModule() {
-    static QString path;
-    return path;
-}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -49,19 +44,9 @@ QByteArray LoadWave(unsigned id, bool fromModule) {
     // Sounds are named by the low 16 bits of a cue identifier.
     const unsigned name = id & 0xFFFFu;
     if (fromModule) {
-        if (RegisteredModule().isEmpty()) return {};
-        return ReadAll(QStringLiteral(":/module/wave/%1.wav").arg(name));
+        const CBytes sound = ModuleSound(name);
+        return QByteArray(reinterpret_cast<const char*>(sound.data()),
+                          static_cast<qsizetype>(sound.size()));
     }
     return ReadAll(QStringLiteral(":/res/wave/%1.wav").arg(name));
-}
-
-bool RegisterSoundModule(const QString& path) {
-    if (path.isEmpty()) return false;
-    QString& current = RegisteredModule();
-    if (current == path) return true;
-    // A module that cannot be read leaves the one mapped before in place.
-    if (!QResource::registerResource(path, QStringLiteral("/module"))) return false;
-    if (!current.isEmpty()) QResource::unregisterResource(current, QStringLiteral("/module"));
-    current = path;
-    return true;
 }

@@ -19,7 +19,3 @@ QImage LoadPicture(int id, int scale);
 // The WAVE sound with this identifier, from the loaded sound module when
 // fromModule is set, else from the program; empty when there is none.
 QByteArray LoadWave(unsigned id, bool fromModule);
-
-// Makes the sounds of the module file at path available to LoadWave(id, true).
-// The file is a container of sounds only; false when it cannot be used.
-bool RegisterSoundModule(const QString& path);

@@ -1,5 +1,16 @@
 #include "platform/timer_host.h"
 
+namespace {
+
+// The real-window tests run the game's clocks faster: MARBIX_TEST_SECOND_MS
+// is how long one of their seconds lasts, in milliseconds.
+unsigned Scaled(unsigned milliseconds) {
+    static const int second = qEnvironmentVariableIntValue("MARBIX_TEST_SECOND_MS");
+    return second > 0 ? milliseconds / 1000 * static_cast<unsigned>(second) : milliseconds;
+}
+
+} // namespace
+
 CQtTimerHost::CQtTimerHost(std::function<void(unsigned)> onTick, QObject* parent)
     : QObject(parent), m_onTick(std::move(onTick)) {}
 
@@ -11,7 +22,7 @@ unsigned CQtTimerHost::SetTimer(unsigned id, unsigned milliseconds) {
         timer->setTimerType(Qt::CoarseTimer);
         connect(timer.get(), &QTimer::timeout, this, [this, id] { m_onTick(id); });
     }
-    timer->start(static_cast<int>(milliseconds));
+    timer->start(static_cast<int>(Scaled(milliseconds)));
     return id;
 }
 

@@ -1,16 +1,19 @@
 #include "score/name_dlg_window.h"
 
 #include "platform/bitmap_button.h"
+#include "platform/dialog_frame.h"
 #include "platform/dialog_units.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QValidator>
+#include <algorithm>
 
 namespace {
 
@@ -39,10 +42,15 @@ public:
     CNameDialog(CNameDlg& dlg, QWidget* owner) : QDialog(owner), m_dlg(dlg) {
         setObjectName(QStringLiteral("nameDialog"));
         setWindowTitle(CNameDlgWindow::Caption());
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        SetDialogFrame(this, false);
         setFont(SansDialogFont(8));
         const CDialogUnits du(font());
-        setFixedSize(du.X(127), du.Y(66));
+        // Wide enough for the whole caption beside the icon and buttons that
+        // a window manager may draw all the same.
+        QFont caption = font();
+        caption.setBold(true);
+        const int captionWidth = QFontMetrics(caption).horizontalAdvance(windowTitle()) + 9 * 16;
+        setFixedSize(std::max(du.X(127), captionWidth), du.Y(66));
 
         m_combo = new QComboBox(this);
         m_combo->setObjectName(QStringLiteral("name"));
@@ -71,6 +79,7 @@ public:
         auto* prompt =
             new QLabel(QCoreApplication::translate("CNameDlg", "Please, enter your name :"), this);
         prompt->setGeometry(du.Rect(10, 5, 80, 8));
+        prompt->resize(std::max(prompt->width(), prompt->sizeHint().width()), prompt->height());
         m_combo->setFocus();
     }
 

@@ -12,7 +12,7 @@ void CScoreKeeper::Init() {
     m_score = 0;
     m_secondsLeft = 0;
     m_hiscores.LoadTable();
-    m_paused = 0;
+    m_hold = {};
     m_timerId = 0;
     Refresh();
 }
@@ -88,7 +88,7 @@ std::string CScoreKeeper::SaveFailedMessage(const std::string& failure) {
 }
 
 void CScoreKeeper::OnTimer(unsigned id) {
-    if (m_timerId == 0 || id != m_timerId || m_paused != 0) return;
+    if (m_timerId == 0 || id != m_timerId || m_hold.IsHeld()) return;
     if (m_secondsLeft == 0) {
         StopMoveClock();
         m_expiry.MoveExpired();

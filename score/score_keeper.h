@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/collaborators.h"
+#include "score/clock_hold.h"
 #include "score/hiscore_list.h"
 
 class CNameDlgHost;
@@ -24,7 +25,7 @@ public:
     CScoreKeeper(CMoveExpiry& expiry, CTimerHost& timers, CHiscoreList& hiscores,
                  CNameDlgHost* nameHost, CScoreDisplay& display);
 
-    // The panel's start: numbers to 0, the table loaded, no pause, no timer.
+    // The panel's start: numbers to 0, the table loaded, no hold, no timer.
     void Init();
 
     void ResetScore() override;
@@ -38,9 +39,9 @@ public:
     // One tick of the clock's timer.
     void OnTimer(unsigned id);
 
-    // While paused, ticks are dropped: the clock stands still.
-    void SetPaused(int paused) { m_paused = paused; }
-    int Paused() const { return m_paused; }
+    // While any cause holds the clock, its ticks are dropped: it stands still.
+    CClockHold& Hold() { return m_hold; }
+    const CClockHold& Hold() const { return m_hold; }
 
     unsigned Score() const { return m_score; }
     unsigned SavedScore() const { return m_savedScore; }
@@ -59,7 +60,7 @@ private:
     CNameDlgHost* m_nameHost;
     CScoreDisplay& m_display;
     unsigned m_timerId = 0;
-    int m_paused = 0;
+    CClockHold m_hold;
     unsigned m_savedScore = 0;
     unsigned m_score = 0;
     unsigned m_secondsLeft = 0;

@@ -6,8 +6,8 @@ set -eu
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format
-    qt6-base-dev qt6-multimedia-dev
+    clang-format clang libclang-rt-14-dev
+    qt6-base-dev libpulse-dev
     qt6-qpa-plugins qt6-l10n-tools
     fonts-liberation2
     xvfb xauth xdotool openbox x11-utils

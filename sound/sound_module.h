@@ -1,20 +1,54 @@
-// The optional sound module: a bundle of sounds found and mapped at start-up.
+// The optional sound module: a file holding nothing but sounds, in a format
+// of our own that the build makes. A module is checked in full before any of
+// it is used; one that fails the check counts as no module at all.
+//
+// Layout, all numbers little-endian:
+//   "MBXSOUND"  u16 version (1)  u16 count
+//   count entries: u16 sound name, u16 zero, u32 offset, u32 size
+//   the sounds: whole WAVE files at the offsets the entries give
+// Names strictly ascend; every sound lies after the table inside the file and
+// is a playable WAVE file.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "sound/wave_file.h"
 
-// Where the module file is looked for, in order: beside the executable in
-// exeDir, then in the marbix folder of the user's data directory and of each
-// system data directory (XDG_DATA_HOME, XDG_DATA_DIRS).
-QStringList SoundModuleCandidates(const QString& exeDir);
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
-// Maps the first of paths that is a usable module bundle. Sets g_soundModule
-// to its handle, or to null when none is usable, and returns it.
-const void* LoadSoundModuleFrom(const QStringList& paths);
+constexpr std::size_t kMaxModuleBytes = 16u << 20;
+constexpr std::size_t kMaxModuleSounds = 1024;
 
-// LoadSoundModuleFrom the candidates beside this program's executable.
-const void* LoadSoundModule();
+// The sounds of a module by name (a cue identifier's low 16 bits).
+struct CSoundModule {
+    std::map<unsigned, CBytes> sounds;
+};
 
-// The file of the mapped module; empty when none is mapped.
-QString SoundModulePath();
+// Checks and reads a module held in memory; nothing when any part is amiss.
+std::optional<CSoundModule> ParseSoundModule(CByteView file);
+
+// The module file for these sounds (names below 65536, each a WAVE file).
+CBytes BuildSoundModule(const std::map<unsigned, CBytes>& sounds);
+
+// Reads and checks the module file at path. A file over kMaxModuleBytes, or
+// anything but a regular file, is not read at all.
+std::optional<CSoundModule> ReadSoundModuleFile(const std::string& path);
+
+// Where the module is looked for, in order: its own place beside the program
+// (ownPath), then the marbix folder of the user's data directory and of each
+// system data directory. The data directories follow the XDG rules: unset or
+// empty variables take their defaults, and relative entries are ignored.
+std::vector<std::string> SoundModuleCandidates(const std::string& ownPath, const char* dataHome,
+                                               const char* dataDirs, const char* home);
+
+// The first candidate that is a sound module passing the check; g_soundModule
+// is set to it, or to null when there is none. Returns g_soundModule.
+const CSoundModule* LoadSoundModuleFrom(const std::vector<std::string>& paths);
+
+// The file of the module that LoadSoundModuleFrom took; empty when none.
+const std::string& SoundModulePath();
+
+// The sound named name of the loaded module; empty when none.
+CBytes ModuleSound(unsigned name);

@@ -1,40 +1,30 @@
 #include "sound/wave_file.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-constexpr int kHeaderSize = 12; // "RIFF", size, "WAVE"
-constexpr int kChunkHeader = 8; // id, size
-constexpr int kMinFmtSize = 16; // PCM format block
-constexpr quint16 kFormatPcm = 1;
-constexpr int kMinRate = 1000;
-constexpr int kMaxRate = 384000;
+constexpr std::size_t kHeaderSize = 12; // "RIFF", size, "WAVE"
+constexpr std::size_t kChunkHeader = 8; // id, size
+constexpr std::size_t kMinFmtSize = 16; // PCM format block
+constexpr std::uint16_t kFormatPcm = 1;
+constexpr std::uint32_t kMinRate = 1000;
+constexpr std::uint32_t kMaxRate = 384000;
 
-quint16 ReadU16(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return static_cast<quint16>(b[0] | (b[1] << 8));
-}
-
-quint32 ReadU32(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return static_cast<quint32>(b[0]) | (static_cast<quint32>(b[1]) << 8) |
-           (static_cast<quint32>(b[2]) << 16) | (static_cast<quint32>(b[3]) << 24);
-}
-
-bool HasId(const char* p, const char* id) {
-    return p[0] == id[0] && p[1] == id[1] && p[2] == id[2] && p[3] == id[3];
+bool HasId(const unsigned char* p, const char* id) {
+    return std::memcmp(p, id, 4) == 0;
 }
 
 // Fills the format fields from a 'fmt ' chunk body; false when it is not a
 // format we play.
-bool ReadFormat(const char* body, qint64 size, CWaveSound& sound) {
-    if (size < kMinFmtSize) return false;
-    const quint16 tag = ReadU16(body);
-    const quint16 channels = ReadU16(body + 2);
-    const quint32 rate = ReadU32(body + 4);
-    const quint16 blockAlign = ReadU16(body + 12);
-    const quint16 bits = ReadU16(body + 14);
+bool ReadFormat(CByteView body, CWaveSound& sound) {
+    if (body.size() < kMinFmtSize) return false;
+    const std::uint16_t tag = ReadLe16(&body[0]);
+    const std::uint16_t channels = ReadLe16(&body[2]);
+    const std::uint32_t rate = ReadLe32(&body[4]);
+    const std::uint16_t blockAlign = ReadLe16(&body[12]);
+    const std::uint16_t bits = ReadLe16(&body[14]);
     if (tag != kFormatPcm) return false;
     if (channels != 1 && channels != 2) return false;
     if (bits != 8 && bits != 16) return false;
@@ -48,40 +38,55 @@ bool ReadFormat(const char* body, qint64 size, CWaveSound& sound) {
 
 } // namespace
 
-qint64 CWaveSound::DurationMs() const {
-    const qint64 frameBytes = BytesPerFrame();
-    if (frameBytes <= 0 || sampleRate <= 0) return 0;
-    return pcm.size() / frameBytes * 1000 / sampleRate;
+std::uint16_t ReadLe16(const unsigned char* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-std::optional<CWaveSound> ParseWave(const QByteArray& file) {
-    const qint64 size = file.size();
-    const char* data = file.constData();
-    if (size < kHeaderSize || !HasId(data, "RIFF") || !HasId(data + 8, "WAVE")) return {};
+std::uint32_t ReadLe32(const unsigned char* p) {
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+std::int64_t CWaveSound::Frames() const {
+    const int frameBytes = BytesPerFrame();
+    return frameBytes > 0 ? static_cast<std::int64_t>(pcm.size()) / frameBytes : 0;
+}
+
+std::int64_t CWaveSound::DurationMs() const {
+    return sampleRate > 0 ? Frames() * 1000 / sampleRate : 0;
+}
+
+std::optional<CWaveSound> ParseWave(CByteView file) {
+    const std::size_t size = file.size();
+    if (size < kHeaderSize || !HasId(&file[0], "RIFF") || !HasId(&file[8], "WAVE")) return {};
 
     CWaveSound sound;
     bool haveFormat = false;
-    qint64 dataOffset = -1;
-    qint64 dataSize = 0;
-    // Chunks may come in any order; the first 'fmt ' and 'data' count.
-    for (qint64 pos = kHeaderSize; pos + kChunkHeader <= size;) {
-        const char* chunk = data + pos;
-        const qint64 body = pos + kChunkHeader;
-        const qint64 claimed = ReadU32(chunk + 4);
-        const qint64 available = std::min(claimed, size - body);
+    CByteView data;
+    bool haveData = false;
+    // Chunks may come in any order; the first 'fmt ' and 'data' count. Sizes
+    // are compared against what is left, never added to a position first.
+    for (std::size_t pos = kHeaderSize; size - pos >= kChunkHeader;) {
+        const unsigned char* chunk = &file[pos];
+        const std::size_t body = pos + kChunkHeader;
+        const std::size_t claimed = ReadLe32(chunk + 4);
+        const std::size_t available = std::min(claimed, size - body);
         if (!haveFormat && HasId(chunk, "fmt ")) {
-            if (claimed > available || !ReadFormat(data + body, claimed, sound)) return {};
+            if (claimed > available || !ReadFormat(file.subspan(body, claimed), sound)) return {};
             haveFormat = true;
-        } else if (dataOffset < 0 && HasId(chunk, "data")) {
-            dataOffset = body;
-            dataSize = available;
+        } else if (!haveData && HasId(chunk, "data")) {
+            data = file.subspan(body, available);
+            haveData = true;
         }
-        pos = body + claimed + (claimed & 1); // chunks are padded to even sizes
+        const std::size_t padded = claimed + (claimed & 1); // chunks are padded to even sizes
+        if (padded >= size - body) break;
+        pos = body + padded;
     }
-    if (!haveFormat || dataOffset < 0) return {};
+    if (!haveFormat || !haveData) return {};
 
-    dataSize -= dataSize % sound.BytesPerFrame();
-    if (dataSize <= 0) return {};
-    sound.pcm = file.mid(dataOffset, dataSize);
+    const std::size_t frameBytes = static_cast<std::size_t>(sound.BytesPerFrame());
+    const std::size_t whole = data.size() - data.size() % frameBytes;
+    if (whole == 0) return {};
+    sound.pcm.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(whole));
     return sound;
 }

@@ -1,8 +1,13 @@
-// Plain PCM sounds read from whole WAVE files.
+// Plain PCM sounds read from whole WAVE files held in memory.
 #pragma once
 
-#include <QByteArray>
+#include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
+
+using CBytes = std::vector<unsigned char>;
+using CByteView = std::span<const unsigned char>;
 
 // The playable content of a WAVE file: its format and its samples, cut to
 // whole frames.
@@ -10,15 +15,20 @@ struct CWaveSound {
     int sampleRate = 0;
     int channels = 0;      // 1 or 2
     int bitsPerSample = 0; // 8 (unsigned) or 16 (signed little-endian)
-    QByteArray pcm;
+    CBytes pcm;
 
     int BytesPerFrame() const { return channels * bitsPerSample / 8; }
+    std::int64_t Frames() const;
     // Playing time in milliseconds.
-    qint64 DurationMs() const;
+    std::int64_t DurationMs() const;
 };
 
-// Reads a RIFF/WAVE file held in memory. Only uncompressed PCM, mono or stereo,
-// 8 or 16 bits, is accepted; anything else, a damaged header or a file without
-// samples gives nothing. A data chunk that claims more than the file holds is
-// cut to what is there.
-std::optional<CWaveSound> ParseWave(const QByteArray& file);
+// Reads a RIFF/WAVE file. Only uncompressed PCM, mono or stereo, 8 or 16 bits,
+// is accepted; anything else, a damaged header or a file without samples gives
+// nothing. A data chunk that claims more than the file holds is cut to what is
+// there. Every read stays inside file.
+std::optional<CWaveSound> ParseWave(CByteView file);
+
+// Little-endian reads; the caller makes sure the bytes are there.
+std::uint16_t ReadLe16(const unsigned char* p);
+std::uint32_t ReadLe32(const unsigned char* p);

@@ -59,6 +59,7 @@ void CFieldWnd::SetCellsShown(bool shown) {
 
 void CFieldWnd::RepaintNow() {
     repaint();
+    m_background.repaint();
 }
 
 void CFieldWnd::BeginPlayingLook() {
@@ -103,13 +104,9 @@ void CFieldWnd::OnSize(int cx, int cy) {
     if (cx == 0 && cy == 0) return;
     const QSize board = m_background.size();
     if (cx < board.width() || cy < board.height()) {
-        // Both dimensions change, so one larger than needed shrinks to fit.
         // The frame is resized once its own layout has finished: resizing it
         // from inside that layout would leave the board window a stale size.
-        QWidget* frame = window();
-        if (frame == this) return;
-        const QSize target = frame->size() + board - QSize(cx, cy);
-        QTimer::singleShot(0, frame, [frame, target] { frame->resize(target); });
+        QTimer::singleShot(0, this, &CFieldWnd::FitFrameToBoard);
         return;
     }
     const QPoint offset = m_geometry.Offset(cx, cy);
@@ -117,6 +114,16 @@ void CFieldWnd::OnSize(int cx, int cy) {
     for (int col = 0; col < 9; ++col)
         for (int row = 0; row < 9; ++row)
             m_cellButtons[CellIndex(col, row)].move(offset + m_geometry.Cell(col, row));
+}
+
+// Both dimensions change, so one larger than needed shrinks to fit. A frame
+// shown maximised or minimised keeps its size.
+void CFieldWnd::FitFrameToBoard() {
+    QWidget* frame = window();
+    const QSize board = m_background.size();
+    if (frame == this || frame->windowState() != Qt::WindowNoState) return;
+    if (width() >= board.width() && height() >= board.height()) return;
+    frame->resize(frame->size() + board - size());
 }
 
 // The area around the board is tiled from the window's top-left corner; the

@@ -32,9 +32,10 @@ public:
     void ShowResumed() override;
 
     // Lays the board out for a client area of cx × cy. An area smaller than
-    // the board picture resizes the top-level window by the missing pixels,
-    // right after the layout under way.
+    // the board picture resizes the top-level window, right after the layout
+    // under way, so that the area is the board's size.
     void OnSize(int cx, int cy);
+    void FitFrameToBoard();
 
     // Room for the board picture: a new window opens with the board fitting.
     QSize sizeHint() const override { return m_background.size(); }

@@ -117,15 +117,16 @@ TEST_F(ProfileTest, HostileSizesFallBackToTheDefault) {
     EXPECT_EQ(ReadPlacement(), (CPlacement{{0, 0, 500, 480}, 1}));
 }
 
-TEST(Placement, AWindowOffEveryScreenComesBackToThePrimary) {
+TEST(Placement, AFrameWhoseTitleBarIsOffEveryScreenIsMovedOntoOne) {
     const std::vector<CWindowRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
-    // On a screen, or just touching one with a corner: kept as it is.
-    EXPECT_EQ(KeepOnScreens({100, 50, 640, 480}, screens), (CWindowRect{100, 50, 640, 480}));
-    EXPECT_EQ(KeepOnScreens({2500, 900, 640, 480}, screens), (CWindowRect{2500, 900, 640, 480}));
-    EXPECT_EQ(KeepOnScreens({-630, -470, 640, 480}, screens), (CWindowRect{-630, -470, 640, 480}));
-    // Wholly outside: moved to the primary's corner, size kept.
+    // The top edge on a screen, if only in part: kept as it is.
+    for (CWindowRect kept : {CWindowRect{100, 50, 640, 480}, CWindowRect{2500, 900, 640, 480},
+                             CWindowRect{-630, 1079, 640, 480}})
+        EXPECT_EQ(KeepOnScreens(kept, screens), kept);
+    // Above the screen it meets, or wholly outside: moved in, size kept.
+    EXPECT_EQ(KeepOnScreens({-1, -20, 607, 506}, screens), (CWindowRect{0, 0, 607, 506}));
+    EXPECT_EQ(KeepOnScreens({2000, -5, 640, 480}, screens), (CWindowRect{2000, 0, 640, 480}));
     EXPECT_EQ(KeepOnScreens({-640, 0, 640, 480}, screens), (CWindowRect{0, 0, 640, 480}));
-    EXPECT_EQ(KeepOnScreens({1920, 1024, 640, 480}, screens), (CWindowRect{0, 0, 640, 480}));
     EXPECT_EQ(KeepOnScreens({5000, 5000, 640, 480}, std::vector<CWindowRect>{{1920, 0, 800, 600}}),
-              (CWindowRect{1920, 0, 640, 480}));
+              (CWindowRect{2080, 120, 640, 480}));
 }

@@ -18,7 +18,7 @@ expect() {
     fi
 }
 expect bin/marbix
-expect share/marbix/MarbixX.rcc
+expect share/marbix/MarbixX.snd
 expect "$(cd "$root" && ls -d lib*/marbix 2>/dev/null | head -n 1)/marbix-sound.so"
 expect share/applications/marbix.desktop
 expect share/metainfo/org.marbix.Marbix.metainfo.xml

@@ -208,17 +208,30 @@ TEST(TurnFlow, StartAndStopRunTheirStepsInOrder) {
     EXPECT_EQ(std::tuple(game.m_frame.Running(), game.m_frame.CanStart()), std::tuple(0, 1));
 }
 
-TEST(MoveClock, PausedAndForeignTicksAreLostStoppingKeepsTheCountNoTimerMeansNoLimit) {
-    CTestGame game;
+// The pause box, with the window minimised and restored behind it.
+struct CPauseBox : CFrameDisplay {
+    void RunPauseBox() override {
+        m_panel->Hold().HoldWhileMinimised(true);
+        m_panel->Hold().HoldWhileMinimised(false); // the box still holds the clock
+        for (int i = 0; i < 100; ++i) m_panel->OnTimer(1);
+    }
+    CScoreKeeper* m_panel = nullptr;
+};
+
+TEST(MoveClock, HeldAndForeignTicksAreLostStoppingKeepsTheCountNoTimerMeansNoLimit) {
+    CPauseBox box;
+    CTestGame game(1, nullptr, &box);
     CScoreKeeper& panel = game.m_scoreBar;
+    box.m_panel = &panel;
     EXPECT_EQ(panel.StopMoveClock(), 0); // never started
     panel.OnTimer(1);
     EXPECT_EQ(panel.SecondsLeft(), 0u);
     EXPECT_EQ(panel.StartMoveClock(30), 1);
     panel.OnTimer(1);
-    panel.SetPaused(1);
+    game.m_frame.OnPause();
+    panel.Hold().HoldWhileMinimised(true);
     for (int i = 0; i < 100; ++i) panel.OnTimer(1);
-    panel.SetPaused(0);
+    panel.Hold().HoldWhileMinimised(false);
     panel.OnTimer(2);
     panel.OnTimer(0);
     EXPECT_EQ(panel.SecondsLeft(), 29u);

@@ -1,5 +1,6 @@
 // Pictures and sounds looked up by identifier.
 #include "platform/resources.h"
+#include "sound/sound_module.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -43,17 +44,17 @@ TEST(WaveLookup, ProgramSoundsComeFromTheProgram) {
         EXPECT_TRUE(LoadWave(id, false).isEmpty()) << id;
 }
 
-TEST(WaveLookup, ModuleSoundsOnlyOnceTheModuleIsRegistered) {
+TEST(WaveLookup, ModuleSoundsOnlyWhileAModuleIsLoaded) {
     EXPECT_TRUE(LoadWave(605, true).isEmpty());
     QTemporaryFile junk;
     ASSERT_TRUE(junk.open());
-    junk.write("not a resource bundle, just some words");
+    junk.write("not a sound module, just some words");
     junk.close();
-    for (const QString& bad :
-         {QString(), QStringLiteral("/nonexistent/MarbixX.rcc"), junk.fileName()})
-        EXPECT_FALSE(RegisterSoundModule(bad)) << bad.toStdString();
+    EXPECT_EQ(LoadSoundModuleFrom({"", "/nonexistent/MarbixX.snd", junk.fileName().toStdString()}),
+              nullptr);
     EXPECT_TRUE(LoadWave(623, true).isEmpty());
-    ASSERT_TRUE(RegisterSoundModule(QStringLiteral(MARBIX_MODULE_FILE)));
+    ASSERT_NE(LoadSoundModuleFrom({junk.fileName().toStdString(), MARBIX_MODULE_FILE}), nullptr);
+    EXPECT_EQ(SoundModulePath(), MARBIX_MODULE_FILE);
     for (unsigned id = 605; id < 632; ++id) {
         const bool sound = id % 4 != 0; // kinds 1 to 3 of colours 1 to 7
         EXPECT_EQ(LoadWave(id, true),
@@ -63,8 +64,6 @@ TEST(WaveLookup, ModuleSoundsOnlyOnceTheModuleIsRegistered) {
         EXPECT_TRUE(LoadWave(id, false).isEmpty()) << id;
     }
     for (unsigned id : {600u, 632u, 136u}) EXPECT_TRUE(LoadWave(id, true).isEmpty()) << id;
-    // A second registration of the same bundle, or a bad one, keeps it.
-    EXPECT_TRUE(RegisterSoundModule(QStringLiteral(MARBIX_MODULE_FILE)));
-    EXPECT_FALSE(RegisterSoundModule(junk.fileName()));
-    EXPECT_FALSE(LoadWave(623, true).isEmpty());
+    EXPECT_EQ(LoadSoundModuleFrom({junk.fileName().toStdString()}), nullptr);
+    EXPECT_TRUE(LoadWave(623, true).isEmpty());
 }

@@ -1,53 +1,56 @@
-// Builds WAVE files in memory for the sound tests.
+// Builds WAVE files and sound modules in memory for the sound tests.
 #pragma once
 
-#include <QByteArray>
-#include <QtEndian>
+#include "sound/wave_file.h"
+
 #include <cstdint>
+#include <string>
 
-inline QByteArray Le16(quint16 v) {
-    QByteArray b(2, '\0');
-    qToLittleEndian(v, b.data());
+inline CBytes Le(std::uint32_t v, int bytes) {
+    CBytes b;
+    for (int i = 0; i < bytes; ++i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
     return b;
 }
 
-inline QByteArray Le32(quint32 v) {
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
+inline CBytes operator+(CBytes a, const CBytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
-inline QByteArray Chunk(const char* id, const QByteArray& body) {
-    QByteArray c = QByteArray(id, 4) + Le32(static_cast<quint32>(body.size())) + body;
-    if (body.size() % 2) c.append('\0');
+inline CBytes Text(const std::string& s) {
+    return CBytes(s.begin(), s.end());
+}
+
+inline CBytes Chunk(const char* id, const CBytes& body) {
+    CBytes c = Text(std::string(id, 4)) + Le(static_cast<std::uint32_t>(body.size()), 4) + body;
+    if (body.size() % 2) c.push_back(0);
     return c;
 }
 
-inline QByteArray FmtBody(quint16 tag, quint16 channels, quint32 rate, quint16 bits) {
-    const quint16 align = static_cast<quint16>(channels * bits / 8);
-    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * align) + Le16(align) + Le16(bits);
+inline CBytes FmtBody(int tag, int channels, std::uint32_t rate, int bits) {
+    const int align = channels * bits / 8;
+    return Le(tag, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * align, 4) + Le(align, 2) +
+           Le(bits, 2);
 }
 
-inline QByteArray Riff(const QByteArray& chunks) {
-    return "RIFF" + Le32(static_cast<quint32>(4 + chunks.size())) + "WAVE" + chunks;
+inline CBytes Riff(const CBytes& chunks) {
+    return Text("RIFF") + Le(static_cast<std::uint32_t>(4 + chunks.size()), 4) + Text("WAVE") +
+           chunks;
 }
 
-// A square wave of frames frames whose half period is halfPeriod frames, at
-// half loudness, mono or stereo, 8 or 16 bits.
-inline QByteArray SquarePcm(int frames, int halfPeriod, int channels, int bits) {
-    QByteArray pcm;
+// frames frames of a square wave whose half period is halfPeriod frames.
+inline CBytes SquarePcm(int frames, int halfPeriod, int channels, int bits) {
+    CBytes pcm;
     for (int i = 0; i < frames * channels; ++i) {
         const int sign = (i / channels / halfPeriod) % 2 == 0 ? 1 : -1;
-        pcm += bits == 8 ? QByteArray(1, static_cast<char>(128 + 60 * sign))
-                         : Le16(static_cast<quint16>(static_cast<qint16>(15000 * sign)));
+        const CBytes sample = bits == 8 ? Le(static_cast<std::uint32_t>(128 + 60 * sign), 1)
+                                        : Le(static_cast<std::uint16_t>(15000 * sign), 2);
+        pcm.insert(pcm.end(), sample.begin(), sample.end());
     }
     return pcm;
 }
 
-// A whole plain PCM file: 'fmt ' then 'data'.
-inline QByteArray SquareWave(int rate, int bits, int channels, double seconds, int halfPeriod) {
-    const int frames = static_cast<int>(rate * seconds);
-    return Riff(Chunk("fmt ", FmtBody(1, static_cast<quint16>(channels), static_cast<quint32>(rate),
-                                      static_cast<quint16>(bits))) +
+inline CBytes SquareWave(int rate, int bits, int channels, int frames, int halfPeriod) {
+    return Riff(Chunk("fmt ", FmtBody(1, channels, static_cast<std::uint32_t>(rate), bits)) +
                 Chunk("data", SquarePcm(frames, halfPeriod, channels, bits)));
 }

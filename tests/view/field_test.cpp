@@ -1,46 +1,11 @@
-// The board window: its three looks, the centring of the board, the frame
-// resize when the area is too small, and the tiles around the board.
+// The board window: the centring of the board and the tiles around it. Its
+// looks and the frame's fit to the board are watched on the real screen.
 #include "view_fixture.h"
 
 using FieldTest = ViewTest;
 
 static QRect BoardRect(CFieldWnd& field) {
     return field.m_background.geometry();
-}
-
-TEST_F(FieldTest, BeforeAnyGameTheBoardShowsTheStoppedPictureAlone) {
-    auto host = MakeHost();
-    CFieldWnd& field = host->m_wndField;
-    EXPECT_EQ(BoardRect(field).size(), QSize(347, 325));
-    EXPECT_EQ(Board(field), Resource(CFieldWnd::kStoppedPicture));
-    // A click on the board does nothing.
-    QTest::mouseClick(&field, Qt::LeftButton, {}, BoardRect(field).topLeft() + QPoint(20, 20));
-    EXPECT_TRUE(m_cues.m_ids.empty());
-}
-
-TEST_F(FieldTest, PauseAndStopHideTheCellsButKeepThem) {
-    auto host = MakeHost();
-    Start(*host);
-    CFieldWnd& field = host->m_wndField;
-    Click(*host, 0, 0); // whatever lies there: a selection or a refused move
-    const auto cells = [&] {
-        std::vector<std::pair<int, int>> all;
-        for (const CCellButton& cell : field.m_cellButtons)
-            all.emplace_back(cell.m_colour, cell.m_state);
-        return all;
-    };
-    const auto before = cells();
-    const QImage playing = Board(field);
-
-    field.ShowPaused();
-    EXPECT_EQ(Board(field), Resource(CFieldWnd::kPausedPicture));
-    field.ShowResumed();
-    EXPECT_EQ(Board(field), playing);
-    EXPECT_EQ(cells(), before);
-
-    ASSERT_TRUE(host->Game().Frame().OnCommand(ID_GAME_STOP));
-    EXPECT_EQ(Board(field), Resource(CFieldWnd::kStoppedPicture));
-    EXPECT_EQ(cells(), before);
 }
 
 TEST_F(FieldTest, TheBoardIsCentredInTheArea) {
@@ -65,23 +30,6 @@ TEST_F(FieldTest, TheBoardIsCentredInTheArea) {
     field.OnSize(0, 0);
     EXPECT_EQ(BoardRect(field).topLeft(), QPoint(27, 1));
     EXPECT_EQ(host->size(), hostSize);
-}
-
-TEST_F(FieldTest, TooSmallAnAreaResizesTheWindowByTheMissingPixels) {
-    auto host = MakeHost();
-    CFieldWnd& field = host->m_wndField;
-    const QSize frame = host->size() - field.size();
-    host->resize(frame + QSize(500, 500));
-    ASSERT_EQ(field.size(), QSize(500, 500));
-    field.OnSize(300, 400);
-    WaitFor([&] { return field.size() != QSize(500, 500); });
-    EXPECT_EQ(host->size(), frame + QSize(547, 425));
-    EXPECT_EQ(BoardRect(field).topLeft(), QPoint(100, 50));
-    // Made too small by the user, the window grows until the board fits.
-    host->resize(frame + QSize(300, 400));
-    WaitFor([&] { return field.size() == QSize(347, 325); });
-    EXPECT_EQ(host->size(), frame + QSize(347, 325));
-    EXPECT_EQ(BoardRect(field).topLeft(), QPoint(0, 0));
 }
 
 TEST_F(FieldTest, TheAreaIsTiledFromItsCorner) {

@@ -61,29 +61,6 @@ TEST_F(ScoreBarTest, MoveClockShowsThirtyAndExpiresOnTheThirtyFirstTick) {
     EXPECT_TRUE(host->m_clockTimer.IsRunning(CScoreKeeper::kClockTimer));
 }
 
-TEST_F(ScoreBarTest, TicksDuringThePauseBoxAreDropped) {
-    auto host = MakeHost();
-    CScoreBar& bar = host->m_wndScoreBar;
-    Start(*host);
-    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
-    EXPECT_EQ(TimeText(*host), "29");
-    QString timeInPause;
-    QImage boardInPause;
-    WhenModal([&](QWidget& box) {
-        for (int tick = 0; tick < 10; ++tick)
-            host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
-        timeInPause = TimeText(*host);
-        boardInPause = Board(host->m_wndField);
-        box.close();
-    });
-    ASSERT_TRUE(host->Game().Frame().OnCommand(ID_GAME_PAUSE));
-    EXPECT_EQ(timeInPause, "29");
-    EXPECT_EQ(boardInPause, Resource(CFieldWnd::kPausedPicture));
-    EXPECT_EQ(host->Game().Score().Paused(), 0);
-    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
-    EXPECT_EQ(TimeText(*host), "28");
-}
-
 TEST_F(ScoreBarTest, ClockFieldsAreOffInClassicalStyle) {
     auto host = MakeHost();
     for (int classical : {1, 0}) {
@@ -138,6 +115,7 @@ TEST_F(ScoreBarTest, SelectedLineIsScrolledIntoViewAndTheBarAlwaysThere) {
 }
 
 TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
+    WriteHall({{"Ace", 12345}});
     auto host = MakeHost();
     CScoreBar& bar = host->m_wndScoreBar;
     const QFontInfo face(bar.font());
@@ -150,6 +128,8 @@ TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
     EXPECT_EQ(bar.size(), QSize(du.X(142), du.Y(167)));
     EXPECT_EQ(bar.m_list->geometry(), du.Rect(10, 46, 120, 59));
     EXPECT_EQ(bar.m_timeEdit->geometry(), du.Rect(105, 15, 25, 12));
+    // A line with a five-digit score fits whole.
+    EXPECT_LE(bar.m_list->sizeHintForColumn(0), bar.m_list->viewport()->width());
     // Docked at the right edge of the window, for good.
     EXPECT_EQ(host->m_dock->features(), QDockWidget::NoDockWidgetFeatures);
     EXPECT_EQ(bar.mapTo(host.get(), QPoint(bar.width(), 0)).x(), host->width());

@@ -88,15 +88,9 @@ protected:
         });
     }
 
-    // Lets events through until pred holds, for at most two seconds.
-    template <typename Pred> static void WaitFor(Pred pred) {
-        for (int n = 0; n < 200 && !pred(); ++n) QTest::qWait(10);
-    }
-
     static QImage Grabbed(QWidget& widget, const QRect& rect = QRect(0, 0, -1, -1)) {
         return widget.grab(rect).toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static QImage Board(CFieldWnd& field) { return Grabbed(field, field.m_background.geometry()); }
     static QImage Resource(int id) { return LoadPicture(id).convertToFormat(QImage::Format_RGB32); }
 
     QTemporaryDir m_dir;

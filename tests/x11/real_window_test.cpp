@@ -4,18 +4,24 @@
 #include "app/settings.h"
 #include "engine/collaborators.h"
 #include "platform/resources.h"
+#include "score/hiscore_list.h"
+#include "score/name_dlg_window.h"
 #include "session.h"
 #include "x_session.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <ctime>
 #include <functional>
@@ -27,11 +33,15 @@ namespace {
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kBoardPicture = 132;
+constexpr int kPausedPicture = 182;
 constexpr int kStoppedPicture = 183;
+constexpr int kTilePicture = 179;
+constexpr int kToolbarPicture = 171;
 constexpr int kRoundCells = 400; // + 4 × colour + state
 
 QString g_shots; // where the screenshots are kept for a look
 
+// The root window as it is on the screen.
 QImage Shot() {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
         QImage::Format_RGB32);
@@ -45,10 +55,9 @@ bool SameAt(const QImage& shot, const QImage& picture, int x, int y, int px, int
     return shot.pixel(x + px, y + py) == picture.pixel(px, py);
 }
 
-// The top-left corner where picture shows whole along its four edges, or
-// (-1, -1).
-QPoint Find(const QImage& shot, int pictureId) {
-    const QImage picture = Picture(pictureId);
+// The top-left corner where picture shows along its four edges, which the
+// three board pictures share, or (-1, -1).
+QPoint Find(const QImage& shot, const QImage& picture) {
     const int w = picture.width(), h = picture.height();
     for (int y = 0; y + h <= shot.height(); ++y) {
         for (int x = 0; x + w <= shot.width(); ++x) {
@@ -62,6 +71,26 @@ QPoint Find(const QImage& shot, int pictureId) {
         }
     }
     return {-1, -1};
+}
+QPoint Find(const QImage& shot, int pictureId) {
+    return Find(shot, Picture(pictureId));
+}
+
+// Whether the board at `at` shows picture id whole, every pixel of it.
+bool ShowsWhole(const QImage& shot, QPoint at, int id) {
+    return at.x() >= 0 && shot.copy(QRect(at, QSize(347, 325))) == Picture(id);
+}
+
+// Whether the row of 347 pixels at (x, y) is a row of the tiles around the
+// board, tiled from x.
+bool TileRow(const QImage& shot, int x, int y) {
+    const QImage tile = Picture(kTilePicture);
+    for (int row = 0; row < tile.height(); ++row) {
+        int i = 0;
+        while (i < 347 && shot.pixel(x + i, y) == tile.pixel(i % tile.width(), row)) ++i;
+        if (i == 347) return true;
+    }
+    return false;
 }
 
 QPoint CellCorner(QPoint board, int col, int row) {
@@ -107,8 +136,10 @@ QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& c
     shot.save(QDir(g_shots).filePath(QLatin1String(name)));
     return shot;
 }
-bool Stopped(const QImage& shot) {
-    return Find(shot, kStoppedPicture).x() >= 0;
+
+std::string Trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
 }
 
 void Xdo(const std::string& args) {
@@ -117,10 +148,76 @@ void Xdo(const std::string& args) {
     EXPECT_EQ(code, 0) << "xdotool " << args;
 }
 
+void Click(QPoint at) {
+    // No --sync: it would wait for ever when the pointer is there already.
+    Xdo("mousemove " + std::to_string(at.x()) + " " + std::to_string(at.y()) +
+        " sleep 0.05 click 1");
+}
 void ClickCell(QPoint board, int col, int row) {
-    const QPoint centre = CellCorner(board, col, row) + QPoint(16, 16);
-    Xdo("mousemove --sync " + std::to_string(centre.x()) + " " + std::to_string(centre.y()) +
-        " click 1");
+    Click(CellCorner(board, col, row) + QPoint(16, 16));
+}
+
+// The centre of the toolbar button of command image k (0 Start … 4 Pause),
+// found on the screen as drawn when enabled; (-1, -1) when it is not there.
+QPoint ToolButton(const QImage& shot, int k) {
+    const QImage face = Picture(kToolbarPicture).copy(81 * k, 0, 81, 29);
+    for (int y = 0; y + 29 <= shot.height() / 4; ++y)
+        for (int x = 0; x + 81 <= shot.width(); ++x)
+            if (SameAt(shot, face, x, y, 14, 14) && shot.copy(x, y, 81, 29) == face)
+                return {x + 40, y + 14};
+    return {-1, -1};
+}
+
+// A window of the given name, or empty.
+std::string WindowNamed(const std::string& name) {
+    return Trimmed(RunCommand("xdotool search --onlyvisible --name '" + name + "'"));
+}
+bool Viewable(const std::string& window) {
+    return RunCommand("xwininfo -id " + window).find("IsViewable") != std::string::npos;
+}
+std::string Property(const std::string& window, const std::string& name) {
+    return RunCommand("xprop -id " + window + " " + name);
+}
+// The outer frame of a window: its client rectangle widened by the frame
+// extents the window manager reports.
+QRect Frame(const std::string& window) {
+    QRect client;
+    int x = 0, y = 0, w = 0, h = 0, l = 0, r = 0, t = 0, b = 0;
+    const std::string info = RunCommand("xwininfo -id " + window);
+    std::sscanf(info.c_str() + info.find("Absolute upper-left X:"), "Absolute upper-left X: %d",
+                &x);
+    std::sscanf(info.c_str() + info.find("Absolute upper-left Y:"), "Absolute upper-left Y: %d",
+                &y);
+    std::sscanf(info.c_str() + info.find("Width:"), "Width: %d", &w);
+    std::sscanf(info.c_str() + info.find("Height:"), "Height: %d", &h);
+    const std::string extents = Property(window, "_NET_FRAME_EXTENTS");
+    std::sscanf(extents.c_str() + extents.find('='), "= %d, %d, %d, %d", &l, &r, &t, &b);
+    return QRect(x - l, y - t, w + l + r, h + t + b);
+}
+
+// What the window asked of the window manager: no minimise, no maximise, and
+// the close box only where wanted; and what the window manager allows.
+void ExpectDialogButtons(const std::string& window, bool closeBox) {
+    unsigned flags = 0, functions = 0;
+    const std::string hints = Property(window, "_MOTIF_WM_HINTS");
+    ASSERT_EQ(std::sscanf(hints.c_str() + hints.find('='), "= %x, %x", &flags, &functions), 2)
+        << hints;
+    EXPECT_TRUE(flags & 1) << hints; // the functions are given
+    EXPECT_EQ(functions & (0x8 | 0x10 | 0x20), closeBox ? 0x20u : 0u) << hints;
+    const std::string allowed = Property(window, "_NET_WM_ALLOWED_ACTIONS");
+    EXPECT_EQ(allowed.find("MAXIMIZE"), std::string::npos) << allowed;
+}
+
+// Presses Enter in the box until it is gone.
+void CloseBox(const std::string& box) {
+    for (int i = 0; i < 3 && Viewable(box); ++i) {
+        Xdo("windowactivate " + box);
+        (void)QTest::qWaitFor([&] { return Trimmed(RunCommand("xdotool getactivewindow")) == box; },
+                              1000);
+        Xdo("key Return");
+        (void)QTest::qWaitFor([&] { return !Viewable(box); }, 1000);
+    }
+    EXPECT_FALSE(Viewable(box));
 }
 
 class RealWindowTest : public testing::Test {
@@ -136,29 +233,51 @@ protected:
         QFile file(Profile());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
+    void WriteProfile(const QByteArray& text) {
+        QFile file(Profile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    }
 
-    // Starts the program and waits for its window, which gets the focus.
-    void Launch() {
+    // Starts the program and waits for its window, which gets the focus. A
+    // second of the game's clocks lasts secondMs.
+    void Launch(int secondMs = 1000) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_config.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("PULSE_SERVER"),
                    QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
+        if (secondMs != 1000)
+            env.insert(QStringLiteral("MARBIX_TEST_SECOND_MS"), QString::number(secondMs));
         m_program.setProcessEnvironment(env);
         m_program.start(QStringLiteral(MARBIX_EXECUTABLE), {});
         ASSERT_TRUE(m_program.waitForStarted(5000));
-        m_window = RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'");
-        while (!m_window.empty() && m_window.back() == '\n') m_window.pop_back();
+        m_window =
+            Trimmed(RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'"));
         ASSERT_FALSE(m_window.empty());
         Xdo("windowactivate --sync " + m_window);
     }
 
     // Closes the window through the window manager's close key.
     void CloseAsAUser() {
+        Xdo("windowactivate --sync " + m_window);
         Xdo("key --clearmodifiers alt+F4");
         ASSERT_TRUE(m_program.waitForFinished(5000));
         EXPECT_EQ(m_program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(m_program.exitCode(), 0);
+    }
+
+    bool Maximised() const {
+        return Property(m_window, "_NET_WM_STATE").find("MAXIMIZED_HORZ") != std::string::npos;
+    }
+
+    // Waits for a box of the given caption; moved, it leaves the board free.
+    std::string OpenedBox(const std::string& caption, bool move = false) {
+        std::string box;
+        (void)QTest::qWaitFor([&] { return !(box = WindowNamed(caption)).empty(); }, 5000);
+        EXPECT_FALSE(box.empty()) << caption;
+        if (move && !box.empty()) Xdo("windowmove --sync " + box + " 600 560");
+        return box;
     }
 
     QTemporaryDir m_config;
@@ -168,27 +287,28 @@ protected:
 
 } // namespace
 
-TEST_F(RealWindowTest, FirstStartPlayAndClose) {
+TEST_F(RealWindowTest, FirstStartPlayPauseStopAndClose) {
     Launch();
     // First start: maximised, the board in its stopped look.
-    const QImage started = WaitForShot("1-started.png", Stopped);
-    const QPoint stopped = Find(started, kStoppedPicture);
-    ASSERT_GE(stopped.x(), 0);
-    EXPECT_NE(RunCommand("xprop -id " + m_window + " _NET_WM_STATE").find("MAXIMIZED_HORZ"),
-              std::string::npos);
+    const QImage started = WaitForShot("1-started.png", [](const QImage& s) {
+        return ShowsWhole(s, Find(s, kStoppedPicture), kStoppedPicture);
+    });
+    const QPoint board = Find(started, kStoppedPicture);
+    ASSERT_TRUE(ShowsWhole(started, board, kStoppedPicture));
+    EXPECT_TRUE(Maximised());
 
     // F2: balls and three announced ones on the playing board.
     Xdo("key F2");
-    QPoint board(-1, -1);
     const QImage playing = WaitForShot("2-playing.png", [&](const QImage& s) {
-        board = Find(s, kBoardPicture);
-        return board.x() >= 0 && Balls(ReadBoard(s, board)) > 0;
+        return Find(s, kBoardPicture) == board && Balls(ReadBoard(s, board)) > 0 &&
+               ToolButton(s, 1).x() >= 0;
     });
-    ASSERT_GE(board.x(), 0);
     const CBoardSeen before = ReadBoard(playing, board);
     EXPECT_EQ(std::count(before.begin(), before.end(), CCellSeen{}), 0); // every cell read
     EXPECT_EQ(Announced(before), 3);
     EXPECT_GE(Balls(before), 3);
+    const QPoint stop = ToolButton(playing, 1);
+    ASSERT_GE(stop.x(), 0);
 
     // A ball and an empty cell beside it, clicked.
     int fromCol = -1, fromRow = -1, toCol = -1, toRow = -1;
@@ -210,7 +330,6 @@ TEST_F(RealWindowTest, FirstStartPlayAndClose) {
         return ReadBoard(s, board)[9 * toCol + toRow] == CCellSeen{colour, Normal};
     });
     const CBoardSeen after = ReadBoard(moved, board);
-    EXPECT_EQ(after[9 * toCol + toRow], (CCellSeen{colour, Normal}));
     EXPECT_FALSE(IsBall(after[9 * fromCol + fromRow]));
     EXPECT_EQ(Announced(after), 3);
 
@@ -220,20 +339,178 @@ TEST_F(RealWindowTest, FirstStartPlayAndClose) {
         WaitForShot("4-undone.png", [&](const QImage& s) { return ReadBoard(s, board) == before; });
     EXPECT_TRUE(ReadBoard(undone, board) == before);
 
-    // The Game menu by its access key; Stop is its first enabled item.
-    Xdo("key alt+g");
-    EXPECT_NE(WaitForShot(
-                  "5-menu.png", [&](const QImage& s) { return s != undone; }, 2000),
-              undone);
-    Xdo("key Down Return");
-    const QImage stoppedAgain = WaitForShot("6-stopped.png", Stopped);
-    EXPECT_EQ(Find(stoppedAgain, kStoppedPicture), stopped);
+    // Pause: the paused picture whole, and the same board again after OK.
+    Click(ToolButton(undone, 4));
+    const std::string box = OpenedBox("Marbix - paused", true);
+    ExpectDialogButtons(box, true);
+    EXPECT_TRUE(ShowsWhole(
+        WaitForShot("5-paused.png",
+                    [&](const QImage& s) { return ShowsWhole(s, board, kPausedPicture); }),
+        board, kPausedPicture));
+    CloseBox(box);
+    EXPECT_TRUE(
+        ReadBoard(WaitForShot("6-resumed.png",
+                              [&](const QImage& s) { return ReadBoard(s, board) == before; }),
+                  board) == before);
+
+    Xdo("windowactivate --sync " + m_window);
+    Xdo("key F3");
+    EXPECT_TRUE(ShowsWhole(
+        WaitForShot("7-stopped.png",
+                    [&](const QImage& s) { return ShowsWhole(s, board, kStoppedPicture); }),
+        board, kStoppedPicture));
+
+    // How to play, clicked in the Help menu where it lies over the disabled
+    // Stop button; once the box is gone, the button and the status bar follow
+    // the pointer to the board.
+    Xdo("key alt+h sleep 0.2");
+    Click(stop - QPoint(0, 10));
+    ExpectDialogButtons(OpenedBox("How to play Marbix"), true);
+    WaitForShot(
+        "8-how-to-play.png", [](const QImage&) { return false; }, 300);
+    Xdo("key Escape");
+    (void)QTest::qWaitFor([] { return WindowNamed("How to play Marbix").empty(); }, 3000);
+    const QPoint cell = CellCorner(board, 4, 4);
+    Xdo("mousemove " + std::to_string(cell.x()) + " " + std::to_string(cell.y()) + " sleep 0.1");
+    Xdo("key F2");
+    const QRect button(stop - QPoint(45, 19), QSize(91, 39));
+    const QRect prompt(0, kScreenHeight - 22, 300, 22);
+    const QImage calm = WaitForShot("9-after-box.png", [&](const QImage& s) {
+        return s.copy(button) == playing.copy(button) && s.copy(prompt) == playing.copy(prompt);
+    });
+    EXPECT_EQ(calm.copy(button), playing.copy(button));
+    EXPECT_EQ(calm.copy(prompt), playing.copy(prompt));
 
     CloseAsAUser();
     // Closed maximised: the default rectangle and the maximised state.
     EXPECT_EQ(ProfileText(), QStringLiteral("[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n"
                                             "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\n"
                                             "ROUND_BALLS=1\n"));
+}
+
+// The clocks run five times faster here, so the pause box stays open for
+// more than a move's 30 seconds.
+TEST_F(RealWindowTest, PauseHoldsTheClockThroughAMinimiseAndAGameEndsStopped) {
+    WriteProfile("[HISCORES]\nPLAYER0=Ace\nSCORE0=12345\n");
+    Launch(200);
+    Xdo("key F2");
+    QPoint board;
+    const QImage playing = WaitForShot("10-playing.png", [&](const QImage& s) {
+        board = Find(s, kBoardPicture);
+        return board.x() >= 0 && Balls(ReadBoard(s, board)) > 0 && ToolButton(s, 4).x() >= 0;
+    });
+    const CBoardSeen before = ReadBoard(playing, board);
+    Click(ToolButton(playing, 4));
+    const std::string box = OpenedBox("Marbix - paused", true);
+    QElapsedTimer open;
+    open.start();
+    Xdo("windowminimize --sync " + m_window);
+    Xdo("windowactivate " + m_window); // the box, not the window, takes the focus
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Viewable(m_window); }, 3000));
+    QTest::qWait(static_cast<int>(7000 - open.elapsed()));
+    EXPECT_TRUE(ShowsWhole(WaitForShot("11-paused-long.png", [](const QImage&) { return true; }),
+                           board, kPausedPicture));
+    CloseBox(box);
+    const QImage resumed = WaitForShot("12-resumed.png", [&](const QImage& s) {
+        return Find(s, kBoardPicture) == board && !ShowsWhole(s, board, kPausedPicture);
+    });
+    EXPECT_TRUE(ReadBoard(resumed, board) == before) << "the move ran out behind the box";
+
+    // Skip until the board is full; a name dialog is answered with Escape.
+    QImage shot = resumed;
+    for (int i = 0; i < 80 && !ShowsWhole(shot, board, kStoppedPicture); ++i) {
+        if (!WindowNamed("Marbix registration").empty())
+            Xdo("key Escape");
+        else if (const QPoint skip = ToolButton(shot, 3); skip.x() >= 0)
+            Click(skip);
+        QTest::qWait(60);
+        shot = Shot();
+    }
+    EXPECT_TRUE(ShowsWhole(
+        WaitForShot("13-game-over.png",
+                    [&](const QImage& s) { return ShowsWhole(s, board, kStoppedPicture); }),
+        board, kStoppedPicture));
+}
+
+// Maximised at the first start, restored by the title bar, closed: the frame
+// is where it was, with its title bar on the screen, and the board fits it.
+TEST_F(RealWindowTest, PlacementAfterMaximiseRestoreAndClose) {
+    Launch();
+    ASSERT_TRUE(Maximised());
+    Xdo("mousemove --sync 300 8 click --repeat 2 --delay 80 1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Maximised(); }, 3000));
+    QRect frame;
+    const auto fits = [&](const QImage& s) {
+        const QPoint b = Find(s, kStoppedPicture);
+        return b.x() >= 0 && !TileRow(s, b.x(), b.y() - 1) && !TileRow(s, b.x(), b.y() + 325);
+    };
+    const QImage restored = WaitForShot("14-restored.png", [&](const QImage& s) {
+        frame = Frame(m_window);
+        return frame.topLeft() == QPoint(0, 0) && fits(s);
+    });
+    EXPECT_EQ(frame.topLeft(), QPoint(0, 0));
+    EXPECT_TRUE(fits(restored)) << "bands of tiles above and below the board";
+    CloseAsAUser();
+    EXPECT_TRUE(ProfileText().startsWith(
+        QStringLiteral("[WINDOW]\nX=0\nY=0\nWIDTH=%1\nHEIGHT=%2\nSTATE=0\n")
+            .arg(frame.width())
+            .arg(frame.height())))
+        << ProfileText().toStdString();
+
+    Launch();
+    EXPECT_FALSE(Maximised());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame(m_window) == frame; }, 3000))
+        << Frame(m_window).x() << "," << Frame(m_window).y();
+    CloseAsAUser();
+}
+
+// The name dialog of the program, shown here on the real screen.
+TEST_F(RealWindowTest, NameDialogHasACaptionAloneAndCannotHideTheGame) {
+    CHiscoreList list;
+    CNameDlgWindow window;
+    CNameDlg dialog(&list, &window);
+    QTimer::singleShot(0, [&] {
+        std::string shown;
+        (void)QTest::qWaitFor([&] { return !(shown = WindowNamed("Marbix registration")).empty(); },
+                              5000);
+        ASSERT_FALSE(shown.empty());
+        ExpectDialogButtons(shown, false);
+        WaitForShot(
+            "15-name-dialog.png", [](const QImage&) { return false; }, 300);
+        QDialog* current = window.Current();
+        ASSERT_TRUE(current);
+        for (QLabel* label : current->findChildren<QLabel*>())
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                      label->contentsRect().width())
+                << label->text().toStdString();
+        // Minimised anyway, the dialog comes back.
+        Xdo("windowminimize " + shown);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !WindowNamed("Marbix registration").empty(); }, 3000));
+        current->reject();
+    });
+    EXPECT_EQ(dialog.DoModal(), CNameDlg::IDCANCEL);
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    CXSession session;
+    std::string error;
+    if (!session.Start(kScreenWidth, kScreenHeight, error)) {
+        fprintf(stderr, "real_window_test: %s\n", error.c_str());
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QTemporaryDir runtime; // private to this process, as the runtime folder must be
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    g_roundBalls = 1;
+    QTemporaryDir shots(QDir::temp().filePath(QStringLiteral("marbix-x11-shots-XXXXXX")));
+    shots.setAutoRemove(qEnvironmentVariableIsEmpty("MARBIX_KEEP_SHOTS"));
+    g_shots = shots.path();
+    const int result = RUN_ALL_TESTS();
+    if (!shots.autoRemove()) fprintf(stderr, "screenshots in %s\n", qPrintable(g_shots));
+    return result;
 }
 
 // The headless driver's board after Start from seed and the given clicks.
@@ -273,7 +550,9 @@ TEST_F(RealWindowTest, AWholeMoveFromTheKeyboard) {
     const long long launched = std::time(nullptr);
     Launch();
     const long long shown = std::time(nullptr);
-    WaitForShot("k1-started.png", Stopped);
+    WaitForShot("k1-started.png", [&](const QImage& s) {
+        return ShowsWhole(s, Find(s, kStoppedPicture), kStoppedPicture);
+    });
     Xdo("key F2");
     QPoint board(-1, -1);
     const QImage playing = WaitForShot("k2-playing.png", [&](const QImage& s) {
@@ -324,40 +603,4 @@ TEST_F(RealWindowTest, AWholeMoveFromTheKeyboard) {
         return WithCursorAt(ReadBoard(s, board), expected, to / 9, to % 9) == expected;
     });
     EXPECT_TRUE(WithCursorAt(ReadBoard(back, board), expected, to / 9, to % 9) == expected);
-}
-
-TEST_F(RealWindowTest, NormalWindowKeepsItsFramePlacement) {
-    const QByteArray placement = "[WINDOW]\nX=120\nY=80\nWIDTH=760\nHEIGHT=600\nSTATE=0\n";
-    {
-        QFile file(Profile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(placement) == placement.size());
-    }
-    Launch();
-    const QImage shot = WaitForShot("7-normal.png", Stopped);
-    EXPECT_EQ(RunCommand("xprop -id " + m_window + " _NET_WM_STATE").find("MAXIMIZED"),
-              std::string::npos);
-    // The window manager's frame starts at the saved corner.
-    EXPECT_NE(shot.pixel(121, 81), shot.pixel(119, 79)); // the frame against the black root
-    CloseAsAUser();
-    EXPECT_EQ(ProfileText().toUtf8(),
-              placement + "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
-}
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    CXSession session;
-    std::string error;
-    if (!session.Start(kScreenWidth, kScreenHeight, error)) {
-        fprintf(stderr, "real_window_test: %s\n", error.c_str());
-        return 1;
-    }
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QGuiApplication app(argc, argv);
-    g_roundBalls = 1;
-    QTemporaryDir shots(QDir::temp().filePath(QStringLiteral("marbix-x11-shots-XXXXXX")));
-    shots.setAutoRemove(qEnvironmentVariableIsEmpty("MARBIX_KEEP_SHOTS"));
-    g_shots = shots.path();
-    const int result = RUN_ALL_TESTS();
-    if (!shots.autoRemove()) fprintf(stderr, "screenshots in %s\n", qPrintable(g_shots));
-    return result;
 }

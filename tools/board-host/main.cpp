@@ -7,13 +7,14 @@
 // QT_QPA_PLATFORM=offscreen it needs no display).
 #include "app/settings.h"
 #include "platform/profile.h"
-#include "sound/qt_cue_player.h"
-#include "sound/sound_module.h"
+#include "platform/resources.h"
+#include "sound/sound_service.h"
 #include "tools/board-host/scripted_game.h"
 #include "view/host_window.h"
 
 #include <QApplication>
 #include <QTest>
+#include <filesystem>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -27,10 +28,17 @@ int main(int argc, char** argv) {
     else
         SetProfilePath(DefaultProfilePath(CurrentExecutablePath()));
 
-    LoadSoundModule();
-    CQtCuePlayer player;
-    player.Preload();
-    SetCuePlayer(&player);
+    // The plugin and the module of the program in the build folder above.
+    const std::string buildDir = std::filesystem::path(ProgramDir()).parent_path().string();
+    LoadSoundModuleFrom({OwnSoundModulePath(buildDir)});
+    const auto waveBytes = [](unsigned id, bool fromModule) {
+        const QByteArray wave = LoadWave(id, fromModule);
+        return CBytes(wave.begin(), wave.end());
+    };
+    std::unique_ptr<CSoundService> player =
+        LoadSoundServiceFrom(SoundPluginPath(buildDir), waveBytes);
+    if (player) player->Preload(g_soundModule != nullptr);
+    SetCuePlayer(player.get());
 
     CHostWindow window;
     if (!window.Create()) return 1;
