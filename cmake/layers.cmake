@@ -51,9 +51,7 @@ endfunction()
 marbix_layer(marbix_engine
     SOURCES engine/cell.cpp engine/cue.cpp engine/field_game.cpp engine/settings.cpp
     HEADERS engine/collaborators.h engine/cue.h engine/deal_generator.h engine/field_game.h
-            engine/identifiers.h engine/manual_timers.h engine/plain_cell.h engine/settings.h
-            # the old name of engine/cue.h, still used by score and sound
-            sound/cue.h)
+            engine/identifiers.h engine/manual_timers.h engine/plain_cell.h engine/settings.h)
 
 marbix_layer(marbix_platform
     SOURCES platform/profile.cpp platform/string_table.cpp
@@ -72,9 +70,7 @@ marbix_layer(marbix_app BELOW marbix_score
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
             app/frame_logic.cpp app/game.cpp app/placement.cpp app/rules_text.cpp
     HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
-            app/frame_logic.h app/game.h app/placement.h app/rules_text.h
-            # the old name of engine/settings.h, still used by the windows
-            app/settings.h)
+            app/frame_logic.h app/game.h app/placement.h app/rules_text.h)
 
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")

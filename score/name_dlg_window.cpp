@@ -1,5 +1,6 @@
 #include "score/name_dlg_window.h"
 
+#include "engine/identifiers.h"
 #include "platform/bitmap_button.h"
 #include "platform/dialog_frame.h"
 #include "platform/dialog_units.h"
@@ -74,7 +75,7 @@ public:
         connect(ok, &QPushButton::clicked, this, &CNameDialog::Confirm);
 
         auto* icon = new QLabel(this);
-        icon->setPixmap(CachedPicture(128));
+        icon->setPixmap(CachedPicture(PictureId::kIcon));
         icon->setGeometry(du.Rect(100, 40, 21, 20));
         auto* prompt =
             new QLabel(QCoreApplication::translate("CNameDlg", "Please, enter your name :"), this);

@@ -5,11 +5,11 @@
 #include "app/game_app.h"
 #include "app/main_frame.h"
 #include "app/rules_text.h"
-#include "app/settings.h"
+#include "engine/cue.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
-#include "sound/cue.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 // profile in a temporary directory, with the cues recorded.
 #pragma once
 
-#include "app/settings.h"
+#include "engine/cue.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
-#include "sound/cue.h"
 #include "view/host_window.h"
 
 #include <QApplication>
