@@ -31,23 +31,4 @@ TEST(Dealing, TopsUpToThreeOnFreeCellsOnlyAndNotWhileNoGameIsOn) {
     EXPECT_NE(game.m_field.Seed(), 555);
 }
 
-TEST(Dealing, AFullBoardEndsTheGameOnlyWhenAskedAndASmallOneGoesOn) {
-    const std::string full = "123456712/234567123/345671234/456712345/567123456/671234567/"
-                             "712345671/123456712/234567123";
-    CTestGame game;
-    game.Play(full);
-    EXPECT_EQ(game.m_field.DealBalls(0, 3), 1);
-    EXPECT_EQ(game.m_field.Active(), 1);
-    EXPECT_EQ(game.m_field.DealBalls(1, 3), 0);
-    EXPECT_EQ(std::tuple(game.m_field.Active(), game.m_frame.Running(), game.m_frame.CanStart()),
-              std::tuple(0, 0, 1));
-    EXPECT_EQ(game.m_cues.m_ids, Cues{137});
-    std::string twoFree = full;
-    twoFree[4 * 10 + 3] = twoFree[4 * 10 + 6] = '.';
-    game.Play(twoFree);
-    EXPECT_EQ(game.m_field.DealBalls(1, 3), 1);
-    EXPECT_EQ(std::tuple(game.At(3, 4).m_state, game.At(6, 4).m_state, game.m_field.Active()),
-              std::tuple(Preview, Preview, 1));
-}
-
 } // namespace

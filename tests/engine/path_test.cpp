@@ -19,20 +19,6 @@ bool Reachable(CTestGame& game, int from, int to) {
     return seen[to];
 }
 
-TEST(Path, PreviewsArePassableSadBallsBlockAndAMoveOverwritesAPreview) {
-    CTestGame game;
-    game.Play("1B/C");
-    EXPECT_EQ(game.m_field.MoveBall(0, 0, 5, 5), 0); // shut in by Sad balls
-    game.Play("4a/b2");
-    game.At(0, 0).SetBall(4, Selected);
-    EXPECT_EQ(game.m_field.MoveBall(0, 0, 2, 0), 1); // through the Preview at (1,0)
-    EXPECT_EQ(std::tuple(game.Position()[0], game.Position()[18]),
-              std::tuple(std::pair(0, 0), std::pair(4, int{Normal})));
-    EXPECT_EQ(game.m_cues.m_ids, Cues{ColourCue(4, 2)});
-    EXPECT_EQ(game.m_field.MoveBall(2, 0, 1, 0), 1); // onto the Preview itself
-    EXPECT_EQ(game.Position()[9], std::pair(4, int{Normal}));
-}
-
 TEST(Path, AWalledOffTargetRefusesAndLeavesOnlyTheSnapshotChanged) {
     CTestGame game(31);
     game.Play("1...3/....3/....3/....3/33333");

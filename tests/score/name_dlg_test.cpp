@@ -70,43 +70,4 @@ TEST_F(NameDlgTest, OkTakesAtMost15Characters) {
     EXPECT_EQ(CNameDlg::MaxCharsMessage(), "Please enter no more than 15 characters.");
 }
 
-TEST_F(NameDlgTest, QueuedAnswersReportRefusedNamesAndOkOrEscapeEndTheDialog) {
-    CHiscoreList list;
-    for (const char* bad : {"OK", "names x", ""}) EXPECT_FALSE(m_answers.PushLine(bad));
-    EXPECT_EQ(m_answers.Pending(), 0u);
-    Fill(list, {{"Bolt", 10}});
-    g_lastName = "Bol";
-    for (const std::string& line :
-         Lines{"name " + k16, "ok", "name Zed Two", "escape", "name " + k16, "escape"})
-        ASSERT_TRUE(m_answers.PushLine(line));
-    CNameDlg dlg(&list, &m_answers);
-    EXPECT_EQ(dlg.DoModal(), CNameDlg::IDOK);
-    const std::string refused = "message \"Please enter no more than 15 characters.\"";
-    EXPECT_EQ(m_shown, (Lines{"dialog \"Bolt\"", refused, refused}));
-    EXPECT_EQ(g_lastName, "Zed Two");
-    EXPECT_EQ(m_answers.Pending(), 3u); // kept for the next dialogs
-
-    for (int i = 0; i < 3; ++i) { // escape twice, then an empty queue, keep the last name
-        CNameDlg next(&list, &m_answers);
-        EXPECT_EQ(next.DoModal(), CNameDlg::IDCANCEL);
-        EXPECT_EQ(g_lastName, "Zed Two");
-    }
-    EXPECT_EQ(m_shown.back(), "dialog \"Zed Two\"");
-
-    g_lastName = "bol"; // ok confirms the field as shown
-    m_answers.PushLine("ok");
-    CNameDlg shown(&list, &m_answers);
-    EXPECT_EQ(shown.DoModal(), CNameDlg::IDOK);
-    EXPECT_EQ(g_lastName, "Bolt");
-
-    // A name is the rest of the line, blanks and all.
-    ASSERT_TRUE(m_answers.PushLine("name  two  blanks ") && m_answers.PushLine("name"));
-    CNameDlg first(&list, &m_answers);
-    first.DoModal();
-    EXPECT_EQ(g_lastName, " two  blanks ");
-    CNameDlg second(&list, &m_answers);
-    EXPECT_EQ(second.DoModal(), CNameDlg::IDOK);
-    EXPECT_EQ(second.Name(), "");
-}
-
 } // namespace
