@@ -2,15 +2,18 @@
 #
 #   marbix_engine    board, dealing, path, lines, turn flow, and the contract
 #                    of its collaborators: cells, score panel, frame flags,
-#                    timers, the move clock's expiry, the settings it reads,
-#                    the cue sink; and the table of identifiers
+#                    timers, the move clock's expiry, the board's looks, the
+#                    settings it reads, the cue sink; and the table of
+#                    identifiers
 #   marbix_platform  our Qt-free stand-ins for the platform: the profile file
 #                    and the string table (below score and app, beside engine)
 #   marbix_audio     the WAVE reader and the sound module, checked in full,
 #                    and where the module is looked for
-#   marbix_score     score keeper, hall of fame, name entry
+#   marbix_score     score keeper with the move clock and what holds it,
+#                    hall of fame, name entry
 #   marbix_app       the main frame's commands, flags and play time, the
-#                    settings and window placement on file, the epigraphs
+#                    settings and window placement on file, the epigraphs;
+#                    and CGame, the one place where a game is wired
 #
 # Each layer is a static library that links only the layers below it and
 # links nothing else, so no Qt header can reach it. Its only include root is
