@@ -6,7 +6,7 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include "app/settings.h"
+#include "engine/settings.h"
 #include "view/host_window.h"
 
 namespace {
@@ -26,7 +26,7 @@ CHostWindow& Host() {
 }
 
 void Click(CHostWindow& host, int col, int row) {
-    QTest::mouseClick(&host.m_wndField.m_cellButtons[9 * col + row], Qt::LeftButton);
+    QTest::mouseClick(&host.m_wndField.m_cellButtons[CellIndex(col, row)], Qt::LeftButton);
 }
 
 // One ball in the corner, selected, and three announced balls apart from
@@ -35,26 +35,26 @@ void Click(CHostWindow& host, int col, int row) {
 void LayMovePosition(CHostWindow& host) {
     for (CCellButton& cell : host.m_wndField.m_cellButtons) cell.SetBall(0, Normal);
     host.m_wndField.m_cellButtons[0].SetBall(2, Normal);
-    host.m_wndField.m_cellButtons[9 * 8 + 0].SetBall(3, Preview);
-    host.m_wndField.m_cellButtons[9 * 0 + 8].SetBall(4, Preview);
-    host.m_wndField.m_cellButtons[9 * 8 + 8].SetBall(5, Preview);
+    host.m_wndField.m_cellButtons[CellIndex(8, 0)].SetBall(3, Preview);
+    host.m_wndField.m_cellButtons[CellIndex(0, 8)].SetBall(4, Preview);
+    host.m_wndField.m_cellButtons[CellIndex(8, 8)].SetBall(5, Preview);
     Click(host, 0, 0);
 }
 
 void BM_MoveClick(benchmark::State& state) {
     CHostWindow& host = Host();
-    host.m_wndField.m_seed = 4711;
-    host.OnCommand(ID_GAME_START);
+    host.Game().Field().SetSeed(4711);
+    host.Game().Frame().OnCommand(ID_GAME_START);
     for (auto _ : state) {
         LayMovePosition(host);
         QElapsedTimer clock;
         clock.start();
         Click(host, 4, 4);
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
-        if (host.m_wndField.m_cellButtons[9 * 4 + 4].m_colour != 2)
+        if (host.m_wndField.m_cellButtons[CellIndex(4, 4)].m_colour != 2)
             state.SkipWithError("the ball did not move");
     }
-    host.OnCommand(ID_GAME_STOP);
+    host.Game().Frame().OnCommand(ID_GAME_STOP);
 }
 BENCHMARK(BM_MoveClick)
     ->UseManualTime()
@@ -67,9 +67,9 @@ void BM_StartGame(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        host.OnCommand(ID_GAME_START);
+        host.Game().Frame().OnCommand(ID_GAME_START);
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
-        host.OnCommand(ID_GAME_STOP); // score 0: no name dialog
+        host.Game().Frame().OnCommand(ID_GAME_STOP); // score 0: no name dialog
     }
 }
 BENCHMARK(BM_StartGame)

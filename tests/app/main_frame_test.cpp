@@ -5,11 +5,11 @@
 #include "app/game_app.h"
 #include "app/main_frame.h"
 #include "app/rules_text.h"
-#include "app/settings.h"
+#include "engine/cue.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
-#include "sound/cue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,7 +52,7 @@ protected:
         SetCuePlayer(&m_cues);
         m_frame = std::make_unique<CMainFrame>();
         ASSERT_TRUE(m_frame->LoadFrame());
-        m_frame->m_wndField.m_seed = 4242;
+        m_frame->Game().Field().SetSeed(4242);
     }
     void TearDown() override {
         m_frame.reset();
@@ -201,7 +201,7 @@ TEST_F(FrameTest, EveryRuleInEveryState) {
     Key(Qt::Key_F2);
     EXPECT_EQ(Enabled(), "0101110001111");
     ASSERT_TRUE(MakeMove());
-    ASSERT_EQ(m_frame->m_canUndo, 1);
+    ASSERT_EQ(m_frame->Game().Frame().CanUndo(), 1);
     EXPECT_EQ(Enabled(), "0111110001111");
     EXPECT_EQ(Checked(), "01011");
 
@@ -222,7 +222,7 @@ TEST_F(FrameTest, EveryRuleInEveryState) {
     EXPECT_EQ(Checked(), "10100");
     Key(Qt::Key_F2);
     ASSERT_TRUE(MakeMove());
-    EXPECT_EQ(m_frame->m_canUndo, 1);
+    EXPECT_EQ(m_frame->Game().Frame().CanUndo(), 1);
     EXPECT_EQ(Enabled(), "0100010001111");
     EXPECT_EQ(Checked(), "10100");
 }
@@ -230,14 +230,14 @@ TEST_F(FrameTest, EveryRuleInEveryState) {
 TEST_F(FrameTest, DisabledCommandsAreNotCarriedOutByKeyOrMenu) {
     Show();
     Key(Qt::Key_F2);
-    ASSERT_EQ(m_frame->m_running, 1);
+    ASSERT_EQ(m_frame->Game().Frame().Running(), 1);
     const std::string board = Board();
-    m_frame->m_playSeconds = 42;
+    m_frame->Game().Frame().OnTimer(CFrameLogic::kPlayTimer); // one second played
     Key(Qt::Key_F2);
     // A stale menu item that still looks enabled is tested all the same.
     m_frame->Action(ID_GAME_START)->setEnabled(true);
     m_frame->Action(ID_GAME_START)->trigger();
-    EXPECT_EQ(std::pair(m_frame->m_playSeconds, Board()), std::pair(42u, board));
+    EXPECT_EQ(std::pair(m_frame->Game().Frame().PlaySeconds(), Board()), std::pair(1u, board));
     EXPECT_FALSE(m_frame->Action(ID_GAME_START)->isEnabled());
 
     // Backspace after an Undo: the second one does nothing.
@@ -248,7 +248,7 @@ TEST_F(FrameTest, DisabledCommandsAreNotCarriedOutByKeyOrMenu) {
     EXPECT_EQ(m_cues.Count(151), 1);
 
     // Game over leaves the playing-time timer running; F3 then is off.
-    m_frame->m_wndField.StopGame();
+    m_frame->Game().Field().StopGame();
     ASSERT_TRUE(m_frame->m_timerHost.IsRunning(CFrameLogic::kPlayTimer));
     const int stops = m_cues.Count(137);
     Key(Qt::Key_F3);
@@ -261,7 +261,7 @@ TEST_F(FrameTest, DisabledCommandsAreNotCarriedOutByKeyOrMenu) {
     g_classical = 1;
     Key(Qt::Key_F2);
     ASSERT_TRUE(MakeMove());
-    ASSERT_EQ(m_frame->m_canUndo, 1);
+    ASSERT_EQ(m_frame->Game().Frame().CanUndo(), 1);
     const std::string moved = Board();
     Key(Qt::Key_Backspace);
     EXPECT_EQ(Board(), moved);
@@ -274,16 +274,17 @@ TEST_F(FrameTest, PlayingTimePane) {
     EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for : 0 h 00 m 00 s"));
 
     Key(Qt::Key_F2);
-    m_frame->m_playSeconds = 3724;
-    m_frame->OnTimer(CFrameLogic::kPlayTimer);
+    CFrameLogic& frame = m_frame->Game().Frame();
+    for (int i = 0; i < 3725; ++i) frame.OnTimer(CFrameLogic::kPlayTimer);
     m_frame->RefreshCommandUi();
     EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for : 1 h 02 m 05 s"));
-    m_frame->m_playSeconds = 360000;
+    for (int i = 3725; i < 360000; ++i) frame.OnTimer(CFrameLogic::kPlayTimer);
     m_frame->RefreshCommandUi();
     EXPECT_EQ(pane->text(), QStringLiteral("You have been playing for :100 h 00 m 00 s"));
 
     // A real second passes on the frame's own timer.
-    m_frame->m_playSeconds = 0;
+    Key(Qt::Key_F3);
+    Key(Qt::Key_F2);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return pane->text() == QStringLiteral("You have been playing for : 0 h 00 m 01 s"); },
         2500));
@@ -299,15 +300,15 @@ TEST_F(FrameTest, PauseHoldsTheMoveClockBehindItsBox) {
                   EXPECT_EQ(message->windowTitle() + "|" + message->text(),
                             "Marbix - paused|Press OK to continue the game");
                   EXPECT_EQ(message->icon(), QMessageBox::Information);
-                  EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 1);
+                  EXPECT_EQ(m_frame->Game().Score().Hold().IsHeld(), true);
               });
-    EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 0);
+    EXPECT_EQ(m_frame->Game().Score().Hold().IsHeld(), false);
 
     // A minimised window holds the move clock too.
     m_frame->showMinimized();
-    EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 1);
+    EXPECT_EQ(m_frame->Game().Score().Hold().IsHeld(), true);
     m_frame->showNormal();
-    EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 0);
+    EXPECT_EQ(m_frame->Game().Score().Hold().IsHeld(), false);
 }
 
 TEST_F(FrameTest, HowToPlayAndAboutBoxes) {
@@ -394,7 +395,7 @@ TEST_F(FrameTest, FirstStartWithoutAProfileAndWhatExitWrites) {
 
         // A game running at exit is dropped without an entry: no HISCORES below.
         frame->Dispatch(ID_GAME_START);
-        frame->m_wndScoreBar.AddScore(10);
+        frame->Game().Score().AddScore(10);
         frame->Dispatch(ID_OPTIONS_SOUND);
         EXPECT_EQ(app.ExitInstance(3), 3);
     }

@@ -33,10 +33,8 @@ TEST_F(FieldTest, TheBoardIsCentredInTheArea) {
 }
 
 TEST_F(FieldTest, TheAreaIsTiledFromItsCorner) {
-    CScoreKeeper panel;
-    CGameFlags flags;
     CFieldWnd field;
-    ASSERT_TRUE(field.Create(nullptr, 131, &panel, &flags));
+    ASSERT_TRUE(field.Create(nullptr, kFieldWndId));
     // Without the board over it the whole area shows the tiles.
     field.m_background.hide();
     const QImage tile = Resource(CFieldWnd::kTilePicture);

@@ -26,7 +26,7 @@ TEST_F(GameTest, CuesOfAScriptedGameComeInOrder) {
     Click(*host, 0, 0);
     Click(*host, 8, 8);
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({621, 141}));
-    ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
+    ASSERT_TRUE(host->Game().Frame().OnCommand(ID_GAME_STOP));
     EXPECT_EQ(m_cues.m_ids.back(), 137u);
 }
 
@@ -35,7 +35,7 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     WriteProfileInt("HISCORES", "SCORE0", 50);
     auto host = MakeHost();
     Start(*host);
-    host->m_wndScoreBar.AddScore(64); // as if earlier moves had scored
+    host->Game().Score().AddScore(64); // as if earlier moves had scored
     // Two announced balls and one free cell: after the move the empty source
     // takes the third announced ball, and nothing is left for the next three.
     // The rest is full with no two neighbours of one colour in any direction.
@@ -55,7 +55,7 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     Click(*host, 7, 8);
     Click(*host, 8, 8);
     EXPECT_TRUE(prefill.isEmpty());
-    EXPECT_EQ(host->m_running, 0);
+    EXPECT_EQ(host->Game().Frame().Running(), 0);
     EXPECT_EQ(m_cues.m_ids.back(), 153u); // a new best result
     EXPECT_EQ(
         std::pair(GetProfileString("HISCORES", "PLAYER0"), GetProfileString("HISCORES", "PLAYER1")),

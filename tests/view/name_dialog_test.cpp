@@ -15,8 +15,6 @@ class NameDialogTest : public ViewTest {
 protected:
     void SetUp() override {
         ViewTest::SetUp();
-        m_host = MakeHost();
-        CHiscoreList& list = *m_host->m_wndScoreBar.m_list;
         // In the file, where the end of the game reads the table again.
         EditProfile([](CProfileFile& file) {
             int i = 0;
@@ -25,15 +23,15 @@ protected:
                 file.WriteString("HISCORES", "PLAYER" + std::to_string(i++), name);
             }
         });
-        list.LoadTable();
-        m_host->m_wndScoreBar.m_score = 42;
-        list.InsertEntry(g_youMarker, 42, true);
+        m_host = MakeHost();
+        m_host->Game().Score().ResetScore();
+        m_host->Game().Score().AddScore(42);
     }
 
     // Ends a game with 42 points while `answer` handles the dialog.
     void EndGame(std::function<void(QWidget&)> answer) {
         WhenModal(std::move(answer));
-        m_host->m_wndScoreBar.EndGame();
+        m_host->Game().Score().EndGame();
     }
 
     std::unique_ptr<CHostWindow> m_host;
@@ -77,8 +75,8 @@ TEST_F(NameDialogTest, FifteenCharactersAreTakenWithEnterAndKeptExactly) {
         Type(dialog, "ace of diamonds"); // 15, differs from "Ace" in case only
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
-    for (const std::string& name : {g_lastName, m_host->m_wndScoreBar.m_hiscores->m_names[5],
-                                    GetProfileString("HISCORES", "PLAYER5")})
+    for (const std::string& name :
+         {g_lastName, m_host->Game().Hall().Name(5), GetProfileString("HISCORES", "PLAYER5")})
         EXPECT_EQ(name, "ace of diamonds");
     EXPECT_EQ(GetProfileInt("HISCORES", "SCORE5", 0), 42u);
 }

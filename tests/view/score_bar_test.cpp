@@ -44,21 +44,21 @@ TEST_F(ScoreBarTest, MoveClockShowsThirtyAndExpiresOnTheThirtyFirstTick) {
     EXPECT_EQ(bar.m_scoreEdit->text() + TimeText(*host), "00");
     Start(*host);
     EXPECT_EQ(TimeText(*host), "30");
-    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    EXPECT_TRUE(host->m_clockTimer.IsRunning(CScoreKeeper::kClockTimer));
     const int balls = Balls(host->m_wndField);
-    for (int tick = 1; tick <= 30; ++tick) bar.OnTimer(bar.m_timerId);
+    for (int tick = 1; tick <= 30; ++tick) host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
     EXPECT_EQ(TimeText(*host), "0");
     EXPECT_EQ(Balls(host->m_wndField), balls);
     m_cues.m_ids.clear();
-    bar.OnTimer(bar.m_timerId);
+    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
     // The move was skipped: the announced balls came in and the clock restarted.
     EXPECT_EQ(m_cues.m_ids.front(), 147u);
     EXPECT_EQ(Balls(host->m_wndField), balls + 3);
     EXPECT_EQ(TimeText(*host), "30");
     m_cues.m_ids.clear();
-    bar.OnTimer(bar.m_timerId + 1); // another timer's tick
+    host->Game().Score().OnTimer(CScoreKeeper::kClockTimer + 1); // another timer's tick
     EXPECT_EQ(TimeText(*host), "30");
-    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    EXPECT_TRUE(host->m_clockTimer.IsRunning(CScoreKeeper::kClockTimer));
 }
 
 TEST_F(ScoreBarTest, ClockFieldsAreOffInClassicalStyle) {
@@ -69,7 +69,7 @@ TEST_F(ScoreBarTest, ClockFieldsAreOffInClassicalStyle) {
         EXPECT_EQ(host->m_wndScoreBar.m_timeEdit->isEnabled() +
                       host->m_wndScoreBar.m_timeLabel->isEnabled(),
                   2 * !classical);
-        ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
+        ASSERT_TRUE(host->Game().Frame().OnCommand(ID_GAME_STOP));
     }
 }
 
@@ -115,6 +115,7 @@ TEST_F(ScoreBarTest, SelectedLineIsScrolledIntoViewAndTheBarAlwaysThere) {
 }
 
 TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
+    WriteHall({{"Ace", 12345}});
     auto host = MakeHost();
     CScoreBar& bar = host->m_wndScoreBar;
     const QFontInfo face(bar.font());
@@ -128,8 +129,6 @@ TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
     EXPECT_EQ(bar.m_list->geometry(), du.Rect(10, 46, 120, 59));
     EXPECT_EQ(bar.m_timeEdit->geometry(), du.Rect(105, 15, 25, 12));
     // A line with a five-digit score fits whole.
-    WriteHall({{"Ace", 12345}});
-    bar.m_list->LoadTable();
     EXPECT_LE(bar.m_list->sizeHintForColumn(0), bar.m_list->viewport()->width());
     // Docked at the right edge of the window, for good.
     EXPECT_EQ(host->m_dock->features(), QDockWidget::NoDockWidgetFeatures);

@@ -2,10 +2,10 @@
 // profile in a temporary directory, with the cues recorded.
 #pragma once
 
-#include "app/settings.h"
+#include "engine/cue.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
-#include "sound/cue.h"
 #include "view/host_window.h"
 
 #include <QApplication>
@@ -57,8 +57,8 @@ protected:
 
     // Starts a game with a known seed.
     static void Start(CHostWindow& host, int seed = 12345) {
-        host.m_wndField.m_seed = seed;
-        ASSERT_TRUE(host.OnCommand(ID_GAME_START));
+        host.Game().Field().SetSeed(seed);
+        ASSERT_TRUE(host.Game().Frame().OnCommand(ID_GAME_START));
     }
 
     static void Click(CHostWindow& host, int col, int row) {

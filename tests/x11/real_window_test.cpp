@@ -1,8 +1,8 @@
 // The built program in a real X window under a window manager: started with
 // its own config folder, played with real key presses and mouse clicks,
 // looked at through screenshots, closed the way a user closes it.
-#include "app/settings.h"
 #include "engine/collaborators.h"
+#include "engine/settings.h"
 #include "platform/resources.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg_window.h"
@@ -521,8 +521,10 @@ CBoardSeen DriverBoard(int seed, std::initializer_list<int> clicks) {
     session.Execute({CScriptCommand::Start, 0, {}});
     for (int k : clicks) session.Execute({CScriptCommand::Click, k, {}});
     CBoardSeen board;
-    for (int i = 0; i < 81; ++i)
-        board[i] = {session.m_cellObjects[i].m_colour, session.m_cellObjects[i].m_state};
+    for (int i = 0; i < 81; ++i) {
+        const CCell& cell = *session.Game().Field().Cell(IndexCol(i), IndexRow(i));
+        board[i] = {cell.m_colour, cell.m_state};
+    }
     return board;
 }
 

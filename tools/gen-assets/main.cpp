@@ -11,6 +11,8 @@
 #include "sounds.h"
 #include "verify.h"
 
+#include "engine/identifiers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -54,15 +56,15 @@ PictureSet DrawPictures(int k) {
     for (int round = 0; round < 2; ++round)
         for (int colour = 0; colour < 8; ++colour)
             for (int state = 0; state < 4; ++state)
-                pictures[(round ? 400 : 500) + 4 * colour + state] =
+                pictures[PictureId::Cell(colour, state, round != 0)] =
                     DrawCell(colour, state, round != 0, k);
-    pictures[132] = DrawBoard(BoardLook::Playing, k);
-    pictures[182] = DrawBoard(BoardLook::Paused, k);
-    pictures[183] = DrawBoard(BoardLook::Stopped, k);
-    pictures[179] = DrawTile(k);
-    pictures[176] = DrawDecoration(k);
-    pictures[171] = DrawToolbar(k);
-    pictures[128] = DrawIcon(k);
+    pictures[PictureId::kBoard] = DrawBoard(BoardLook::Playing, k);
+    pictures[PictureId::kBoardPaused] = DrawBoard(BoardLook::Paused, k);
+    pictures[PictureId::kBoardStopped] = DrawBoard(BoardLook::Stopped, k);
+    pictures[PictureId::kTile] = DrawTile(k);
+    pictures[PictureId::kDecoration] = DrawDecoration(k);
+    pictures[PictureId::kToolbar] = DrawToolbar(k);
+    pictures[PictureId::kIcon] = DrawIcon(k);
     return pictures;
 }
 

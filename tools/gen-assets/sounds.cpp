@@ -1,5 +1,7 @@
 #include "sounds.h"
 
+#include "engine/identifiers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -278,20 +280,28 @@ QByteArray EncodeWav(const std::vector<double>& samples, int rate, int bits) {
 }
 
 std::vector<Sound> ProgramSounds() {
-    struct Cue {
-        unsigned id;
+    struct Recipe {
+        Cue cue;
         int rate, bits;
         std::vector<double> (*make)();
     };
-    const Cue cues[] = {{136, 11025, 8, StartCue},       {137, 11025, 8, EndCue},
-                        {138, 11025, 8, AboutCue},       {140, 11025, 8, NothingSelectedCue},
-                        {141, 11025, 8, NoPathCue},      {147, 11025, 8, TimeUpCue},
-                        {149, 11025, 8, FirstPlaceCue},  {150, 11025, 8, BetterPlaceCue},
-                        {151, 11025, 8, UndoCue},        {153, 11025, 16, BestResultCue},
-                        {154, 11025, 16, GoodResultCue}, {175, 22050, 8, SkipCue}};
+    const Recipe recipes[] = {{Cue::GameStart, 11025, 8, StartCue},
+                              {Cue::GameStop, 11025, 8, EndCue},
+                              {Cue::AboutOpened, 11025, 8, AboutCue},
+                              {Cue::NothingSelected, 11025, 8, NothingSelectedCue},
+                              {Cue::NoPath, 11025, 8, NoPathCue},
+                              {Cue::MoveExpired, 11025, 8, TimeUpCue},
+                              {Cue::FirstPlace, 11025, 8, FirstPlaceCue},
+                              {Cue::MovedUp, 11025, 8, BetterPlaceCue},
+                              {Cue::Undo, 11025, 8, UndoCue},
+                              {Cue::NewBest, 11025, 16, BestResultCue},
+                              {Cue::AmongBest, 11025, 16, GoodResultCue},
+                              {Cue::Skip, 22050, 8, SkipCue}};
     std::vector<Sound> sounds;
-    for (const Cue& c : cues)
-        sounds.push_back({c.id, c.rate, c.bits, EncodeWav(c.make(), c.rate, c.bits)});
+    for (const Recipe& r : recipes) {
+        const auto id = static_cast<unsigned>(r.cue);
+        sounds.push_back({id, r.rate, r.bits, EncodeWav(r.make(), r.rate, r.bits)});
+    }
     return sounds;
 }
 
