@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/settings.h"
-#include "view/host_window.h"
+#include "tools/board-host/host_window.h"
 
 namespace {
 

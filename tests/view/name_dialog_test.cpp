@@ -15,8 +15,8 @@ class NameDialogTest : public ViewTest {
 protected:
     void SetUp() override {
         ViewTest::SetUp();
-        m_host = MakeHost();
-        CHiscoreList& list = *m_host->m_wndScoreBar.m_list;
+        m_frame = MakeFrame();
+        CHiscoreList& list = *m_frame->m_wndScoreBar.m_list;
         // In the file, where the end of the game reads the table again.
         EditProfile([](CProfileFile& file) {
             int i = 0;
@@ -26,17 +26,17 @@ protected:
             }
         });
         list.LoadTable();
-        m_host->m_wndScoreBar.m_score = 42;
+        m_frame->m_wndScoreBar.m_score = 42;
         list.InsertEntry(g_youMarker, 42, true);
     }
 
     // Ends a game with 42 points while `answer` handles the dialog.
     void EndGame(std::function<void(QWidget&)> answer) {
         WhenModal(std::move(answer));
-        m_host->m_wndScoreBar.EndGame();
+        m_frame->m_wndScoreBar.EndGame();
     }
 
-    std::unique_ptr<CHostWindow> m_host;
+    std::unique_ptr<CMainFrame> m_frame;
 };
 
 TEST_F(NameDialogTest, OffersEachNameOnceSortedWithTheLastNamePrefilled) {
@@ -69,7 +69,7 @@ TEST_F(NameDialogTest, EscapeAtTheFirstGameEndStoresNothing) {
     });
     EXPECT_EQ(std::pair(g_lastName, GetProfileString("HISCORES", "PLAYER5", "none")),
               std::pair(std::string(), std::string("none")));
-    EXPECT_EQ(m_host->m_wndScoreBar.m_list->count(), 5);
+    EXPECT_EQ(m_frame->m_wndScoreBar.m_list->count(), 5);
 }
 
 TEST_F(NameDialogTest, FifteenCharactersAreTakenWithEnterAndKeptExactly) {
@@ -77,7 +77,7 @@ TEST_F(NameDialogTest, FifteenCharactersAreTakenWithEnterAndKeptExactly) {
         Type(dialog, "ace of diamonds"); // 15, differs from "Ace" in case only
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
-    for (const std::string& name : {g_lastName, m_host->m_wndScoreBar.m_hiscores->m_names[5],
+    for (const std::string& name : {g_lastName, m_frame->m_wndScoreBar.m_hiscores->m_names[5],
                                     GetProfileString("HISCORES", "PLAYER5")})
         EXPECT_EQ(name, "ace of diamonds");
     EXPECT_EQ(GetProfileInt("HISCORES", "SCORE5", 0), 42u);
@@ -125,6 +125,6 @@ TEST_F(NameDialogTest, AResultThatCannotBeSavedIsToldInAMessageBox) {
     EXPECT_EQ(told.toStdString(), "Your result could not be saved in the hall of fame: " +
                                       ProfilePath() + ": Permission denied");
     EXPECT_EQ(
-        std::pair(m_host->m_wndScoreBar.m_list->count(), GetProfileString("HISCORES", "PLAYER5")),
+        std::pair(m_frame->m_wndScoreBar.m_list->count(), GetProfileString("HISCORES", "PLAYER5")),
         std::pair(5, std::string()));
 }

@@ -7,9 +7,11 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -18,6 +20,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// Starts argv[0] with its output thrown away; it inherits the open
+// descriptors, a pipe's too.
 pid_t Spawn(const std::vector<std::string>& argv) {
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -65,46 +69,43 @@ std::string RunCommand(const std::string& command, int* exitCode) {
 }
 
 bool CXSession::Start(int width, int height, std::string& error) {
-    namespace fs = std::filesystem;
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    for (int number = 70; number < 200 && m_display.empty(); ++number) {
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-        const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
-        if (fs::exists(socket) || fs::exists(lock)) continue;
-        const std::string display = ":" + std::to_string(number);
-        m_server = Spawn({"Xvfb", display, "-screen", "0", screen, "-nolisten", "tcp", "-br"});
-        if (m_server == 0) {
-            error = "Xvfb cannot be started";
-            return false;
-        }
-        for (int i = 0; i < 250 && !fs::exists(socket); ++i) {
-            if (Exited(m_server)) break;
-            std::this_thread::sleep_for(20ms);
-        }
-        if (fs::exists(socket) && !Exited(m_server)) {
-            m_display = display;
-        } else {
-            End(m_server); // another server took the number first
-            m_server = 0;
-        }
-    }
-    if (m_display.empty()) {
-        error = "no free display number";
+    // The server picks a free display number itself and writes it to a pipe
+    // once it accepts connections: no race with another test for the number.
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+        error = "no pipe for Xvfb";
         return false;
     }
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    m_server = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", screen,
+                      "-nolisten", "tcp", "-br"});
+    close(pipeFds[1]);
+    std::string number;
+    char c = 0;
+    pollfd ready{pipeFds[0], POLLIN, 0};
+    while (m_server != 0 && poll(&ready, 1, 30000) == 1 && read(pipeFds[0], &c, 1) == 1 &&
+           c != '\n')
+        number += c;
+    close(pipeFds[0]);
+    if (number.empty()) {
+        error = "Xvfb did not come up";
+        return false;
+    }
+    m_display = ":" + number;
     setenv("DISPLAY", m_display.c_str(), 1);
 
-    // The window manager with its stock settings, not the user's.
+    // The window manager with its stock settings, not the user's; a loaded
+    // machine may take a while to start it, so it is given 30 seconds.
     char dir[] = "/tmp/marbix-wm-XXXXXX";
     if (mkdtemp(dir)) m_home = dir;
     const std::string config = "XDG_CONFIG_HOME=" + m_home;
     m_manager = Spawn({"env", config, "openbox", "--sm-disable"});
-    for (int i = 0; i < 250; ++i) {
+    for (const auto until = std::chrono::steady_clock::now() + 30s;
+         std::chrono::steady_clock::now() < until && !Exited(m_manager);
+         std::this_thread::sleep_for(50ms))
         if (RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
             std::string::npos)
             return true;
-        std::this_thread::sleep_for(20ms);
-    }
     error = "the window manager did not come up";
     return false;
 }

@@ -1,4 +1,4 @@
-// A private X session for tests: an Xvfb server on a free display number
+// A private X session for tests: an Xvfb server on a display number it picks
 // and a window manager on it.
 #pragma once
 
