@@ -9,7 +9,7 @@ TEST_F(GameTest, CuesOfAScriptedGameComeInOrder) {
     Start(*frame);
     EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({136}));
     Lay(*frame, {"5........", ".........", ".........", "2........", ".........", ".........",
-                ".........", "......a.b", "........c"});
+                 ".........", "......a.b", "........c"});
     m_cues.m_ids.clear();
     Click(*frame, 0, 0); // select the green ball
     Click(*frame, 0, 3); // select the magenta one: the green is passed over
@@ -21,7 +21,7 @@ TEST_F(GameTest, CuesOfAScriptedGameComeInOrder) {
 
     // A walled-in target refuses the move.
     Lay(*frame, {"5........", ".........", ".........", ".........", "a.b.c....", ".........",
-                ".........", "........3", ".......3."});
+                 ".........", "........3", ".......3."});
     m_cues.m_ids.clear();
     Click(*frame, 0, 0);
     Click(*frame, 8, 8);

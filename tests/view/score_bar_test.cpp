@@ -87,7 +87,7 @@ TEST_F(ScoreBarTest, LiveEntryClimbsTheListAsTheGameScores) {
 
     // Four reds in column 0, the fifth brought in from the right: 10 points.
     Lay(*frame, {"3........", "3........", "3........", "3........", ".3.......", ".........",
-                ".........", "......a.b", "........c"});
+                 ".........", "......a.b", "........c"});
     m_cues.m_ids.clear();
     Click(*frame, 1, 4);
     Click(*frame, 0, 4);
@@ -132,6 +132,7 @@ TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
     bar.m_list->LoadTable();
     EXPECT_LE(bar.m_list->sizeHintForColumn(0), bar.m_list->viewport()->width());
     // Docked at the right edge of the window, for good.
-    EXPECT_EQ(frame->findChild<QDockWidget*>("scoreDock")->features(), QDockWidget::NoDockWidgetFeatures);
+    EXPECT_EQ(frame->findChild<QDockWidget*>("scoreDock")->features(),
+              QDockWidget::NoDockWidgetFeatures);
     EXPECT_EQ(bar.mapTo(frame.get(), QPoint(bar.width(), 0)).x(), frame->width());
 }

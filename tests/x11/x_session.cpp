@@ -1,5 +1,10 @@
 #include "x_session.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+
 #include <array>
 #include <chrono>
 #include <csignal>
@@ -119,4 +124,73 @@ void CXSession::Stop() {
     End(m_server);
     m_manager = m_server = 0;
     if (!m_home.empty()) std::filesystem::remove_all(m_home);
+}
+
+int RunOnXSession(int argc, char** argv, int width, int height) {
+    testing::InitGoogleTest(&argc, argv);
+    CXSession session;
+    std::string error;
+    if (!session.Start(width, height, error)) {
+        fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QTemporaryDir runtime; // private to this process, as the runtime folder must be
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+QImage Shot() {
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+QPoint Find(const QImage& shot, const QImage& picture) {
+    const int w = picture.width(), h = picture.height();
+    const QImage edges[] = {picture.copy(0, 0, w, 1), picture.copy(0, h - 1, w, 1),
+                            picture.copy(0, 0, 1, h), picture.copy(w - 1, 0, 1, h)};
+    for (int y = 0; y + h <= shot.height(); ++y)
+        for (int x = 0; x + w <= shot.width(); ++x)
+            if (shot.pixel(x, y) == picture.pixel(0, 0) && shot.copy(x, y, w, 1) == edges[0] &&
+                shot.copy(x, y + h - 1, w, 1) == edges[1] && shot.copy(x, y, 1, h) == edges[2] &&
+                shot.copy(x + w - 1, y, 1, h) == edges[3])
+                return {x, y};
+    return {-1, -1};
+}
+
+QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& check, int ms) {
+    QImage shot;
+    (void)QTest::qWaitFor([&] { return check(shot = Shot()); }, ms);
+    if (!qEnvironmentVariableIsEmpty("MARBIX_KEEP_SHOTS"))
+        shot.save(QDir::temp().filePath(QStringLiteral("marbix-shot-%1-%2")
+                                            .arg(QCoreApplication::applicationPid())
+                                            .arg(QLatin1String(name))));
+    return shot;
+}
+
+void ProgramTest::TearDown() {
+    m_program.kill();
+    m_program.waitForFinished(3000);
+}
+
+void ProgramTest::Launch(const QProcessEnvironment& extra) {
+    ASSERT_TRUE(m_config.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_config.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("PULSE_SERVER"),
+               QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
+    env.insert(extra);
+    m_program.setProcessEnvironment(env);
+    m_program.start(QStringLiteral(MARBIX_EXECUTABLE), {});
+    ASSERT_TRUE(m_program.waitForStarted(5000));
+    m_window.clear();
+    for (int i = 0; i < 3 && m_window.empty(); ++i) // a closing window may fail a search
+        m_window = RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'");
+    while (!m_window.empty() && (m_window.back() == '\n' || m_window.back() == ' '))
+        m_window.pop_back();
+    ASSERT_FALSE(m_window.empty());
+    RunCommand("xdotool windowactivate --sync " + m_window);
 }
