@@ -1,34 +1,8 @@
-// Whole turns through the real cells: the cues in order, and the end of a
-// game writing the result to the profile.
+// The end of a game reached through the real cells, writing the result to
+// the profile.
 #include "view_fixture.h"
 
 using GameTest = ViewTest;
-
-TEST_F(GameTest, CuesOfAScriptedGameComeInOrder) {
-    auto frame = MakeFrame();
-    Start(*frame);
-    EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({136}));
-    Lay(*frame, {"5........", ".........", ".........", "2........", ".........", ".........",
-                 ".........", "......a.b", "........c"});
-    m_cues.m_ids.clear();
-    Click(*frame, 0, 0); // select the green ball
-    Click(*frame, 0, 3); // select the magenta one: the green is passed over
-    Click(*frame, 5, 5); // move the magenta ball
-    Click(*frame, 4, 4); // a free cell without a selection
-    EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({621, 609, 610, 140}));
-    EXPECT_EQ(Grabbed(frame->m_wndField.m_cellButtons[0]), Resource(400 + 4 * 5 + Sad));
-    EXPECT_EQ(frame->m_wndField.m_cellButtons[CellIndex(5, 5)].m_colour, 2);
-
-    // A walled-in target refuses the move.
-    Lay(*frame, {"5........", ".........", ".........", ".........", "a.b.c....", ".........",
-                 ".........", "........3", ".......3."});
-    m_cues.m_ids.clear();
-    Click(*frame, 0, 0);
-    Click(*frame, 8, 8);
-    EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({621, 141}));
-    ASSERT_TRUE(frame->Dispatch(ID_GAME_STOP));
-    EXPECT_EQ(m_cues.m_ids.back(), 137u);
-}
 
 TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     WriteProfileString("HISCORES", "PLAYER0", "Ace");
