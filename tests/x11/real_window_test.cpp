@@ -317,11 +317,13 @@ TEST_F(RealWindowTest, FirstStartPlayPauseStopAndClose) {
                                             "ROUND_BALLS=1\n"));
 }
 
-// The clocks run five times faster here, so the pause box stays open for
-// more than a move's 30 seconds.
+// The clocks run faster here, so the pause box stays open for more than a
+// move's 30 seconds; slow enough that a loaded machine still reads the board
+// within the move's time before and after the box.
 TEST_F(RealWindowTest, PauseHoldsTheClockThroughAMinimiseAndAGameEndsStopped) {
+    constexpr int kSecondMs = 300;
     WriteProfile("[HISCORES]\nPLAYER0=Ace\nSCORE0=12345\n");
-    Launch(200);
+    Launch(kSecondMs);
     Xdo("key F2");
     QPoint board;
     const QImage playing = WaitForShot("10-playing.png", [&](const QImage& s) {
@@ -336,7 +338,7 @@ TEST_F(RealWindowTest, PauseHoldsTheClockThroughAMinimiseAndAGameEndsStopped) {
     Xdo("windowminimize --sync " + m_window);
     Xdo("windowactivate " + m_window); // the box, not the window, takes the focus
     EXPECT_TRUE(QTest::qWaitFor([&] { return Viewable(m_window); }, 3000));
-    QTest::qWait(static_cast<int>(7000 - open.elapsed()));
+    QTest::qWait(static_cast<int>(31 * kSecondMs + 500 - open.elapsed()));
     EXPECT_TRUE(ShowsWhole(WaitForShot("11-paused-long.png", [](const QImage&) { return true; }),
                            board, kPausedPicture));
     CloseBox(box);
