@@ -38,11 +38,13 @@ protected:
     }
 
     // Keys reach the active window, as the player's do.
+    void Activate() {
+        if (m_frame->isActiveWindow()) return;
+        m_frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+    }
     void Key(Qt::Key key) {
-        if (!m_frame->isActiveWindow()) {
-            m_frame->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
-        }
+        Activate();
         QTest::keyClick(m_frame.get(), key);
     }
 
@@ -77,24 +79,6 @@ protected:
             if (action->isCheckable()) checked += action->isChecked() ? '1' : '0';
         }
         return enabled + ' ' + checked;
-    }
-
-    // Runs trigger, which opens a modal box; inspect sees the box, which is
-    // then closed.
-    static void WithModal(const std::function<void()>& trigger,
-                          const std::function<void(QWidget*)>& inspect) {
-        bool seen = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget* box = QApplication::activeModalWidget(); box && !seen) {
-                seen = true;
-                inspect(box);
-                box->close();
-            }
-        });
-        poll.start(5);
-        trigger();
-        EXPECT_TRUE(seen);
     }
 
     std::unique_ptr<CMainFrame> m_frame;
@@ -181,15 +165,18 @@ TEST_F(FrameTest, PlayingTimePane) {
 
 TEST_F(FrameTest, PauseBoxAndAMinimisedWindowHoldTheMoveClock) {
     Key(Qt::Key_F2);
-    WithModal([&] { m_frame->Action(ID_GAME_PAUSE)->trigger(); },
-              [&](QWidget* box) {
-                  auto* message = qobject_cast<QMessageBox*>(box);
-                  ASSERT_TRUE(message);
-                  EXPECT_EQ(message->windowTitle() + "|" + message->text(),
-                            "Marbix - paused|Press OK to continue the game");
-                  EXPECT_EQ(message->icon(), QMessageBox::Information);
-                  EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 1);
-              });
+    bool shown = false;
+    WhenModal([&](QWidget& box) {
+        auto* message = qobject_cast<QMessageBox*>(&box);
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->windowTitle() + "|" + message->text(),
+                  "Marbix - paused|Press OK to continue the game");
+        EXPECT_EQ(message->icon(), QMessageBox::Information);
+        shown = m_frame->m_wndScoreBar.m_paused == 1;
+        box.close();
+    });
+    m_frame->Action(ID_GAME_PAUSE)->trigger();
+    EXPECT_TRUE(shown) << "no box, or the clock ran behind it";
     EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 0);
     m_frame->showMinimized();
     EXPECT_EQ(m_frame->m_wndScoreBar.m_paused, 1);
@@ -198,36 +185,41 @@ TEST_F(FrameTest, PauseBoxAndAMinimisedWindowHoldTheMoveClock) {
 }
 
 TEST_F(FrameTest, HowToPlayAndAboutBoxes) {
-    WithModal([&] { m_frame->Action(ID_HELP_HOWTOPLAY)->trigger(); },
-              [&](QWidget* box) {
-                  auto* message = qobject_cast<QMessageBox*>(box);
-                  ASSERT_TRUE(message);
-                  EXPECT_EQ(message->windowTitle(), QStringLiteral("How to play Marbix"));
-                  EXPECT_EQ(message->icon(), QMessageBox::NoIcon);
-                  EXPECT_EQ(message->text(), QString::fromStdString(g_rulesText));
-                  // Every line shows as written, none wrapped.
-                  auto* label = message->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-                  ASSERT_TRUE(label);
-                  for (const QString& line : message->text().split(QLatin1Char('\n')))
-                      EXPECT_LE(label->fontMetrics().horizontalAdvance(line),
-                                label->contentsRect().width())
-                          << line.toStdString();
-              });
+    int boxes = 0;
+    WhenModal([&](QWidget& box) {
+        auto* message = qobject_cast<QMessageBox*>(&box);
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->windowTitle(), QStringLiteral("How to play Marbix"));
+        EXPECT_EQ(message->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(message->text(), QString::fromStdString(g_rulesText));
+        // Every line shows as written, none wrapped.
+        auto* label = message->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_TRUE(label);
+        for (const QString& line : message->text().split(QLatin1Char('\n')))
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
+                << line.toStdString();
+        ++boxes;
+        box.close();
+    });
+    m_frame->Action(ID_HELP_HOWTOPLAY)->trigger();
     EXPECT_NE(g_rulesText.find("path of horzontal and/or"), std::string::npos);
 
     // F1: the cue and the next epigraph.
-    WithModal([&] { Key(Qt::Key_F1); },
-              [&](QWidget* box) {
-                  EXPECT_EQ(box->windowTitle(), QStringLiteral("About Marbix"));
-                  QStringList texts;
-                  for (QLabel* l : box->findChildren<QLabel*>()) texts << l->text();
-                  EXPECT_TRUE(texts.contains("Marbix  -  (Windows) version 1.2"));
-                  EXPECT_TRUE(texts.contains("( to be continued ... )"));
-                  auto* epigraph = box->findChild<QLabel*>(QStringLiteral("epigraph"));
-                  ASSERT_TRUE(epigraph);
-                  EXPECT_EQ(epigraph->text(),
-                            QString::fromStdString(LoadString(StringId::kFirstEpigraph)));
-              });
+    Activate();
+    WhenModal([&](QWidget& box) {
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("About Marbix"));
+        QStringList texts;
+        for (QLabel* l : box.findChildren<QLabel*>()) texts << l->text();
+        EXPECT_TRUE(texts.contains("Marbix  -  (Windows) version 1.2"));
+        EXPECT_TRUE(texts.contains("( to be continued ... )"));
+        auto* epigraph = box.findChild<QLabel*>(QStringLiteral("epigraph"));
+        ASSERT_TRUE(epigraph);
+        EXPECT_EQ(epigraph->text(), QString::fromStdString(LoadString(StringId::kFirstEpigraph)));
+        ++boxes;
+        box.close();
+    });
+    Key(Qt::Key_F1);
+    EXPECT_EQ(boxes, 2);
     EXPECT_EQ(m_cues.Count(138), 1);
 }
 
