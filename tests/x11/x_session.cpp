@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -25,16 +27,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Starts argv[0] with its output thrown away; it inherits the open
+// Starts argv[0] with its output going to log; it inherits the open
 // descriptors, a pipe's too.
-pid_t Spawn(const std::vector<std::string>& argv) {
+pid_t Spawn(const std::vector<std::string>& argv, const std::string& log = "/dev/null") {
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     pid_t pid = 0;
     const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -100,18 +102,25 @@ bool CXSession::Start(int width, int height, std::string& error) {
     setenv("DISPLAY", m_display.c_str(), 1);
 
     // The window manager with its stock settings, not the user's; a loaded
-    // machine may take a while to start it, so it is given 30 seconds.
+    // machine may take a while to start it, so it is given 30 seconds, and
+    // started again should it give up.
     char dir[] = "/tmp/marbix-wm-XXXXXX";
     if (mkdtemp(dir)) m_home = dir;
-    const std::string config = "XDG_CONFIG_HOME=" + m_home;
-    m_manager = Spawn({"env", config, "openbox", "--sm-disable"});
+    const std::string config = "XDG_CONFIG_HOME=" + m_home, log = m_home + "/openbox.log";
+    int starts = 0;
     for (const auto until = std::chrono::steady_clock::now() + 30s;
-         std::chrono::steady_clock::now() < until && !Exited(m_manager);
-         std::this_thread::sleep_for(50ms))
+         std::chrono::steady_clock::now() < until; std::this_thread::sleep_for(50ms)) {
+        if (m_manager != 0 && Exited(m_manager)) m_manager = 0;
+        if (m_manager == 0 && starts++ < 3)
+            m_manager = Spawn({"env", config, "openbox", "--sm-disable"}, log);
         if (RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
             std::string::npos)
             return true;
-    error = "the window manager did not come up";
+    }
+    std::ifstream said(log);
+    const std::string output((std::istreambuf_iterator<char>(said)), {});
+    error = "the window manager did not come up (started " + std::to_string(starts) +
+            " times): " + output.substr(0, 400);
     return false;
 }
 
