@@ -76,6 +76,16 @@ CBoardSeen ReadBoard(const QImage& shot, QPoint board) {
     return seen;
 }
 
+// Whether the board reads as it did in the shot before: not half painted.
+struct CSettled {
+    CBoardSeen last{};
+    bool operator()(const CBoardSeen& now) {
+        const bool same = now == last;
+        last = now;
+        return same;
+    }
+};
+
 bool IsBall(const CCellSeen& c) {
     return c.colour > 0 && c.state != Preview;
 }
@@ -228,9 +238,10 @@ TEST_F(RealWindowTest, FirstStartPlayUndoStopAndClose) {
 
     // F2: balls and three announced ones on the playing board.
     Xdo("key F2");
+    CSettled settled;
     const QImage playing = WaitForShot("2-playing.png", [&](const QImage& s) {
         return Find(s, kBoardPicture) == board && Balls(ReadBoard(s, board)) > 0 &&
-               ToolButton(s, 1).x() >= 0;
+               ToolButton(s, 1).x() >= 0 && settled(ReadBoard(s, board));
     });
     const CBoardSeen before = ReadBoard(playing, board);
     EXPECT_EQ(std::count(before.begin(), before.end(), CCellSeen{}), 0); // every cell read
@@ -312,9 +323,11 @@ TEST_F(RealWindowTest, PauseHoldsTheClockThroughAMinimiseAndAGameEndsStopped) {
     Launch(kSecondMs);
     Xdo("key F2");
     QPoint board;
+    CSettled settled;
     const QImage playing = WaitForShot("10-playing.png", [&](const QImage& s) {
         board = Find(s, kBoardPicture);
-        return board.x() >= 0 && Balls(ReadBoard(s, board)) > 0 && ToolButton(s, 4).x() >= 0;
+        return board.x() >= 0 && Balls(ReadBoard(s, board)) > 0 && ToolButton(s, 4).x() >= 0 &&
+               settled(ReadBoard(s, board));
     });
     const CBoardSeen before = ReadBoard(playing, board);
     Click(ToolButton(playing, 4));
@@ -410,11 +423,6 @@ TEST_F(RealWindowTest, NameDialogHasACaptionAloneAndCannotHideTheGame) {
     EXPECT_EQ(dialog.DoModal(), CNameDlg::IDCANCEL);
 }
 
-int main(int argc, char** argv) {
-    g_roundBalls = 1;
-    return RunOnXSession(argc, argv, kScreenWidth, kScreenHeight);
-}
-
 // The headless driver's board after Start from seed and the given clicks.
 CBoardSeen DriverBoard(int seed, std::initializer_list<int> clicks) {
     std::ostringstream out;
@@ -451,17 +459,18 @@ TEST_F(RealWindowTest, AWholeMoveFromTheKeyboard) {
     });
     Xdo("key F2");
     QPoint board(-1, -1);
+    // The dealing seed is the clock's second when the window was made; the
+    // board is read until one of those seconds deals it.
+    int seed = -1;
     const QImage playing = WaitForShot("k2-playing.png", [&](const QImage& s) {
         board = Find(s, kBoardPicture);
-        return board.x() >= 0 && Balls(ReadBoard(s, board)) > 0;
+        const CBoardSeen seen = ReadBoard(s, board);
+        for (long long t = launched; board.x() >= 0 && t <= shown && seed < 0; ++t)
+            if (DriverBoard(static_cast<int>(t), {}) == seen) seed = static_cast<int>(t);
+        return seed >= 0;
     });
-    ASSERT_GE(board.x(), 0);
-    // The dealing seed is the clock's second when the window was made.
-    const CBoardSeen dealt = ReadBoard(playing, board);
-    int seed = -1;
-    for (long long s = launched; s <= shown && seed < 0; ++s)
-        if (DriverBoard(static_cast<int>(s), {}) == dealt) seed = static_cast<int>(s);
     ASSERT_GE(seed, 0) << "no seed deals the board on screen";
+    const CBoardSeen dealt = ReadBoard(playing, board);
 
     // The first arrow shows the cursor on the centre cell; from the top-left
     // corner it walks to a ball, which Return selects, then to a free cell
@@ -501,4 +510,9 @@ TEST_F(RealWindowTest, AWholeMoveFromTheKeyboard) {
     });
     EXPECT_TRUE(WithCursorAt(ReadBoard(back, board), expected, IndexCol(to), IndexRow(to)) ==
                 expected);
+}
+
+int main(int argc, char** argv) {
+    g_roundBalls = 1;
+    return RunOnXSession(argc, argv, kScreenWidth, kScreenHeight);
 }
