@@ -98,11 +98,6 @@ int Announced(const CBoardSeen& board) {
     }));
 }
 
-std::string Trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    return text;
-}
-
 void Xdo(const std::string& args) {
     int code = 0;
     RunCommand("xdotool " + args, &code);

@@ -135,6 +135,11 @@ void CXSession::Stop() {
     if (!m_home.empty()) std::filesystem::remove_all(m_home);
 }
 
+std::string Trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
 int RunOnXSession(int argc, char** argv, int width, int height) {
     testing::InitGoogleTest(&argc, argv);
     CXSession session;
@@ -197,9 +202,8 @@ void ProgramTest::Launch(const QProcessEnvironment& extra) {
     ASSERT_TRUE(m_program.waitForStarted(5000));
     m_window.clear();
     for (int i = 0; i < 3 && m_window.empty(); ++i) // a closing window may fail a search
-        m_window = RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'");
-    while (!m_window.empty() && (m_window.back() == '\n' || m_window.back() == ' '))
-        m_window.pop_back();
+        m_window =
+            Trimmed(RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'"));
     ASSERT_FALSE(m_window.empty());
     RunCommand("xdotool windowactivate --sync " + m_window);
 }

@@ -35,6 +35,8 @@ private:
 // Runs a command line through the shell, with a time limit; its output, or
 // empty. exitCode gets the exit status.
 std::string RunCommand(const std::string& command, int* exitCode = nullptr);
+// text without the line breaks and blanks at its end.
+std::string Trimmed(std::string text);
 
 // main() of a test on its own X session of width × height, with a Qt
 // application on it and a private runtime folder.
