@@ -6,7 +6,7 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include "app/settings.h"
+#include "engine/settings.h"
 #include "tools/board-host/host_window.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The built program in a real X window under a window manager: started with
 // its own config folder, played with real key presses and mouse clicks,
 // looked at through screenshots, closed the way a user closes it.
-#include "app/settings.h"
 #include "engine/collaborators.h"
 #include "engine/identifiers.h"
+#include "engine/settings.h"
 #include "platform/resources.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg_window.h"
