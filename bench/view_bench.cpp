@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/settings.h"
-#include "view/host_window.h"
+#include "tools/board-host/host_window.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ CHostWindow& Host() {
 }
 
 void Click(CHostWindow& host, int col, int row) {
-    QTest::mouseClick(&host.m_wndField.m_cellButtons[CellIndex(col, row)], Qt::LeftButton);
+    QTest::mouseClick(&host.m_wndField.m_cellButtons[9 * col + row], Qt::LeftButton);
 }
 
 // One ball in the corner, selected, and three announced balls apart from
@@ -35,9 +35,9 @@ void Click(CHostWindow& host, int col, int row) {
 void LayMovePosition(CHostWindow& host) {
     for (CCellButton& cell : host.m_wndField.m_cellButtons) cell.SetBall(0, Normal);
     host.m_wndField.m_cellButtons[0].SetBall(2, Normal);
-    host.m_wndField.m_cellButtons[CellIndex(8, 0)].SetBall(3, Preview);
-    host.m_wndField.m_cellButtons[CellIndex(0, 8)].SetBall(4, Preview);
-    host.m_wndField.m_cellButtons[CellIndex(8, 8)].SetBall(5, Preview);
+    host.m_wndField.m_cellButtons[9 * 8 + 0].SetBall(3, Preview);
+    host.m_wndField.m_cellButtons[9 * 0 + 8].SetBall(4, Preview);
+    host.m_wndField.m_cellButtons[9 * 8 + 8].SetBall(5, Preview);
     Click(host, 0, 0);
 }
 
@@ -51,7 +51,7 @@ void BM_MoveClick(benchmark::State& state) {
         clock.start();
         Click(host, 4, 4);
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
-        if (host.m_wndField.m_cellButtons[CellIndex(4, 4)].m_colour != 2)
+        if (host.m_wndField.m_cellButtons[9 * 4 + 4].m_colour != 2)
             state.SkipWithError("the ball did not move");
     }
     host.Game().Frame().OnCommand(ID_GAME_STOP);

@@ -9,8 +9,8 @@
 #include "platform/profile.h"
 #include "platform/resources.h"
 #include "sound/sound_service.h"
+#include "tools/board-host/host_window.h"
 #include "tools/board-host/scripted_game.h"
-#include "view/host_window.h"
 
 #include <QApplication>
 #include <QTest>

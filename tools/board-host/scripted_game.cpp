@@ -1,7 +1,7 @@
 #include "tools/board-host/scripted_game.h"
 
 #include "engine/identifiers.h"
-#include "view/host_window.h"
+#include "tools/board-host/host_window.h"
 
 #include <QTest>
 #include <algorithm>

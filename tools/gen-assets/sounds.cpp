@@ -327,3 +327,67 @@ std::vector<Sound> ModuleSounds() {
     }
     return sounds;
 }
+
+namespace {
+
+// The samples (−1..1) of a file EncodeWav wrote.
+std::vector<double> Samples(const Sound& s) {
+    std::vector<double> out;
+    const auto* data = reinterpret_cast<const unsigned char*>(s.wav.constData());
+    const qsizetype end = 44 + qsizetype(data[40] | data[41] << 8 | data[42] << 16); // no pad byte
+    for (qsizetype i = 44; i + s.bits / 8 <= end; i += s.bits / 8)
+        out.push_back(s.bits == 8 ? (data[i] - 128) / 128.0
+                                  : std::int16_t(data[i] | data[i + 1] << 8) / 32768.0);
+    return out;
+}
+
+// Upward zero crossings per second of the loudest tenth of a second: a rough pitch.
+double Crossings(const std::vector<double>& w, int rate) {
+    const size_t span = size_t(rate / 10);
+    size_t best = 0;
+    double bestEnergy = -1;
+    for (size_t at = 0; at + span <= w.size(); at += span / 4) {
+        double e = 0;
+        for (size_t i = at; i < at + span; ++i) e += w[i] * w[i];
+        if (e > bestEnergy) bestEnergy = e, best = at;
+    }
+    int n = 0;
+    for (size_t i = best + 1; i < best + span; ++i) n += w[i - 1] < 0 && w[i] >= 0;
+    return n * 10.0;
+}
+
+} // namespace
+
+QStringList VerifySounds(const std::vector<Sound>& program, const std::vector<Sound>& module) {
+    QStringList failures;
+    std::vector<double> peaks, pitches;
+    for (const std::vector<Sound>* set : {&program, &module}) {
+        for (const Sound& s : *set) {
+            const std::vector<double> w = Samples(s);
+            const QString name = QStringLiteral("sound %1: ").arg(s.id);
+            if (w.size() < 100) {
+                failures << name + "too short";
+                continue;
+            }
+            // Nothing clipped, a peak between −6 and −1 dB, faded ends.
+            const auto [low, high] = std::minmax_element(w.begin(), w.end());
+            const double peak = 20 * std::log10(std::max(-*low, *high));
+            const double edge = s.bits == 8 ? 2.5 / 128 : 0.01;
+            if (*low <= -1 || *high >= 1 - 1.0 / (1 << (s.bits - 1)) || peak <= -6 || peak >= -1)
+                failures << name + QStringLiteral("peak %1 dB").arg(peak);
+            if (std::fabs(w.front()) >= edge || std::fabs(w.back()) >= edge)
+                failures << name + "ends not faded";
+            if (set == &program) peaks.push_back(peak);
+            if (set == &module && w.size() > size_t(s.rate)) failures << name + "over a second";
+            if (set == &module && s.id % 4 == 1) pitches.push_back(Crossings(w, s.rate));
+        }
+    }
+    if (*std::max_element(peaks.begin(), peaks.end()) -
+            *std::min_element(peaks.begin(), peaks.end()) >=
+        2.0)
+        failures << "the cues differ in loudness by 2 dB or more";
+    std::sort(pitches.begin(), pitches.end());
+    if (std::unique(pitches.begin(), pitches.end()) - pitches.begin() != 7)
+        failures << "the seven colours' select sounds do not have seven pitches";
+    return failures;
+}

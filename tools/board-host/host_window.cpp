@@ -1,4 +1,4 @@
-#include "view/host_window.h"
+#include "tools/board-host/host_window.h"
 
 #include <QAction>
 #include <QDockWidget>

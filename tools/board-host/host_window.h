@@ -1,5 +1,5 @@
 // A plain window around the board and the score panel, for development and
-// tests: the board in the middle, the panel docked at the right edge, the
+// the view benchmark: the board in the middle, the panel docked at the right edge, the
 // commands on keys (F2 Start, F3 Stop, Backspace Undo, S Skip, P Pause) and
 // the playing time in the caption. No menu, toolbar or status bar.
 #pragma once
