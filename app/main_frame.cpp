@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 #include "app/menu_accessible.h"
 #include "app/rules_text.h"
+#include "app/window_game.h"
 #include "platform/dialog_frame.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
@@ -114,19 +115,9 @@ bool CMainFrame::LoadFrame() {
     if (!BuildToolBar()) return false;
     BuildStatusBar();
     BuildScorePanel();
-    CGameParts parts;
-    parts.cells = m_wndField.Cells();
-    parts.clockTimers = &m_clockTimer;
-    parts.playTimers = &m_timerHost;
-    parts.look = &m_wndField;
-    parts.scoreDisplay = &m_wndScoreBar;
-    parts.hallView = m_wndScoreBar.m_list;
-    parts.frameDisplay = this;
-    parts.nameHost = &m_wndScoreBar.m_nameWindow;
-    m_game = std::make_unique<CGame>(parts);
-    if (!m_wndField.Create(this, kFieldId)) return false;
-    connect(&m_wndField, &CFieldWnd::CellCommand, this,
-            [this](long long id) { m_game->Field().OnCommand(id); });
+    m_game =
+        MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost, *this);
+    if (!m_game) return false;
     setCentralWidget(&m_wndField);
     new CBoardKeys(&m_wndField);
     // Tab goes between the board and the hall of fame.

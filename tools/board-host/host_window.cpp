@@ -1,5 +1,7 @@
 #include "tools/board-host/host_window.h"
 
+#include "app/window_game.h"
+
 #include <QAction>
 #include <QDockWidget>
 #include <QMessageBox>
@@ -23,19 +25,9 @@ bool CHostWindow::Create() {
     m_dock->setWidget(&m_wndScoreBar);
     addDockWidget(Qt::RightDockWidgetArea, m_dock);
 
-    CGameParts parts;
-    parts.cells = m_wndField.Cells();
-    parts.clockTimers = &m_clockTimer;
-    parts.playTimers = &m_playTimer;
-    parts.look = &m_wndField;
-    parts.scoreDisplay = &m_wndScoreBar;
-    parts.hallView = m_wndScoreBar.m_list;
-    parts.frameDisplay = this;
-    parts.nameHost = &m_wndScoreBar.m_nameWindow;
-    m_game = std::make_unique<CGame>(parts);
-    if (!m_wndField.Create(this, kFieldId)) return false;
-    connect(&m_wndField, &CFieldWnd::CellCommand, this,
-            [this](long long id) { m_game->Field().OnCommand(id); });
+    m_game =
+        MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_playTimer, *this);
+    if (!m_game) return false;
     setCentralWidget(&m_wndField);
 
     AddCommandKey(ID_GAME_START, Qt::Key_F2);
