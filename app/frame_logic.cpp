@@ -13,32 +13,26 @@ std::string PlayTimeText(unsigned seconds) {
     return text;
 }
 
-CFrameLogic::CFrameLogic(CFieldGame* field, CScoreKeeper* scoreBar, CTimerHost* timers) {
-    Attach(field, scoreBar, timers);
-}
-
-void CFrameLogic::Attach(CFieldGame* field, CScoreKeeper* scoreBar, CTimerHost* timers) {
-    m_wndField = field;
-    m_wndScoreBar = scoreBar;
-    m_timers = timers;
-}
+CFrameLogic::CFrameLogic(CFieldGame& field, CScoreKeeper& scoreBar, CTimerHost& timers,
+                         CFrameDisplay& display)
+    : m_wndField(field), m_wndScoreBar(scoreBar), m_timers(timers), m_display(display) {}
 
 bool CFrameLogic::IsEnabled(unsigned id) const {
     const bool advanced = g_classical == 0;
     switch (id) {
     case ID_GAME_START:
-        return m_canStart != 0;
+        return CanStart() != 0;
     case ID_GAME_STOP:
-        return m_running != 0;
+        return Running() != 0;
     case ID_GAME_UNDO:
-        return m_canUndo != 0 && advanced;
+        return CanUndo() != 0 && advanced;
     case ID_GAME_SKIP:
     case ID_GAME_PAUSE:
-        return m_running != 0 && advanced;
+        return Running() != 0 && advanced;
     case ID_OPTIONS_CLASSICAL:
     case ID_OPTIONS_ADVANCED:
     case ID_OPTIONS_NONROUND:
-        return m_running == 0;
+        return Running() == 0;
     case ID_OPTIONS_SOUND:
     case ID_OPTIONS_SAVE:
     case ID_HELP_HOWTOPLAY:
@@ -101,50 +95,45 @@ bool CFrameLogic::OnCommand(unsigned id) {
         OnSaveOptions();
         break;
     case ID_HELP_HOWTOPLAY:
-        OnHowToPlay();
+        m_display.OnHowToPlay();
         break;
     case ID_APP_ABOUT:
-        OnAppAbout();
+        m_display.OnAppAbout();
         break;
     case ID_APP_EXIT:
-        OnAppExit();
+        m_display.OnAppExit();
         break;
     }
     return true;
 }
 
 void CFrameLogic::OnStart() {
-    EnableClockFields(g_classical == 0);
+    m_display.EnableClockFields(g_classical == 0);
     m_playSeconds = 0;
-    m_playTimerId = m_timers ? m_timers->SetTimer(kPlayTimer, 1000) : 0;
-    m_wndField->StartGame();
+    m_playTimerId = m_timers.SetTimer(kPlayTimer, 1000);
+    m_wndField.StartGame();
 }
 
 void CFrameLogic::OnStop() {
-    if (m_playTimerId != 0 && m_timers) m_timers->KillTimer(m_playTimerId);
-    m_wndField->StopGame();
+    if (m_playTimerId != 0) m_timers.KillTimer(m_playTimerId);
+    m_wndField.StopGame();
 }
 
 void CFrameLogic::OnUndo() {
-    m_wndField->Undo();
+    m_wndField.Undo();
 }
 
 void CFrameLogic::OnSkip() {
-    m_wndField->SkipMove(0);
+    m_wndField.SkipMove(0);
 }
 
 // The move clock stands still while the box is open; the playing time does not.
 void CFrameLogic::OnPause() {
-    HoldMoveClock(CClockHold::Cause::PauseBox, true);
-    m_wndField->ShowPaused();
-    RunPauseBox();
-    m_wndField->ShowResumed();
-    HoldMoveClock(CClockHold::Cause::PauseBox, false);
-}
-
-void CFrameLogic::HoldMoveClock(CClockHold::Cause cause, bool holds) {
-    m_clockHold.Set(cause, holds);
-    if (m_wndScoreBar) m_wndScoreBar->m_paused = m_clockHold.IsHeld() ? 1 : 0;
+    m_wndScoreBar.Hold().HoldForPauseBox(true);
+    m_wndField.ShowPaused();
+    m_display.RunPauseBox();
+    m_wndField.ShowResumed();
+    m_wndScoreBar.Hold().HoldForPauseBox(false);
 }
 
 void CFrameLogic::OnClassicalStyle() {
@@ -168,5 +157,5 @@ void CFrameLogic::OnSaveOptions() {
 }
 
 void CFrameLogic::OnTimer(unsigned id) {
-    if (id != 0 && id == m_playTimerId && m_running != 0) ++m_playSeconds;
+    if (id != 0 && id == m_playTimerId && Running() != 0) ++m_playSeconds;
 }

@@ -2,8 +2,8 @@
 
 #include "app/app_settings.h"
 #include "app/main_frame.h"
+#include "engine/cue.h"
 #include "platform/resources.h"
-#include "sound/cue.h"
 #include "sound/sound_service.h"
 
 #include <QEvent>

@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 #include "app/menu_accessible.h"
 #include "app/rules_text.h"
+#include "app/window_game.h"
 #include "platform/dialog_frame.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
@@ -31,9 +32,9 @@
 
 namespace {
 
-constexpr int kIdleText = 57345;
-constexpr int kPlayTimeText = 130;
-constexpr int kTitleText = 128;
+constexpr int kIdleText = StringId::kIdle;
+constexpr int kPlayTimeText = StringId::kPlayTime;
+constexpr int kTitleText = StringId::kTitle;
 const QSize kButtonSize(81, 29);
 
 QString Text(unsigned id) {
@@ -93,9 +94,10 @@ std::vector<CWindowRect> Screens() {
 
 CMainFrame::CMainFrame()
     : m_timerHost([this](unsigned id) {
-          OnTimer(id);
+          m_game->Frame().OnTimer(id);
           RefreshCommandUi();
-      }) {
+      }),
+      m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }) {
     setObjectName(QStringLiteral("mainFrame"));
     // No menu of hideable bars: the toolbar and the panel are always there.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -106,7 +108,6 @@ CMainFrame::~CMainFrame() = default;
 bool CMainFrame::LoadFrame() {
     setWindowTitle(TrPrompt(kTitleText));
     setWindowIcon(QIcon(QPixmap::fromImage(LoadPicture(kIconPicture))));
-    Attach(&m_wndField, &m_wndScoreBar, &m_timerHost);
     InstallMenuAccessibility();
     InstallBoardAccessibility();
 
@@ -114,7 +115,9 @@ bool CMainFrame::LoadFrame() {
     if (!BuildToolBar()) return false;
     BuildStatusBar();
     BuildScorePanel();
-    if (!m_wndField.Create(this, kFieldId, &m_wndScoreBar, this)) return false;
+    m_game =
+        MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost, *this);
+    if (!m_game) return false;
     setCentralWidget(&m_wndField);
     new CBoardKeys(&m_wndField);
     // Tab goes between the board and the hall of fame.
@@ -226,7 +229,7 @@ void CMainFrame::BuildScorePanel() {
     border->setFrameShape(QFrame::VLine);
     border->setFrameShadow(QFrame::Sunken);
     row->addWidget(border);
-    m_wndScoreBar.Create(holder, &m_wndField);
+    m_wndScoreBar.Create(holder);
     auto* column = new QVBoxLayout;
     column->addWidget(&m_wndScoreBar);
     column->addStretch(1);
@@ -241,7 +244,7 @@ QAction* CMainFrame::Action(unsigned id) const {
 }
 
 bool CMainFrame::Dispatch(unsigned id) {
-    const bool done = OnCommand(id);
+    const bool done = m_game->Frame().OnCommand(id);
     RefreshCommandUi();
     ForgetStaleHover();
     return done;
@@ -267,11 +270,11 @@ void CMainFrame::ForgetStaleHover() {
 
 void CMainFrame::RefreshCommandUi() {
     for (const auto& [id, action] : m_actions) {
-        action->setEnabled(IsEnabled(id));
-        if (action->isCheckable()) action->setChecked(IsChecked(id));
+        action->setEnabled(m_game->Frame().IsEnabled(id));
+        if (action->isCheckable()) action->setChecked(m_game->Frame().IsChecked(id));
     }
     if (m_playTimePane) {
-        const QString time = PlayTimeShown(m_playSeconds);
+        const QString time = PlayTimeShown(m_game->Frame().PlaySeconds());
         if (m_playTimePane->text() != time) m_playTimePane->setText(time);
     }
 }
@@ -374,7 +377,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
-    HoldMoveClock(CClockHold::Cause::Minimised, windowState() & Qt::WindowMinimized);
+    if (m_game) m_game->Score().Hold().HoldWhileMinimised(windowState() & Qt::WindowMinimized);
     FitFrameSoon();
 }
 

@@ -1,10 +1,11 @@
 // The main window: menu, keys and toolbar built from the command table, the
 // status bar with its prompts and the playing-time pane, the score panel
-// docked at the right and the board window in the rest. The flags, rules and
-// handlers are CFrameLogic's; this window shows them and forwards to them.
+// docked at the right and the board window in the rest. The game with the
+// flags, rules and handlers is a CGame made from these widgets; this window
+// shows it and forwards to it.
 #pragma once
 
-#include "app/frame_logic.h"
+#include "app/game.h"
 #include "app/placement.h"
 #include "platform/timer_host.h"
 #include "score/score_bar.h"
@@ -12,23 +13,27 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QToolBar;
 
-class CMainFrame : public QMainWindow, public CFrameLogic {
+class CMainFrame : public QMainWindow, public CFrameDisplay {
     Q_OBJECT
 public:
-    static constexpr int kFieldId = 131;
-    static constexpr int kToolbarPicture = 171;
-    static constexpr int kIconPicture = 128;
+    static constexpr int kFieldId = kFieldWndId;
+    static constexpr int kToolbarPicture = PictureId::kToolbar;
+    static constexpr int kIconPicture = PictureId::kIcon;
 
     CMainFrame();
     ~CMainFrame() override;
 
-    // Builds the children; false when one of them could not be made.
+    // Builds the children and the game; false when one of them could not be made.
     bool LoadFrame();
+
+    // The game, once LoadFrame has made it.
+    CGame& Game() { return *m_game; }
     // Restores the saved placement and shows the window.
     void ActivateFrame();
 
@@ -47,15 +52,16 @@ public:
 
     CScoreBar m_wndScoreBar;
     CFieldWnd m_wndField;
-    CQtTimerHost m_timerHost;
+    CQtTimerHost m_timerHost;  // the playing time
+    CQtTimerHost m_clockTimer; // the move clock
 
-protected:
     void EnableClockFields(bool enable) override;
     void RunPauseBox() override;
     void OnHowToPlay() override;
     void OnAppAbout() override;
     void OnAppExit() override;
 
+protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +79,7 @@ private:
     QRect OuterFrame() const;
     void ForgetStaleHover();
 
+    std::unique_ptr<CGame> m_game;
     std::map<unsigned, QAction*> m_actions;
     QToolBar* m_wndToolBar = nullptr;
     QLabel* m_idlePane = nullptr;

@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "engine/identifiers.h"
 #include "script.h"
 #include "session.h"
 
@@ -17,7 +18,7 @@ std::vector<std::string> MakeScript(std::size_t lines) {
     while (script.size() < lines) {
         const unsigned roll = random() % 100;
         if (roll < 80)
-            script.push_back("click " + std::to_string(10000 + random() % 81));
+            script.push_back("click " + std::to_string(kFirstCellId + random() % kBoardCells));
         else if (roll < 88)
             script.push_back("tick " + std::to_string(1 + random() % 5));
         else if (roll < 92)

@@ -5,13 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/frame_logic.h"
-#include "engine/cue.h"
-#include "engine/field_game.h"
+#include "app/game.h"
 #include "engine/manual_timers.h"
 #include "engine/plain_cell.h"
 #include "engine/settings.h"
-#include "score/score_keeper.h"
 
 namespace {
 
@@ -21,17 +18,20 @@ struct CCountingPlayer : CCuePlayer {
 };
 
 struct CBenchGame {
-    explicit CBenchGame(int seed) : m_field(seed) {
-        for (int i = 0; i < 81; ++i) m_field.m_cells[i] = &m_cells[i];
-        m_field.m_scoreBar = &m_scoreBar;
-        m_field.m_frame = &m_frame;
-        m_scoreBar.Attach(&m_field, &m_panelTimers);
-        m_frame.Attach(&m_field, &m_scoreBar, &m_frameTimers);
+    explicit CBenchGame(int seed) : m_game(Parts(seed)) {
         g_classical = 0;
         g_soundOn = 1;
-        SetCuePlayer(&m_cues);
     }
-    ~CBenchGame() { SetCuePlayer(nullptr); }
+
+    CGameParts Parts(int seed) {
+        CGameParts parts;
+        for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
+        parts.clockTimers = &m_panelTimers;
+        parts.playTimers = &m_frameTimers;
+        parts.cues = &m_cues;
+        parts.seed = seed;
+        return parts;
+    }
 
     int Pick(std::mt19937& random, bool ball) {
         int index = static_cast<int>(random() % 81);
@@ -41,10 +41,8 @@ struct CBenchGame {
 
     std::array<CPlainCell, 81> m_cells;
     CManualTimers m_frameTimers, m_panelTimers;
-    CFieldGame m_field;
-    CScoreKeeper m_scoreBar;
-    CFrameLogic m_frame;
     CCountingPlayer m_cues;
+    CGame m_game;
 };
 
 // One turn: a click on a ball, then a click on a free cell, with all that
@@ -54,12 +52,12 @@ void RandomGameTurns(benchmark::State& state) {
     std::mt19937 random(7);
     long games = 0;
     for (auto _ : state) {
-        if (!game.m_frame.m_running) {
-            game.m_frame.OnCommand(ID_GAME_START);
+        if (!game.m_game.Frame().Running()) {
+            game.m_game.Frame().OnCommand(ID_GAME_START);
             ++games;
         }
-        game.m_field.OnCommand(game.Pick(random, true));
-        game.m_field.OnCommand(game.Pick(random, false));
+        game.m_game.Field().OnCommand(game.Pick(random, true));
+        game.m_game.Field().OnCommand(game.Pick(random, false));
     }
     state.SetItemsProcessed(state.iterations());
     state.counters["games"] = static_cast<double>(games);
@@ -77,10 +75,9 @@ void SpiralPathSearch(benchmark::State& state) {
     for (int row = 0; row < 9; ++row)
         for (int col = 0; col < 9; ++col)
             game.m_cells[CellIndex(col, row)].SetBall(kSpiral[row][col] == '.' ? 0 : 2, Normal);
-    game.m_field.m_active = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(game.m_field.MoveBall(0, 0, 4, 4));
-        benchmark::DoNotOptimize(game.m_field.MoveBall(4, 4, 0, 0));
+        benchmark::DoNotOptimize(game.m_game.Field().MoveBall(0, 0, 4, 4));
+        benchmark::DoNotOptimize(game.m_game.Field().MoveBall(4, 4, 0, 0));
     }
     if (game.m_cells[0].m_colour != 2) state.SkipWithError("the spiral was not followed");
     state.counters["search"] =

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include "app/settings.h"
-#include "view/host_window.h"
+#include "engine/settings.h"
+#include "tools/board-host/host_window.h"
 
 namespace {
 
@@ -43,8 +43,8 @@ void LayMovePosition(CHostWindow& host) {
 
 void BM_MoveClick(benchmark::State& state) {
     CHostWindow& host = Host();
-    host.m_wndField.m_seed = 4711;
-    host.OnCommand(ID_GAME_START);
+    host.Game().Field().SetSeed(4711);
+    host.Game().Frame().OnCommand(ID_GAME_START);
     for (auto _ : state) {
         LayMovePosition(host);
         QElapsedTimer clock;
@@ -54,7 +54,7 @@ void BM_MoveClick(benchmark::State& state) {
         if (host.m_wndField.m_cellButtons[9 * 4 + 4].m_colour != 2)
             state.SkipWithError("the ball did not move");
     }
-    host.OnCommand(ID_GAME_STOP);
+    host.Game().Frame().OnCommand(ID_GAME_STOP);
 }
 BENCHMARK(BM_MoveClick)
     ->UseManualTime()
@@ -67,9 +67,9 @@ void BM_StartGame(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        host.OnCommand(ID_GAME_START);
+        host.Game().Frame().OnCommand(ID_GAME_START);
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
-        host.OnCommand(ID_GAME_STOP); // score 0: no name dialog
+        host.Game().Frame().OnCommand(ID_GAME_STOP); // score 0: no name dialog
     }
 }
 BENCHMARK(BM_StartGame)

@@ -2,15 +2,18 @@
 #
 #   marbix_engine    board, dealing, path, lines, turn flow, and the contract
 #                    of its collaborators: cells, score panel, frame flags,
-#                    timers, the move clock's expiry, the settings it reads,
-#                    the cue sink; and the table of identifiers
+#                    timers, the move clock's expiry, the board's looks, the
+#                    settings it reads, the cue sink; and the table of
+#                    identifiers
 #   marbix_platform  our Qt-free stand-ins for the platform: the profile file
 #                    and the string table (below score and app, beside engine)
 #   marbix_audio     the WAVE reader and the sound module, checked in full,
 #                    and where the module is looked for
-#   marbix_score     score keeper, hall of fame, name entry
+#   marbix_score     score keeper with the move clock and what holds it,
+#                    hall of fame, name entry
 #   marbix_app       the main frame's commands, flags and play time, the
-#                    settings and window placement on file, the epigraphs
+#                    settings and window placement on file, the epigraphs;
+#                    and CGame, the one place where a game is wired
 #
 # Each layer is a static library that links only the layers below it and
 # links nothing else, so no Qt header can reach it. Its only include root is
@@ -51,9 +54,7 @@ endfunction()
 marbix_layer(marbix_engine
     SOURCES engine/cell.cpp engine/cue.cpp engine/field_game.cpp engine/settings.cpp
     HEADERS engine/collaborators.h engine/cue.h engine/deal_generator.h engine/field_game.h
-            engine/identifiers.h engine/manual_timers.h engine/plain_cell.h engine/settings.h
-            # the old name of engine/cue.h, still used by score and sound
-            sound/cue.h)
+            engine/identifiers.h engine/manual_timers.h engine/plain_cell.h engine/settings.h)
 
 marbix_layer(marbix_platform
     SOURCES platform/profile.cpp platform/string_table.cpp
@@ -65,15 +66,14 @@ marbix_layer(marbix_audio BELOW marbix_engine
 
 marbix_layer(marbix_score BELOW marbix_engine marbix_platform
     SOURCES score/hiscore_list.cpp score/name_dlg.cpp score/score_keeper.cpp
-    HEADERS score/hiscore_list.h score/name_dlg.h score/score_keeper.h score/text_length.h)
+    HEADERS score/clock_hold.h score/hiscore_list.h score/name_dlg.h score/score_keeper.h
+            score/text_length.h)
 
 marbix_layer(marbix_app BELOW marbix_score
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
-            app/frame_logic.cpp app/placement.cpp app/rules_text.cpp
-    HEADERS app/app_settings.h app/clock_hold.h app/command_line.h app/command_table.h app/epigraph.h
-            app/frame_logic.h app/placement.h app/rules_text.h
-            # the old name of engine/settings.h, still used by the windows
-            app/settings.h)
+            app/frame_logic.cpp app/game.cpp app/placement.cpp app/rules_text.cpp
+    HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
+            app/frame_logic.h app/game.h app/placement.h app/rules_text.h)
 
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")

@@ -45,11 +45,40 @@ public:
     virtual void MoveExpired() = 0;
 };
 
-// The frame's three game flags; written only by the engine.
-struct CGameFlags {
+// The frame's three game flags: read by the frame's command rules, written
+// only by the turn flow. Start is possible exactly while no game runs.
+class CGameFlags {
+public:
+    int CanStart() const { return m_canStart; }
+    int Running() const { return m_running; }
+    int CanUndo() const { return m_canUndo; }
+
+    void SetRunning(int running) {
+        m_running = running;
+        m_canStart = running ? 0 : 1;
+    }
+    void SetCanUndo(int canUndo) { m_canUndo = canUndo; }
+
+private:
     int m_canStart = 1;
     int m_running = 0;
     int m_canUndo = 0;
+};
+
+// The board window's changes of look around a game; each may show nothing.
+class CBoardLook {
+public:
+    virtual ~CBoardLook() = default;
+    // The start change: BeginPlayingLook, then for each cell in storage order
+    // the cell is emptied and RevealCell(index) called, then EndPlayingLook.
+    virtual void BeginPlayingLook() {}
+    virtual void RevealCell(int /*index*/) {}
+    virtual void EndPlayingLook() {}
+    // The stop change, the last step of StopGame.
+    virtual void ShowStoppedLook() {}
+    // The paused look, shown by the frame around its pause box.
+    virtual void ShowPaused() {}
+    virtual void ShowResumed() {}
 };
 
 // A window's one-second timers, by identifier: SetTimer returns the timer's

@@ -15,15 +15,15 @@ bool OnBoard(int col, int row) {
     return col >= 0 && col < kSide && row >= 0 && row < kSide;
 }
 
-int CalendarSeconds() {
+} // namespace
+
+int CFieldGame::ClockSeed() {
     return static_cast<int>(static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
-} // namespace
-
-CFieldGame::CFieldGame() : m_seed(CalendarSeconds()) {}
-
-CFieldGame::CFieldGame(int seed) : m_seed(seed) {}
+CFieldGame::CFieldGame(const CCellArray& cells, CScorePanel& scoreBar, CGameFlags& frame,
+                       CBoardLook& look, int seed)
+    : m_cells(cells), m_seed(seed), m_scoreBar(scoreBar), m_frame(frame), m_look(look) {}
 
 void CFieldGame::SaveUndo() {
     for (int i = 0; i < kCells; ++i) {
@@ -31,7 +31,7 @@ void CFieldGame::SaveUndo() {
         m_undoColour[i] = cell.m_colour;
         m_undoState[i] = cell.m_state == Selected ? Normal : cell.m_state;
     }
-    m_scoreBar->SaveScore();
+    m_scoreBar.SaveScore();
     m_undoSeed = m_seed;
 }
 
@@ -153,7 +153,7 @@ int CFieldGame::RemoveLines() {
         }
     }
     if (removed == 0) return 0;
-    m_scoreBar->AddScore(2 * removed);
+    m_scoreBar.AddScore(2 * removed);
     return 1;
 }
 
@@ -164,43 +164,41 @@ void CFieldGame::ClearSelection() {
 
 void CFieldGame::StartGame() {
     PlayCue(Cue::GameStart);
-    BeginPlayingLook();
+    m_look.BeginPlayingLook();
     for (int i = 0; i < kCells; ++i) {
         m_cells[i]->SetBall(0, Normal);
-        RevealCell(i);
+        m_look.RevealCell(i);
     }
-    EndPlayingLook();
+    m_look.EndPlayingLook();
     ClearSelection();
     m_active = 1;
     DealBalls(0, 3);
     PromotePreviews();
     DealBalls(1, 3);
-    m_scoreBar->ResetScore();
-    m_scoreBar->StartMoveClock(kMoveSeconds);
-    m_frame->m_running = 1;
-    m_frame->m_canStart = 0;
+    m_scoreBar.ResetScore();
+    m_scoreBar.StartMoveClock(kMoveSeconds);
+    m_frame.SetRunning(1);
 }
 
 void CFieldGame::StopGame() {
     PlayCue(Cue::GameStop);
-    m_frame->m_running = 0;
-    m_frame->m_canStart = 1;
-    m_frame->m_canUndo = 0;
+    m_frame.SetRunning(0);
+    m_frame.SetCanUndo(0);
     m_active = 0;
-    m_scoreBar->StopMoveClock();
-    m_scoreBar->EndGame();
-    ShowStoppedLook();
+    m_scoreBar.StopMoveClock();
+    m_scoreBar.EndGame();
+    m_look.ShowStoppedLook();
 }
 
 void CFieldGame::Undo() {
-    m_frame->m_canUndo = 0;
+    m_frame.SetCanUndo(0);
     PlayCue(Cue::Undo);
     for (int i = 0; i < kCells; ++i) {
         CCell* cell = m_cells[i];
         if (cell->m_state != m_undoState[i] || cell->m_colour != m_undoColour[i])
             cell->SetBall(m_undoColour[i], m_undoState[i]);
     }
-    m_scoreBar->RestoreScore();
+    m_scoreBar.RestoreScore();
     m_seed = m_undoSeed;
     ClearSelection();
 }
@@ -209,17 +207,17 @@ void CFieldGame::SkipMove(int timedOut) {
     if (g_classical != 0) return;
     if (timedOut) {
         PlayCue(Cue::MoveExpired);
-        m_frame->m_canUndo = 0;
+        m_frame.SetCanUndo(0);
     } else {
         PlayCue(Cue::Skip);
         SaveUndo();
-        m_frame->m_canUndo = 1;
+        m_frame.SetCanUndo(1);
     }
     ClearSelection();
     DealBalls(0, 3);
     PromotePreviews();
     RemoveLines();
-    if (DealBalls(1, 3)) m_scoreBar->StartMoveClock(kMoveSeconds);
+    if (DealBalls(1, 3)) m_scoreBar.StartMoveClock(kMoveSeconds);
 }
 
 void CFieldGame::SelectBall(int col, int row) {
@@ -243,9 +241,9 @@ void CFieldGame::MoveSelectedTo(int col, int row) {
         PlayCue(Cue::NoPath);
         return;
     }
-    m_frame->m_canUndo = 1;
+    m_frame.SetCanUndo(1);
     ClearSelection();
-    m_scoreBar->StopMoveClock();
+    m_scoreBar.StopMoveClock();
     const int removed = RemoveLines();
     DealBalls(0, 3);
     if (!removed) {
@@ -253,11 +251,11 @@ void CFieldGame::MoveSelectedTo(int col, int row) {
         RemoveLines();
         if (!DealBalls(1, 3)) return; // the game is over
     }
-    m_scoreBar->StartMoveClock(kMoveSeconds);
+    m_scoreBar.StartMoveClock(kMoveSeconds);
 }
 
 int CFieldGame::OnCommand(long long param) {
-    if (param < kFirstCellId || param > kLastCellId) return DefaultCommand(param);
+    if (param < kFirstCellId || param > kLastCellId) return 0;
     const int col = CommandCol(static_cast<int>(param));
     const int row = CommandRow(static_cast<int>(param));
     if (m_active != 1) return 1;

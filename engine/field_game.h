@@ -1,6 +1,6 @@
 // The game part of the board window: the game state and every rule of the
-// course of a game. The board window of the program derives from it and
-// overrides only the display hooks; headless users take it as it is.
+// course of a game. It reaches the rest of the program only through the
+// collaborators given to its constructor (engine/collaborators.h).
 #pragma once
 
 #include <array>
@@ -8,17 +8,23 @@
 #include "engine/collaborators.h"
 #include "engine/identifiers.h"
 
-class CFieldGame : public CMoveExpiry {
+// The 81 cells in storage order: element CellIndex(column, row).
+using CCellArray = std::array<CCell*, kBoardCells>;
+
+class CFieldGame {
 public:
     static constexpr int kCells = kBoardCells;
     static constexpr int kFirstCellId = ::kFirstCellId;
     static constexpr int kLastCellId = ::kLastCellId;
     static constexpr int kMoveSeconds = 30;
 
-    // The seed starts as the current calendar time in whole seconds.
-    CFieldGame();
-    explicit CFieldGame(int seed);
-    ~CFieldGame() override = default;
+    // The current calendar time in whole seconds: the seed of a board made now.
+    static int ClockSeed();
+
+    // The cells, the score panel, the frame's flags and the board's look stay
+    // the caller's and must outlive the game; no game is on until StartGame.
+    CFieldGame(const CCellArray& cells, CScorePanel& scoreBar, CGameFlags& frame, CBoardLook& look,
+               int seed);
 
     CFieldGame(const CFieldGame&) = delete;
     CFieldGame& operator=(const CFieldGame&) = delete;
@@ -28,10 +34,9 @@ public:
     void StopGame();
     void Undo();
     void SkipMove(int timedOut);
-    // The move clock ran out: the move is skipped.
-    void MoveExpired() override { SkipMove(1); }
-    // A command reaching the board: cell clicks are handled here, anything
-    // else goes to DefaultCommand and its result is returned.
+    // A command reaching the board: a cell click (the whole parameter from
+    // kFirstCellId to kLastCellId) is handled and 1 returned; anything else
+    // is not the game's, and 0 is returned.
     int OnCommand(long long param);
 
     // The steps the turn flow is made of.
@@ -42,34 +47,18 @@ public:
     int RemoveLines();
 
     // The paused look, shown by the frame around its pause box.
-    virtual void ShowPaused() {}
-    virtual void ShowResumed() {}
+    void ShowPaused() { m_look.ShowPaused(); }
+    void ShowResumed() { m_look.ShowResumed(); }
 
     CCell* Cell(int col, int row) const { return m_cells[CellIndex(col, row)]; }
 
-    // Element CellIndex(column, row); set by the owner before the first game.
-    std::array<CCell*, kCells> m_cells{};
-    int m_undoColour[kCells] = {};
-    int m_undoState[kCells] = {};
-    int m_undoSeed = 0;
-    int m_seed;
-    int m_active = 0;
-    int m_selCol = -1;
-    int m_selRow = -1;
-    CScorePanel* m_scoreBar = nullptr;
-    CGameFlags* m_frame = nullptr;
-
-protected:
-    // The start change of look: BeginPlayingLook, then for each cell in
-    // storage order the cell is emptied and RevealCell(index) called, then
-    // EndPlayingLook.
-    virtual void BeginPlayingLook() {}
-    virtual void RevealCell(int /*index*/) {}
-    virtual void EndPlayingLook() {}
-    // The stop change of look, the last step of StopGame.
-    virtual void ShowStoppedLook() {}
-    // What the window framework does with a command that is not a cell click.
-    virtual int DefaultCommand(long long /*param*/) { return 0; }
+    int Seed() const { return m_seed; }
+    // Where the next deal draws from; the driver's "seed" command sets it.
+    void SetSeed(int seed) { m_seed = seed; }
+    int Active() const { return m_active; }
+    // The selected ball, -1 and -1 when there is none.
+    int SelCol() const { return m_selCol; }
+    int SelRow() const { return m_selRow; }
 
 private:
     void ClearSelection();
@@ -78,6 +67,18 @@ private:
     bool PathExists(int fromCol, int fromRow, int toCol, int toRow) const;
     void MarkRuns(int (&marks)[kCells]) const;
     int RunLength(int col, int row, int dCol, int dRow) const;
+
+    const CCellArray m_cells;
+    int m_undoColour[kCells] = {};
+    int m_undoState[kCells] = {};
+    int m_undoSeed = 0;
+    int m_seed;
+    int m_active = 0;
+    int m_selCol = -1;
+    int m_selRow = -1;
+    CScorePanel& m_scoreBar;
+    CGameFlags& m_frame;
+    CBoardLook& m_look;
 };
 
 // The three cell tests used throughout the game.

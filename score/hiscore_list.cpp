@@ -21,12 +21,12 @@ std::string Key(const char* prefix, int slot) {
 
 void CHiscoreList::LoadTable() {
     ReadTable(ReadProfile());
-    OnSetRedraw(false);
+    m_view->OnSetRedraw(false);
     Clear();
     for (int i = 0; i < kStored; ++i)
         if (!m_names[i].empty()) Append(i);
-    OnSetRedraw(true);
-    OnRepaint();
+    m_view->OnSetRedraw(true);
+    m_view->OnRepaint();
 }
 
 void CHiscoreList::ReadTable(const CProfileFile& file) {
@@ -116,21 +116,21 @@ std::string CHiscoreList::FormatLine(int slot) const {
 void CHiscoreList::Clear() {
     m_lines.clear();
     m_selected = -1;
-    OnCleared();
+    m_view->OnCleared();
 }
 
 void CHiscoreList::Append(int slot) {
     m_lines.push_back(FormatLine(slot));
-    OnLineAppended(m_lines.back());
+    m_view->OnLineAppended(m_lines.back());
 }
 
 void CHiscoreList::Select(int line) {
     m_selected = line;
-    OnSelected(line);
+    m_view->OnSelected(line);
 }
 
 int CHiscoreList::Rebuild(bool withOverflow, int wanted) {
-    OnSetRedraw(false);
+    m_view->OnSetRedraw(false);
     Clear();
     int wantedLine = -1;
     for (int k = 0; k < (withOverflow ? kSlots : kStored); ++k) {
@@ -138,6 +138,6 @@ int CHiscoreList::Rebuild(bool withOverflow, int wanted) {
         if (k == wanted) wantedLine = static_cast<int>(m_lines.size());
         Append(k);
     }
-    OnSetRedraw(true);
+    m_view->OnSetRedraw(true);
     return wantedLine;
 }

@@ -13,16 +13,30 @@ extern const std::string g_youMarker;
 // The name with which the last name dialog of this run ended; never stored.
 extern std::string g_lastName;
 
+// A list on screen, told of each change of the lines the table holds so that
+// it shows exactly them; each hook may show nothing.
+class CListView {
+public:
+    virtual ~CListView() = default;
+    virtual void OnSetRedraw(bool /*on*/) {}
+    virtual void OnCleared() {}
+    virtual void OnLineAppended(const std::string& /*line*/) {}
+    virtual void OnSelected(int /*line*/) {}
+    virtual void OnRepaint() {}
+};
+
 // The table and its list. Slots 0 to 19 are the stored results, best first;
 // slot 20 takes whatever ranks below them. An empty name marks a vacant slot.
-// The list is kept here as lines and a selection; a list box on screen
-// overrides the hooks to show exactly what this object holds.
+// The list is kept here as lines and a selection, and shown by the view.
 class CHiscoreList {
 public:
     static constexpr int kStored = 20; // slots kept in the profile
     static constexpr int kSlots = 21;  // with the overflow slot
 
-    virtual ~CHiscoreList() = default;
+    // The view stays the caller's; none shows nothing.
+    explicit CHiscoreList(CListView* view = nullptr) : m_view(view ? view : &m_noView) {}
+    CHiscoreList(const CHiscoreList&) = delete;
+    CHiscoreList& operator=(const CHiscoreList&) = delete;
 
     // Fills slots 0 to 19 from section HISCORES of the profile and shows them.
     void LoadTable();
@@ -47,23 +61,13 @@ public:
     // The list line of slot k: place, name filled out to 17 characters, score.
     std::string FormatLine(int slot) const;
 
-    std::string m_names[kSlots];
-    unsigned m_scores[kSlots] = {};
-
+    const std::string& Name(int slot) const { return m_names[slot]; }
+    unsigned SlotScore(int slot) const { return m_scores[slot]; }
     // What the list shows: its lines in order and the selected one (-1: none).
-    std::vector<std::string> m_lines;
-    int m_selected = -1;
-
+    const std::vector<std::string>& Lines() const { return m_lines; }
+    int Selected() const { return m_selected; }
     // Why the last SaveResult failed: "PATH: REASON".
-    std::string m_saveFailure;
-
-protected:
-    // Hooks of a list on screen, called after each change of the lines above.
-    virtual void OnSetRedraw(bool /*on*/) {}
-    virtual void OnCleared() {}
-    virtual void OnLineAppended(const std::string& /*line*/) {}
-    virtual void OnSelected(int /*line*/) {}
-    virtual void OnRepaint() {}
+    const std::string& SaveFailure() const { return m_saveFailure; }
 
 private:
     // Slots 0 to 19 from the HISCORES keys; PLAYER0, SCORE0, ... back to them.
@@ -77,4 +81,12 @@ private:
     // Rebuilds the list from slots 0 to 19, or 0 to 20 with withOverflow;
     // returns the line of slot `wanted`, -1 if it has none.
     int Rebuild(bool withOverflow, int wanted);
+
+    std::string m_names[kSlots];
+    unsigned m_scores[kSlots] = {};
+    std::vector<std::string> m_lines;
+    int m_selected = -1;
+    std::string m_saveFailure;
+    CListView m_noView;
+    CListView* m_view;
 };

@@ -43,11 +43,11 @@ void CNameDlg::OnInitDialog() {
     m_items.clear();
     bool unknownStored = false;
     for (int i = 0; i < CHiscoreList::kStored; ++i) {
-        const std::string& name = m_list->m_names[i];
+        const std::string& name = m_list->Name(i);
         unknownStored = unknownStored || name == kUnknown;
-        if (name == g_youMarker ||
-            std::find(m_list->m_names, m_list->m_names + i, name) != m_list->m_names + i)
-            continue;
+        bool earlier = false;
+        for (int j = 0; j < i && !earlier; ++j) earlier = m_list->Name(j) == name;
+        if (earlier || name == g_youMarker) continue;
         m_items.push_back(name);
     }
     if (!unknownStored) m_items.push_back(kUnknown);
@@ -111,7 +111,7 @@ bool CQueuedNameAnswers::PushLine(const std::string& line) {
 }
 
 int CQueuedNameAnswers::RunModal(CNameDlg& dlg) {
-    if (m_report) m_report("dialog \"" + dlg.m_field + "\"");
+    if (m_report) m_report("dialog \"" + dlg.FieldText() + "\"");
     while (!m_answers.empty()) {
         Answer answer = std::move(m_answers.front());
         m_answers.pop_front();

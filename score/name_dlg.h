@@ -48,18 +48,22 @@ public:
 
     static std::string MaxCharsMessage();
 
-    std::string m_name;
-    CHiscoreList* m_list;
-
+    // The name the dialog ended with.
+    const std::string& Name() const { return m_name; }
     // The combo box: its items in sorted order, the selected one (-1: none)
     // and the text of its edit field.
-    std::vector<std::string> m_items;
-    int m_curSel = -1;
-    std::string m_field;
+    const std::vector<std::string>& Items() const { return m_items; }
+    int CurSel() const { return m_curSel; }
+    const std::string& FieldText() const { return m_field; }
 
 private:
     void ShowName();
 
+    std::string m_name;
+    CHiscoreList* m_list;
+    std::vector<std::string> m_items;
+    int m_curSel = -1;
+    std::string m_field;
     CNameDlgHost* m_host;
 };
 

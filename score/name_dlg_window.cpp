@@ -1,5 +1,6 @@
 #include "score/name_dlg_window.h"
 
+#include "engine/identifiers.h"
 #include "platform/bitmap_button.h"
 #include "platform/dialog_frame.h"
 #include "platform/dialog_units.h"
@@ -61,9 +62,9 @@ public:
         m_combo->setGeometry(du.Rect(10, 20, 110, 12));
         m_combo->setMaxVisibleItems(6);
         m_combo->lineEdit()->setAlignment(Qt::AlignRight);
-        for (const std::string& item : dlg.m_items) m_combo->addItem(QString::fromStdString(item));
-        m_combo->setCurrentIndex(dlg.m_curSel);
-        m_combo->setEditText(QString::fromStdString(dlg.m_field));
+        for (const std::string& item : dlg.Items()) m_combo->addItem(QString::fromStdString(item));
+        m_combo->setCurrentIndex(dlg.CurSel());
+        m_combo->setEditText(QString::fromStdString(dlg.FieldText()));
         m_combo->lineEdit()->setValidator(new CFitValidator(m_combo->lineEdit()));
         m_combo->lineEdit()->selectAll();
 
@@ -74,7 +75,7 @@ public:
         connect(ok, &QPushButton::clicked, this, &CNameDialog::Confirm);
 
         auto* icon = new QLabel(this);
-        icon->setPixmap(CachedPicture(128));
+        icon->setPixmap(CachedPicture(PictureId::kIcon));
         icon->setGeometry(du.Rect(100, 40, 21, 20));
         auto* prompt =
             new QLabel(QCoreApplication::translate("CNameDlg", "Please, enter your name :"), this);

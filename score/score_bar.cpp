@@ -23,16 +23,13 @@ QLineEdit* NumberField(QWidget* parent, const char* name) {
 
 CScoreBar::CScoreBar(QWidget* parent)
     : QWidget(parent), m_list(new CHiscoreListBox(this)), m_scoreEdit(NumberField(this, "score")),
-      m_timeEdit(NumberField(this, "time")), m_timeLabel(new QLabel(tr("Time :"), this)),
-      m_timerHost([this](unsigned id) { OnTimer(id); }) {
+      m_timeEdit(NumberField(this, "time")), m_timeLabel(new QLabel(tr("Time :"), this)) {
     setObjectName(QStringLiteral("scoreBar"));
 }
 
-bool CScoreBar::Create(QWidget* parent, CFieldGame* fieldWnd) {
+bool CScoreBar::Create(QWidget* parent) {
     if (parent) setParent(parent);
-    Attach(fieldWnd, &m_timerHost);
     m_nameWindow.SetOwner(parent ? parent->window() : nullptr);
-    AttachHall(m_list, &m_nameWindow);
 
     setFont(FixedDialogFont(9));
     const CDialogUnits du(font());
@@ -66,7 +63,6 @@ bool CScoreBar::Create(QWidget* parent, CFieldGame* fieldWnd) {
     m_scoreEdit->setAccessibleName(tr("Score"));
     m_timeEdit->setAccessibleName(tr("Time left for this move"));
     m_list->setAccessibleName(tr("The best players known"));
-    Init();
     return true;
 }
 
@@ -75,7 +71,7 @@ void CScoreBar::EnableClockFields(bool enable) {
     m_timeLabel->setEnabled(enable);
 }
 
-void CScoreBar::Refresh() {
-    m_scoreEdit->setText(QString::number(m_score));
-    m_timeEdit->setText(QString::number(m_secondsLeft));
+void CScoreBar::Refresh(unsigned score, unsigned secondsLeft) {
+    m_scoreEdit->setText(QString::number(score));
+    m_timeEdit->setText(QString::number(secondsLeft));
 }

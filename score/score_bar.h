@@ -1,9 +1,9 @@
 // The score panel docked at the right edge: the score, the move clock and the
 // hall of fame. The numbers and the clock are CScoreKeeper's; this widget
-// shows them and runs the clock on a real one-second timer.
+// shows them.
 #pragma once
 
-#include "platform/timer_host.h"
+#include "engine/identifiers.h"
 #include "score/hiscore_list_box.h"
 #include "score/name_dlg_window.h"
 #include "score/score_keeper.h"
@@ -13,15 +13,15 @@
 class QLabel;
 class QLineEdit;
 
-class CScoreBar : public QWidget, public CScoreKeeper {
+class CScoreBar : public QWidget, public CScoreDisplay {
     Q_OBJECT
 public:
-    static constexpr int kDecorationPicture = 176;
+    static constexpr int kDecorationPicture = PictureId::kDecoration;
 
     explicit CScoreBar(QWidget* parent = nullptr);
 
-    // Lays out the panel, loads the hall of fame and shows 0 and 0.
-    bool Create(QWidget* parent, CFieldGame* fieldWnd);
+    // Lays out the panel; the game fills it.
+    bool Create(QWidget* parent);
 
     // The move-clock field 1001 and its caption 1027, by style.
     void EnableClockFields(bool enable);
@@ -31,8 +31,6 @@ public:
     QLineEdit* m_timeEdit;
     QLabel* m_timeLabel;
     CNameDlgWindow m_nameWindow;
-    CQtTimerHost m_timerHost;
 
-protected:
-    void Refresh() override;
+    void Refresh(unsigned score, unsigned secondsLeft) override;
 };

@@ -1,37 +1,18 @@
 #include "score/score_keeper.h"
 
-#include "engine/field_game.h"
+#include "engine/cue.h"
 #include "score/name_dlg.h"
-#include "sound/cue.h"
 
-namespace {
-
-constexpr unsigned kFirstPlaceCue = 149;
-constexpr unsigned kMovedUpCue = 150;
-constexpr unsigned kNewBestCue = 153;
-constexpr unsigned kAmongBestCue = 154;
-
-} // namespace
-
-CScoreKeeper::CScoreKeeper(CFieldGame* fieldWnd, CTimerHost* timers) {
-    Attach(fieldWnd, timers);
-}
-
-void CScoreKeeper::Attach(CFieldGame* fieldWnd, CTimerHost* timers) {
-    m_fieldWnd = fieldWnd;
-    m_timers = timers;
-}
-
-void CScoreKeeper::AttachHall(CHiscoreList* hiscores, CNameDlgHost* nameHost) {
-    m_hiscores = hiscores ? hiscores : &m_plainHiscores;
-    m_nameHost = nameHost;
-}
+CScoreKeeper::CScoreKeeper(CMoveExpiry& expiry, CTimerHost& timers, CHiscoreList& hiscores,
+                           CNameDlgHost* nameHost, CScoreDisplay& display)
+    : m_expiry(expiry), m_timers(timers), m_hiscores(hiscores), m_nameHost(nameHost),
+      m_display(display) {}
 
 void CScoreKeeper::Init() {
     m_score = 0;
     m_secondsLeft = 0;
-    m_hiscores->LoadTable();
-    m_paused = 0;
+    m_hiscores.LoadTable();
+    m_hold = {};
     m_timerId = 0;
     Refresh();
 }
@@ -41,16 +22,16 @@ void CScoreKeeper::Init() {
 // its climb is not cheered either.
 void CScoreKeeper::ResetScore() {
     m_score = 0;
-    m_hallWritable = m_hiscores->CanSave();
-    m_hiscores->InsertEntry(g_youMarker, 0, true);
+    m_hallWritable = m_hiscores.CanSave();
+    m_hiscores.InsertEntry(g_youMarker, 0, true);
     Refresh();
 }
 
 void CScoreKeeper::AddScore(unsigned points) {
-    const int old = m_hiscores->RemoveEntry(g_youMarker);
+    const int old = m_hiscores.RemoveEntry(g_youMarker);
     m_score += points;
-    const int now = m_hiscores->InsertEntry(g_youMarker, m_score, true);
-    if (now < old && m_hallWritable) PlayCue(now == 0 ? kFirstPlaceCue : kMovedUpCue);
+    const int now = m_hiscores.InsertEntry(g_youMarker, m_score, true);
+    if (now < old && m_hallWritable) PlayCue(now == 0 ? Cue::FirstPlace : Cue::MovedUp);
     Refresh();
 }
 
@@ -59,9 +40,9 @@ void CScoreKeeper::SaveScore() {
 }
 
 void CScoreKeeper::RestoreScore() {
-    m_hiscores->RemoveEntry(g_youMarker);
+    m_hiscores.RemoveEntry(g_youMarker);
     m_score = m_savedScore;
-    m_hiscores->InsertEntry(g_youMarker, m_score, true);
+    m_hiscores.InsertEntry(g_youMarker, m_score, true);
     Refresh();
 }
 
@@ -70,36 +51,36 @@ int CScoreKeeper::StartMoveClock(unsigned seconds) {
     Refresh();
     // Starting again replaces the running timer: the next tick comes a
     // full second after the restart.
-    m_timerId = m_timers ? m_timers->SetTimer(kClockTimer, 1000) : 0;
+    m_timerId = m_timers.SetTimer(kClockTimer, 1000);
     return m_timerId != 0;
 }
 
 int CScoreKeeper::StopMoveClock() {
-    if (m_timerId == 0 || m_timers == nullptr) return 0;
-    return m_timers->KillTimer(m_timerId);
+    if (m_timerId == 0) return 0;
+    return m_timers.KillTimer(m_timerId);
 }
 
 // The result goes into the table as it stands in the file now, which another
 // copy of the game may have changed: same score, same tie rule, and the cue
 // for the place it takes there, once it is stored.
 void CScoreKeeper::EndGame() {
-    CNameDlg dlg(m_hiscores, m_nameHost);
+    CNameDlg dlg(&m_hiscores, m_nameHost);
     if (m_score == 0) {
-        m_hiscores->RemoveEntry(g_youMarker);
+        m_hiscores.RemoveEntry(g_youMarker);
         return;
     }
     dlg.DoModal();
-    m_hiscores->RemoveEntry(g_youMarker);
-    const std::string& name = dlg.m_name;
+    m_hiscores.RemoveEntry(g_youMarker);
+    const std::string& name = dlg.Name();
     if (name.empty() || name == g_youMarker) return;
     // Also below the twenty: the file then receives the same twenty again.
-    const int slot = m_hiscores->SaveResult(name, m_score);
+    const int slot = m_hiscores.SaveResult(name, m_score);
     if (slot < 0 && m_nameHost)
-        m_nameHost->ShowMessage(SaveFailedMessage(m_hiscores->m_saveFailure));
+        m_nameHost->ShowMessage(SaveFailedMessage(m_hiscores.SaveFailure()));
     else if (slot == 0)
-        PlayCue(kNewBestCue);
+        PlayCue(Cue::NewBest);
     else if (slot > 0 && slot < CHiscoreList::kStored)
-        PlayCue(kAmongBestCue);
+        PlayCue(Cue::AmongBest);
 }
 
 std::string CScoreKeeper::SaveFailedMessage(const std::string& failure) {
@@ -107,10 +88,10 @@ std::string CScoreKeeper::SaveFailedMessage(const std::string& failure) {
 }
 
 void CScoreKeeper::OnTimer(unsigned id) {
-    if (m_timerId == 0 || id != m_timerId || m_paused != 0) return;
+    if (m_timerId == 0 || id != m_timerId || m_hold.IsHeld()) return;
     if (m_secondsLeft == 0) {
         StopMoveClock();
-        if (m_fieldWnd) m_fieldWnd->SkipMove(1);
+        m_expiry.MoveExpired();
     } else {
         --m_secondsLeft;
     }

@@ -1,28 +1,31 @@
 // The score panel without its display: the score, its undo copy and the
-// 30-second move clock. The panel widget of the program derives from it and
-// shows the numbers in Refresh.
+// 30-second move clock. A display given to it shows the numbers.
 #pragma once
 
 #include "engine/collaborators.h"
+#include "score/clock_hold.h"
 #include "score/hiscore_list.h"
 
-class CFieldGame;
 class CNameDlgHost;
+
+// Shows the score and the move clock's count; may show nothing.
+class CScoreDisplay {
+public:
+    virtual ~CScoreDisplay() = default;
+    virtual void Refresh(unsigned /*score*/, unsigned /*secondsLeft*/) {}
+};
 
 class CScoreKeeper : public CScorePanel {
 public:
     static constexpr unsigned kClockTimer = 1;
 
-    CScoreKeeper() = default;
-    CScoreKeeper(CFieldGame* fieldWnd, CTimerHost* timers);
+    // The expiry receives the end of a move's time; the timers run the clock;
+    // the hall of fame takes the results; the name host runs the name dialog
+    // (none: it ends as with Escape). All stay the caller's.
+    CScoreKeeper(CMoveExpiry& expiry, CTimerHost& timers, CHiscoreList& hiscores,
+                 CNameDlgHost* nameHost, CScoreDisplay& display);
 
-    // The board that receives the expiry and the host of the clock's timer.
-    void Attach(CFieldGame* fieldWnd, CTimerHost* timers);
-    // The hall of fame to show the table in (by default a list without a
-    // display) and what runs the name dialog (none: it ends as with Escape).
-    void AttachHall(CHiscoreList* hiscores, CNameDlgHost* nameHost);
-
-    // The panel's start: numbers to 0, the table loaded, no pause, no timer.
+    // The panel's start: numbers to 0, the table loaded, no hold, no timer.
     void Init();
 
     void ResetScore() override;
@@ -36,26 +39,31 @@ public:
     // One tick of the clock's timer.
     void OnTimer(unsigned id);
 
+    // While any cause holds the clock, its ticks are dropped: it stands still.
+    CClockHold& Hold() { return m_hold; }
+    const CClockHold& Hold() const { return m_hold; }
+
+    unsigned Score() const { return m_score; }
+    unsigned SavedScore() const { return m_savedScore; }
+    unsigned SecondsLeft() const { return m_secondsLeft; }
+
     // What the player is told when the result could not be stored; failure
     // is "PATH: REASON".
     static std::string SaveFailedMessage(const std::string& failure);
 
-    CFieldGame* m_fieldWnd = nullptr;
+private:
+    void Refresh() { m_display.Refresh(m_score, m_secondsLeft); }
+
+    CMoveExpiry& m_expiry;
+    CTimerHost& m_timers;
+    CHiscoreList& m_hiscores;
+    CNameDlgHost* m_nameHost;
+    CScoreDisplay& m_display;
     unsigned m_timerId = 0;
-    int m_paused = 0;
+    CClockHold m_hold;
     unsigned m_savedScore = 0;
     unsigned m_score = 0;
     unsigned m_secondsLeft = 0;
-    CTimerHost* m_timers = nullptr;
-    CHiscoreList* m_hiscores = &m_plainHiscores;
-    CNameDlgHost* m_nameHost = nullptr;
     // Whether the profile could take this game's result when it started.
     bool m_hallWritable = true;
-
-protected:
-    // Shows m_score and m_secondsLeft.
-    virtual void Refresh() {}
-
-private:
-    CHiscoreList m_plainHiscores;
 };

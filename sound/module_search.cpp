@@ -1,5 +1,5 @@
 // Where the sound module is looked for, and the one loaded at start-up.
-#include "sound/cue.h"
+#include "engine/cue.h"
 #include "sound/sound_module.h"
 
 #include <memory>

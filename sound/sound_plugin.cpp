@@ -1,5 +1,6 @@
 // The plugin side of the sound service: the cues read once and handed to the
 // libpulse player.
+#include "engine/identifiers.h"
 #include "sound/pulse_player.h"
 #include "sound/sound_service.h"
 
@@ -7,11 +8,7 @@
 
 namespace {
 
-// The program's own cues, all read ahead of their first use.
-constexpr unsigned kProgramCues[] = {136, 137, 138, 140, 141, 147, 149, 150, 151, 153, 154, 175};
-constexpr unsigned kModuleBase = 600;
-constexpr unsigned kColours = 7;
-constexpr unsigned kKinds = 3;
+constexpr int kColours = 7;
 
 class CPluginSoundService final : public CSoundService {
 public:
@@ -20,11 +17,12 @@ public:
     void PlaySound(unsigned id, bool fromModule) override { m_player.Play(Lookup(id, fromModule)); }
 
     void Preload(bool withModule) override {
-        for (unsigned id : kProgramCues) Lookup(id, false);
+        // The program's own cues, all read ahead of their first use.
+        for (Cue cue : kEveryProgramCue) Lookup(static_cast<unsigned>(cue), false);
         if (!withModule) return;
-        for (unsigned colour = 1; colour <= kColours; ++colour)
-            for (unsigned kind = 1; kind <= kKinds; ++kind)
-                Lookup(kModuleBase + 4 * colour + kind, true);
+        for (int colour = 1; colour <= kColours; ++colour)
+            for (int kind = kBallSelected; kind <= kBallsRemoved; ++kind)
+                Lookup(ColourCue(colour, kind), true);
     }
 
     std::vector<std::int64_t> StartDelaysUs() const override { return m_player.StartDelaysUs(); }

@@ -4,7 +4,7 @@
 // the program silent.
 #pragma once
 
-#include "sound/cue.h"
+#include "engine/cue.h"
 #include "sound/sound_module.h"
 
 #include <cstdint>

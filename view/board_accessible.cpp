@@ -1,6 +1,6 @@
 #include "view/board_accessible.h"
 
-#include "app/settings.h"
+#include "engine/settings.h"
 #include "view/field_wnd.h"
 
 #include <QAccessibleWidget>
@@ -20,10 +20,10 @@ const char* const kColourNames[] = {
 };
 
 int ColumnOf(const CCellButton& cell) {
-    return (cell.m_id - CFieldGame::kFirstCellId) % 9;
+    return CommandCol(cell.m_id);
 }
 int RowOf(const CCellButton& cell) {
-    return (cell.m_id - CFieldGame::kFirstCellId) / 9;
+    return CommandRow(cell.m_id);
 }
 
 // What the cell shows: an announced ball stays a secret in Classical style.
@@ -97,28 +97,28 @@ public:
         if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
-    int childCount() const override { return CFieldGame::kCells; }
+    int childCount() const override { return kBoardCells; }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= CFieldGame::kCells) return nullptr;
+        if (index < 0 || index >= kBoardCells) return nullptr;
         return QAccessible::queryAccessibleInterface(
-            &Board()->m_cellButtons[9 * (index % 9) + index / 9]);
+            &Board()->m_cellButtons[CellIndex(index % kSide, index / kSide)]);
     }
     int indexOfChild(const QAccessibleInterface* iface) const override {
         const auto* cell = iface ? qobject_cast<const CCellButton*>(iface->object()) : nullptr;
         if (!cell || cell->parentWidget() != Board()) return -1;
-        return 9 * RowOf(*cell) + ColumnOf(*cell);
+        return cell->m_id - kFirstCellId; // children run row by row, as the identifiers
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
         if (row < 0 || row > 8 || column < 0 || column > 8) return nullptr;
-        return child(9 * row + column);
+        return child(CellCommandId(column, row) - kFirstCellId);
     }
     int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override {
         QList<QAccessibleInterface*> cells;
-        for (int i = 0; i < CFieldGame::kCells; ++i) {
+        for (int i = 0; i < kBoardCells; ++i) {
             QAccessibleInterface* cell = child(i);
             if (cell && cell->state().selected) cells.append(cell);
         }

@@ -23,7 +23,7 @@ bool CBoardKeys::OnBoard(QObject* watched) const {
 }
 
 CCellButton& CBoardKeys::Current() const {
-    return m_field->m_cellButtons[9 * m_col + m_row];
+    return m_field->m_cellButtons[CellIndex(m_col, m_row)];
 }
 
 bool CBoardKeys::eventFilter(QObject* watched, QEvent* event) {

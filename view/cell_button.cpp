@@ -1,6 +1,7 @@
 #include "view/cell_button.h"
 
-#include "app/settings.h"
+#include "engine/identifiers.h"
+#include "engine/settings.h"
 #include "view/board_accessible.h"
 
 #include <QPainter>
@@ -15,7 +16,7 @@ bool CCellButton::Create(const QRect& rect, QWidget* parent, int id) {
 }
 
 int CCellButton::PictureFor(int colour, int state) {
-    return (g_roundBalls ? 400 : 500) + 4 * colour + state;
+    return PictureId::Cell(colour, state, g_roundBalls != 0);
 }
 
 int CCellButton::SetBall(int colour, int state) {

@@ -13,9 +13,13 @@ CFieldWnd::CFieldWnd(QWidget* parent)
     setObjectName(QStringLiteral("field"));
 }
 
-bool CFieldWnd::Create(QWidget* parent, int id, CScorePanel* scoreBar, CGameFlags* frame) {
-    m_scoreBar = scoreBar;
-    m_frame = frame;
+CCellArray CFieldWnd::Cells() {
+    CCellArray cells;
+    for (int i = 0; i < kBoardCells; ++i) cells[i] = &m_cellButtons[i];
+    return cells;
+}
+
+bool CFieldWnd::Create(QWidget* parent, int id) {
     m_id = id;
     if (parent) setParent(parent);
 
@@ -23,23 +27,21 @@ bool CFieldWnd::Create(QWidget* parent, int id, CScorePanel* scoreBar, CGameFlag
     m_background.setObjectName(QStringLiteral("bmpfield"));
     m_background.setEnabled(false);
     m_background.setGeometry(0, 0, 100, 100);
-    if (!LoadBoard(kStoppedPicture)) return false;
+    if (!LoadBoard(PictureId::kBoardStopped)) return false;
     m_background.SizeToContent();
 
     // Cells are created row by row, as their identifiers run.
     for (int row = 0; row < 9; ++row) {
         for (int col = 0; col < 9; ++col) {
-            const int index = 9 * col + row;
-            CCellButton& cell = m_cellButtons[index];
-            const int cellId = kFirstCellId + 9 * row + col;
+            CCellButton& cell = m_cellButtons[CellIndex(col, row)];
+            const int cellId = CellCommandId(col, row);
             if (!cell.Create(QRect(m_geometry.Cell(col, row), QSize(32, 32)), this, cellId))
                 return false;
             cell.hide();
-            m_cells[index] = &cell;
-            connect(&cell, &QAbstractButton::clicked, this, [this, cellId] { OnCommand(cellId); });
+            connect(&cell, &QAbstractButton::clicked, this,
+                    [this, cellId] { emit CellCommand(cellId); });
         }
     }
-    m_active = 0;
     return true;
 }
 
@@ -62,7 +64,7 @@ void CFieldWnd::RepaintNow() {
 
 void CFieldWnd::BeginPlayingLook() {
     setUpdatesEnabled(false);
-    LoadBoard(kBoardPicture);
+    LoadBoard(PictureId::kBoard);
 }
 
 void CFieldWnd::RevealCell(int index) {
@@ -76,19 +78,19 @@ void CFieldWnd::EndPlayingLook() {
 }
 
 void CFieldWnd::ShowStoppedLook() {
-    LoadBoard(kStoppedPicture);
+    LoadBoard(PictureId::kBoardStopped);
     SetCellsShown(false);
     RepaintNow();
 }
 
 void CFieldWnd::ShowPaused() {
-    LoadBoard(kPausedPicture);
+    LoadBoard(PictureId::kBoardPaused);
     SetCellsShown(false);
     RepaintNow();
 }
 
 void CFieldWnd::ShowResumed() {
-    LoadBoard(kBoardPicture);
+    LoadBoard(PictureId::kBoard);
     SetCellsShown(true);
     RepaintNow();
 }
@@ -111,7 +113,7 @@ void CFieldWnd::OnSize(int cx, int cy) {
     m_background.move(offset);
     for (int col = 0; col < 9; ++col)
         for (int row = 0; row < 9; ++row)
-            m_cellButtons[9 * col + row].move(offset + m_geometry.Cell(col, row));
+            m_cellButtons[CellIndex(col, row)].move(offset + m_geometry.Cell(col, row));
 }
 
 // Both dimensions change, so one larger than needed shrinks to fit. A frame
@@ -128,7 +130,7 @@ void CFieldWnd::FitFrameToBoard() {
 // last column and row of tiles are cut off by the window's edge.
 void CFieldWnd::paintEvent(QPaintEvent*) {
     m_lastTileCount = 0;
-    const QPixmap tile = CachedPicture(kTilePicture);
+    const QPixmap tile = CachedPicture(PictureId::kTile);
     if (tile.isNull()) return;
     QPainter painter(this);
     const QSize size = tile.deviceIndependentSize().toSize();

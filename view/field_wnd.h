@@ -1,6 +1,7 @@
 // The board window: the board picture with the 81 cells on its squares,
 // centred in the window, the tiled texture around it, and the three looks
-// (stopped, playing, paused). The game itself is CFieldGame's.
+// (stopped, playing, paused). The game itself is CFieldGame's: the window
+// shows its changes of look and reports the clicks on its cells.
 #pragma once
 
 #include "engine/field_game.h"
@@ -11,18 +12,21 @@
 #include <QWidget>
 #include <array>
 
-class CFieldWnd : public QWidget, public CFieldGame {
+class CFieldWnd : public QWidget, public CBoardLook {
     Q_OBJECT
 public:
-    static constexpr int kBoardPicture = 132;
-    static constexpr int kPausedPicture = 182;
-    static constexpr int kStoppedPicture = 183;
-    static constexpr int kTilePicture = 179;
+    static constexpr int kBoardPicture = PictureId::kBoard;
+    static constexpr int kPausedPicture = PictureId::kBoardPaused;
+    static constexpr int kStoppedPicture = PictureId::kBoardStopped;
+    static constexpr int kTilePicture = PictureId::kTile;
 
     explicit CFieldWnd(QWidget* parent = nullptr);
 
     // Builds the background and the cells; false when a picture is missing.
-    bool Create(QWidget* parent, int id, CScorePanel* scoreBar, CGameFlags* frame);
+    bool Create(QWidget* parent, int id);
+
+    // The cells in storage order, for the game.
+    CCellArray Cells();
 
     void ShowPaused() override;
     void ShowResumed() override;
@@ -37,10 +41,14 @@ public:
     QSize sizeHint() const override { return m_background.size(); }
 
     CBitmapButton m_background;
-    std::array<CCellButton, kCells> m_cellButtons;
+    std::array<CCellButton, kBoardCells> m_cellButtons;
     int m_id = 0;
     int m_lastTileCount = 0;         // tiles copied by the last erase
     const CBoardGeometry m_geometry; // for the screens' device pixel ratio
+
+signals:
+    // A cell was clicked: the command with its identifier.
+    void CellCommand(long long id);
 
 protected:
     void BeginPlayingLook() override;

@@ -27,7 +27,7 @@ TEST(Lines, RunsOfFiveOrMoreVanishScoreTwoEachAndCueTheTopmostThenLeftmostColour
         game.Play(c.board);
         const int before = game.Balls();
         EXPECT_EQ(game.m_field.RemoveLines(), c.removed ? 1 : 0) << c.board;
-        EXPECT_EQ(std::tuple(before - game.Balls(), game.m_scoreBar.m_score),
+        EXPECT_EQ(std::tuple(before - game.Balls(), game.m_scoreBar.Score()),
                   std::tuple(c.removed, 2u * c.removed))
             << c.board;
         EXPECT_EQ(game.m_cues.m_ids, c.cueColour ? Cues{ColourCue(c.cueColour, 3)} : Cues{})

@@ -5,29 +5,19 @@
 
 namespace {
 
-// Counts balls that vanish from the board.
-struct CCountingCell : CPlainCell {
-    int SetBall(int colour, int state) override {
-        *m_emptied += HoldsBall(*this) && colour == 0;
-        return CPlainCell::SetBall(colour, state);
-    }
-    long* m_emptied = nullptr;
-};
-
 class CRandomGame {
 public:
     CRandomGame(int seed, unsigned randomSeed) : m_game(seed), m_random(randomSeed) {
-        for (int i = 0; i < 81; ++i)
-            m_cells[i].m_emptied = &m_emptied, m_game.m_field.m_cells[i] = &m_cells[i];
+        for (CTestCell& cell : m_game.m_cells) cell.m_emptied = &m_emptied;
     }
 
     // One random action, then every invariant.
     void Step() {
         CFrameLogic& frame = m_game.m_frame;
         const unsigned roll = m_random() % 1000;
-        const bool wasRunning = frame.m_running != 0;
+        const bool wasRunning = frame.Running() != 0;
         m_emptied = 0;
-        if (!frame.m_running) {
+        if (!frame.Running()) {
             frame.OnCommand(ID_GAME_START);
             m_removed = 0, ++m_games;
             EXPECT_EQ(std::tuple(m_game.Count(Normal), m_game.Count(Preview)), std::tuple(3, 3));
@@ -43,7 +33,7 @@ public:
             frame.OnCommand(ID_GAME_STOP);
             --m_gamesOver;
         }
-        m_gamesOver += wasRunning && !frame.m_running;
+        m_gamesOver += wasRunning && !frame.Running();
         Check();
     }
 
@@ -53,42 +43,49 @@ private:
     void Click() {
         CFieldGame& field = m_game.m_field;
         // Mostly balls when nothing is selected, mostly free cells otherwise.
-        const bool wantBall = (field.m_selCol == -1) == (m_random() % 4 != 0);
+        const bool wantBall = (field.SelCol() == -1) == (m_random() % 4 != 0);
         int index = static_cast<int>(m_random() % 81);
-        for (int tries = 0; tries < 81 && HoldsBall(m_cells[index]) != wantBall; ++tries)
+        for (int tries = 0; tries < 81 && HoldsBall(m_game.m_cells[index]) != wantBall; ++tries)
             index = (index + 1) % 81;
-        const bool attempt = field.m_selCol != -1 && !HoldsBall(m_cells[index]);
+        const bool attempt = field.SelCol() != -1 && !HoldsBall(m_game.m_cells[index]);
         if (attempt) m_savedRemoved = m_removed;
+        const int canUndo = m_game.m_frame.CanUndo();
         m_game.Click(IndexCol(index), IndexRow(index));
-        m_removed += m_emptied - (attempt && field.m_selCol == -1 ? 1 : 0);
+        const bool moved = attempt && field.SelCol() == -1;
+        m_removed += m_emptied - (moved ? 1 : 0);
+        // A refused move leaves Undo as it was; a move makes it possible
+        // unless it ended the game.
+        if (attempt) {
+            EXPECT_EQ(m_game.m_frame.CanUndo(), moved ? m_game.m_frame.Running() : canUndo);
+        }
     }
 
     void Skip() {
         CFrameLogic& frame = m_game.m_frame;
         const long removed = m_removed;
         auto before =
-            std::tuple(m_game.Position(), m_game.m_field.m_seed, m_game.m_scoreBar.m_score);
+            std::tuple(m_game.Position(), m_game.m_field.Seed(), m_game.m_scoreBar.Score());
         if (!frame.OnCommand(ID_GAME_SKIP)) return;
         m_savedRemoved = removed;
         m_removed += m_emptied;
-        if (m_random() % 3 != 0 || !frame.m_running) return;
+        if (m_random() % 3 != 0 || !frame.Running()) return;
         // Undo brings back the position (selection dropped), the score and the
         // seed, and the same skip deals the same balls again.
-        const auto after = std::pair(m_game.Position(), m_game.m_field.m_seed);
+        const auto after = std::pair(m_game.Position(), m_game.m_field.Seed());
         frame.OnCommand(ID_GAME_UNDO);
         for (auto& cell : std::get<0>(before))
             cell.second -= cell.second == Selected ? Selected : 0;
-        EXPECT_EQ(std::tuple(m_game.Position(), m_game.m_field.m_seed, m_game.m_scoreBar.m_score),
+        EXPECT_EQ(std::tuple(m_game.Position(), m_game.m_field.Seed(), m_game.m_scoreBar.Score()),
                   before);
         frame.OnCommand(ID_GAME_SKIP);
-        EXPECT_EQ(std::pair(m_game.Position(), m_game.m_field.m_seed), after);
+        EXPECT_EQ(std::pair(m_game.Position(), m_game.m_field.Seed()), after);
     }
 
     void Tick() {
-        const int canUndo = m_game.m_frame.m_canUndo;
-        const bool expiring = m_game.ClockRunning() && m_game.m_scoreBar.m_secondsLeft == 0;
+        const int canUndo = m_game.m_frame.CanUndo();
+        const bool expiring = m_game.ClockRunning() && m_game.m_scoreBar.SecondsLeft() == 0;
         m_game.Tick();
-        EXPECT_EQ(m_game.m_frame.m_canUndo, expiring && !g_classical ? 0 : canUndo);
+        EXPECT_EQ(m_game.m_frame.CanUndo(), expiring && !g_classical ? 0 : canUndo);
         m_removed += m_emptied;
         m_emptied = 0;
     }
@@ -97,22 +94,20 @@ private:
         const CFieldGame& field = m_game.m_field;
         const CFrameLogic& frame = m_game.m_frame;
         // At most one Selected cell, and it is the selection.
-        EXPECT_EQ(field.m_selCol == -1, field.m_selRow == -1);
-        EXPECT_EQ(m_game.Count(Selected), field.m_selCol == -1 ? 0 : 1);
-        EXPECT_TRUE(field.m_selCol == -1 ||
-                    field.Cell(field.m_selCol, field.m_selRow)->m_state == Selected);
-        for (int i = 0; i < 81; ++i) EXPECT_NE(field.m_undoState[i], Selected);
-        for (const CPlainCell& cell : m_cells)
+        EXPECT_EQ(field.SelCol() == -1, field.SelRow() == -1);
+        EXPECT_EQ(m_game.Count(Selected), field.SelCol() == -1 ? 0 : 1);
+        EXPECT_TRUE(field.SelCol() == -1 ||
+                    field.Cell(field.SelCol(), field.SelRow())->m_state == Selected);
+        for (const CTestCell& cell : m_game.m_cells)
             EXPECT_TRUE(cell.m_colour >= 0 && cell.m_colour <= 7 &&
                         (cell.m_colour || cell.m_state == Normal));
         EXPECT_LE(m_game.Count(Preview), 3);
-        EXPECT_EQ(m_game.m_scoreBar.m_score, 2u * static_cast<unsigned>(m_removed));
-        EXPECT_EQ(std::tuple(frame.m_running, frame.m_canStart),
-                  std::tuple(field.m_active, 1 - frame.m_running));
-        EXPECT_TRUE(frame.m_running ? m_game.Count(Preview) > 0 : frame.m_canUndo == 0);
+        EXPECT_EQ(m_game.m_scoreBar.Score(), 2u * static_cast<unsigned>(m_removed));
+        EXPECT_EQ(std::tuple(frame.Running(), frame.CanStart()),
+                  std::tuple(field.Active(), 1 - frame.Running()));
+        EXPECT_TRUE(frame.Running() ? m_game.Count(Preview) > 0 : frame.CanUndo() == 0);
     }
 
-    std::array<CCountingCell, 81> m_cells;
     CTestGame m_game;
     std::mt19937 m_random;
     long m_emptied = 0, m_removed = 0, m_savedRemoved = 0;

@@ -1,4 +1,4 @@
-// A whole game wired with plain cells, manual timers and a cue recorder.
+// A whole game made with plain cells, manual timers and a cue recorder.
 #pragma once
 
 #include <array>
@@ -8,13 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/frame_logic.h"
-#include "engine/cue.h"
-#include "engine/field_game.h"
+#include "app/game.h"
 #include "engine/manual_timers.h"
 #include "engine/plain_cell.h"
 #include "engine/settings.h"
-#include "score/score_keeper.h"
 
 using Cues = std::vector<unsigned>;
 constexpr unsigned kModule = 0x10000; // added to a cue played from the sound module
@@ -26,29 +23,43 @@ struct CCueRecorder : CCuePlayer {
     Cues m_ids;
 };
 
+// A plain cell that can count the balls that vanish from it.
+struct CTestCell : CPlainCell {
+    int SetBall(int colour, int state) override {
+        if (m_emptied) *m_emptied += HoldsBall(*this) && colour == 0;
+        return CPlainCell::SetBall(colour, state);
+    }
+    long* m_emptied = nullptr;
+};
+
 class CTestGame {
 public:
-    explicit CTestGame(int seed = 1) : m_field(seed) {
-        Wire(m_field, &m_scoreBar, &m_frame);
-        m_scoreBar.Attach(&m_field, &m_panelTimers);
-        m_frame.Attach(&m_field, &m_scoreBar, &m_frameTimers);
+    // The look, the frame's display and the name host are optional, to watch.
+    explicit CTestGame(int seed = 1, CBoardLook* look = nullptr, CFrameDisplay* display = nullptr,
+                       CNameDlgHost* names = nullptr)
+        : m_game(Parts(seed, look, display, names)), m_field(m_game.Field()),
+          m_scoreBar(m_game.Score()), m_frame(m_game.Frame()) {}
+
+    CGameParts Parts(int seed, CBoardLook* look, CFrameDisplay* display, CNameDlgHost* names) {
         g_classical = 0, g_soundOn = 1, g_soundModule = nullptr;
-        SetCuePlayer(&m_cues);
+        CGameParts parts;
+        for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
+        parts.clockTimers = &m_panelTimers;
+        parts.playTimers = &m_frameTimers;
+        parts.look = look;
+        parts.frameDisplay = display;
+        parts.nameHost = names;
+        parts.cues = &m_cues;
+        parts.seed = seed;
+        return parts;
     }
-    ~CTestGame() { SetCuePlayer(nullptr); }
 
-    // Hands these cells to another field, e.g. one that records its display hooks.
-    void Wire(CFieldGame& field, CScorePanel* panel, CGameFlags* flags) {
-        for (int i = 0; i < CFieldGame::kCells; ++i) field.m_cells[i] = &m_cells[i];
-        field.m_scoreBar = panel, field.m_frame = flags;
-    }
-
-    CPlainCell& At(int col, int row) { return m_cells[CellIndex(col, row)]; }
+    CTestCell& At(int col, int row) { return m_cells[CellIndex(col, row)]; }
 
     // Rows top to bottom, split by '/': '.' empty, '1'-'7' a Normal ball, 'A'-'G'
     // a Sad one, 'a'-'g' a Preview; whatever is left out is empty.
     void Load(std::string_view board) {
-        for (CPlainCell& cell : m_cells) cell.SetBall(0, Normal);
+        for (CTestCell& cell : m_cells) cell.SetBall(0, Normal);
         int col = 0, row = 0;
         for (const char c : board) {
             if (c == '/') {
@@ -56,19 +67,21 @@ public:
                 continue;
             }
             ASSERT_TRUE(col < 9 && row < 9) << board;
-            CPlainCell& cell = At(col++, row);
+            CTestCell& cell = At(col++, row);
             if (c >= '1' && c <= '7') cell.SetBall(c - '0', Normal);
             if (c >= 'A' && c <= 'G') cell.SetBall(c - 'A' + 1, Sad);
             if (c >= 'a' && c <= 'g') cell.SetBall(c - 'a' + 1, Preview);
         }
     }
 
-    // A running game on a loaded board, as if Start had been given.
+    // A running game on a loaded board, from the seed as it was before Start;
+    // the cues of Start are dropped.
     void Play(std::string_view board = "") {
-        m_field.m_active = m_frame.m_running = 1;
-        m_frame.m_canStart = 0;
-        m_scoreBar.ResetScore();
+        const int seed = m_field.Seed();
+        if (!m_frame.Running()) m_frame.OnStart();
         Load(board);
+        m_field.SetSeed(seed);
+        m_cues.m_ids.clear();
     }
 
     // Fills every cell with a pattern whose neighbours differ in every direction.
@@ -80,17 +93,17 @@ public:
     // Every cell as (colour, state), for comparing whole positions.
     std::vector<std::pair<int, int>> Position() const {
         std::vector<std::pair<int, int>> cells;
-        for (const CCell* cell : m_field.m_cells) cells.emplace_back(cell->m_colour, cell->m_state);
+        for (const CTestCell& cell : m_cells) cells.emplace_back(cell.m_colour, cell.m_state);
         return cells;
     }
 
     int Count(int state) const {
         int n = 0;
-        for (const CCell* cell : m_field.m_cells) n += cell->m_colour && cell->m_state == state;
+        for (const CTestCell& cell : m_cells) n += cell.m_colour && cell.m_state == state;
         return n;
     }
     int Balls() const { return Count(Normal) + Count(Sad) + Count(Selected); }
-    std::pair<int, int> Selection() const { return {m_field.m_selCol, m_field.m_selRow}; }
+    std::pair<int, int> Selection() const { return {m_field.SelCol(), m_field.SelRow()}; }
     void Click(int col, int row) { m_field.OnCommand(CellCommandId(col, row)); }
 
     void Tick(int count = 1) {
@@ -101,10 +114,11 @@ public:
     }
     bool ClockRunning() const { return m_panelTimers.IsRunning(1); }
 
-    std::array<CPlainCell, CFieldGame::kCells> m_cells;
+    std::array<CTestCell, kBoardCells> m_cells;
     CManualTimers m_frameTimers, m_panelTimers;
-    CFieldGame m_field;
-    CScoreKeeper m_scoreBar;
-    CFrameLogic m_frame;
     CCueRecorder m_cues;
+    CGame m_game;
+    CFieldGame& m_field;
+    CScoreKeeper& m_scoreBar;
+    CFrameLogic& m_frame;
 };

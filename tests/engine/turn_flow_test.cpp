@@ -9,13 +9,14 @@ TEST(TurnFlow, IdleClicksAreSwallowedAndAFreeCellWithNothingSelectedSounds140) {
     game.Load("1/.a");
     const auto position = game.Position();
     EXPECT_EQ(game.m_field.OnCommand(CellCommandId(0, 0)), 1); // no game running
-    EXPECT_EQ(game.Selection(), std::pair(-1, -1));
-    game.m_field.m_active = 1;
+    EXPECT_EQ(std::tuple(game.Selection(), game.m_cues.m_ids),
+              std::tuple(std::pair(-1, -1), Cues{}));
+    game.Play("1/.a");
     game.Click(4, 4);
     game.Click(1, 1); // a Preview is free, not a ball
     EXPECT_EQ(game.Position(), position);
     EXPECT_EQ(game.m_cues.m_ids, (Cues{140, 140}));
-    EXPECT_EQ(game.m_frame.m_canUndo, 0);
+    EXPECT_EQ(game.m_frame.CanUndo(), 0);
 }
 
 TEST(TurnFlow, APassedOverBallStaysSadAndUndoDropsTheSelection) {
@@ -40,18 +41,22 @@ TEST(TurnFlow, APassedOverBallStaysSadAndUndoDropsTheSelection) {
 
 TEST(TurnFlow, ARefusedMoveKeepsSelectionAndUndoFlagButRetakesTheSnapshot) {
     CTestGame game(5);
-    game.Play("12/2");
-    game.m_frame.m_canUndo = 1;
+    game.Play("12/2/.......3");
+    game.Click(7, 2);
+    game.Click(8, 2); // a move: Undo becomes possible
+    ASSERT_FALSE(HoldsBall(game.At(6, 6)));
     game.Click(0, 0);
     game.m_cues.m_ids.clear();
     const auto position = game.Position();
     game.Click(6, 6);
     EXPECT_EQ(game.m_cues.m_ids, Cues{141});
-    EXPECT_EQ(std::tuple(game.Position(), game.Selection(), game.m_frame.m_canUndo),
+    EXPECT_EQ(std::tuple(game.Position(), game.Selection(), game.m_frame.CanUndo()),
               std::tuple(position, std::pair(0, 0), 1));
-    game.m_frame.OnUndo(); // brings back the refused attempt's position
-    EXPECT_EQ(std::tuple(game.At(0, 0).m_state, game.Balls(), game.Selection()),
-              std::tuple(Normal, 3, std::pair(-1, -1)));
+    game.m_frame.OnUndo(); // brings back the refused attempt's position, unselected
+    auto expected = position;
+    expected[0].second = Normal;
+    EXPECT_EQ(std::tuple(game.Position(), game.Selection()),
+              std::tuple(expected, std::pair(-1, -1)));
 }
 
 TEST(TurnFlow, AMoveCuesItsStepsInOrderAndRestartsTheClock) {
@@ -83,12 +88,12 @@ TEST(TurnFlow, AMoveCuesItsStepsInOrderAndRestartsTheClock) {
         game.Click(c.fromCol, c.fromRow);
         game.Click(c.toCol, c.toRow);
         EXPECT_EQ(game.m_cues.m_ids, c.cues) << c.board;
-        EXPECT_EQ(std::tuple(game.m_scoreBar.m_score, game.Balls(), game.Count(Preview),
+        EXPECT_EQ(std::tuple(game.m_scoreBar.Score(), game.Balls(), game.Count(Preview),
                              game.Position()[c.probe]),
                   std::tuple(c.score, c.balls, 3, std::pair(c.colour, c.state)))
             << c.board;
-        EXPECT_EQ(std::tuple(game.m_scoreBar.m_secondsLeft, game.ClockRunning(),
-                             game.m_frame.m_canUndo, game.Selection()),
+        EXPECT_EQ(std::tuple(game.m_scoreBar.SecondsLeft(), game.ClockRunning(),
+                             game.m_frame.CanUndo(), game.Selection()),
                   std::tuple(30u, true, 1, std::pair(-1, -1)))
             << c.board;
     }
@@ -105,7 +110,7 @@ TEST(TurnFlow, AMoveThatLeavesNoRoomEndsTheGameAndOneFreeCellGoesOn) {
         game.m_scoreBar.StartMoveClock(30);
         game.Click(0, 0);
         game.Click(1, 0);
-        EXPECT_EQ(std::tuple(game.m_field.m_active, game.m_frame.m_running, game.m_frame.m_canStart,
+        EXPECT_EQ(std::tuple(game.m_field.Active(), game.m_frame.Running(), game.m_frame.CanStart(),
                              game.ClockRunning(), game.Count(Preview)),
                   std::tuple(int{oneFree}, int{oneFree}, int{!oneFree}, oneFree, int{oneFree}));
         if (oneFree) continue;
@@ -141,7 +146,7 @@ TEST(TurnFlow, TheThirtyFirstTickSkipsTheMoveButNotInTheClassicalStyle) {
         EXPECT_EQ(game.m_frame.IsEnabled(ID_GAME_UNDO), !classical);
         game.m_cues.m_ids.clear();
         game.Tick(30);
-        EXPECT_EQ(std::tuple(game.m_scoreBar.m_secondsLeft, game.Position(), game.m_cues.m_ids),
+        EXPECT_EQ(std::tuple(game.m_scoreBar.SecondsLeft(), game.Position(), game.m_cues.m_ids),
                   std::tuple(0u, position, Cues{}));
         game.Tick();
         EXPECT_EQ(game.ClockRunning(), !classical);
@@ -151,89 +156,121 @@ TEST(TurnFlow, TheThirtyFirstTickSkipsTheMoveButNotInTheClassicalStyle) {
         }
         ASSERT_FALSE(game.m_cues.m_ids.empty());
         EXPECT_EQ(
-            std::tuple(game.m_cues.m_ids.front(), game.Balls(), game.m_scoreBar.m_secondsLeft),
+            std::tuple(game.m_cues.m_ids.front(), game.Balls(), game.m_scoreBar.SecondsLeft()),
             std::tuple(147u, balls + 3, 30u));
         EXPECT_FALSE(game.m_frame.IsEnabled(ID_GAME_UNDO));
     }
 }
 
-// Records the display hooks, and what the score panel sees as the game ends.
-struct CLookRecorder : CFieldGame {
-    using CFieldGame::CFieldGame;
+// Records the board's changes of look, and what the name dialog finds.
+struct CLookRecorder : CBoardLook, CNameDlgHost {
     void BeginPlayingLook() override { m_log += "begin;"; }
     void RevealCell(int index) override {
-        m_log +=
-            (m_cells[index]->m_colour == 0 && m_cells[index]->m_state == Normal) ? "" : "dirty;";
+        const CCell& cell = m_game->m_cells[index];
+        m_log += cell.m_colour == 0 && cell.m_state == Normal ? "" : "dirty;";
         m_revealed += index == m_revealed;
     }
     void EndPlayingLook() override { m_log += "end;"; }
     void ShowStoppedLook() override { m_log += "stopped;"; }
+    int RunModal(CNameDlg&) override {
+        m_log += "dialog(active=" + std::to_string(m_game->m_field.Active()) +
+                 ",clock=" + (m_game->ClockRunning() ? "on" : "off") + ");";
+        return CNameDlg::IDCANCEL;
+    }
+    void ShowMessage(const std::string&) override {}
     std::string m_log;
     int m_revealed = 0;
-};
-
-struct CEndRecorder : CScoreKeeper {
-    void EndGame() override {
-        m_look->m_log += "endgame(active=" + std::to_string(m_look->m_active) +
-                         ",clock=" + (m_timers->IsRunning(1) ? "on" : "off") + ");";
-    }
-    CLookRecorder* m_look = nullptr;
-    CManualTimers* m_timers = nullptr;
+    CTestGame* m_game = nullptr;
 };
 
 TEST(TurnFlow, StartAndStopRunTheirStepsInOrder) {
-    CTestGame parts;
-    CLookRecorder field(1);
-    CEndRecorder panel;
-    CGameFlags flags;
-    parts.Wire(field, &panel, &flags);
-    panel.Attach(&field, &parts.m_panelTimers);
-    panel.m_look = &field, panel.m_timers = &parts.m_panelTimers;
-    parts.Load("1////////......b");
-    field.StartGame();
-    EXPECT_EQ(std::tuple(field.m_log, field.m_revealed, parts.m_cues.m_ids),
+    CLookRecorder look;
+    CTestGame game(1, &look, nullptr, &look);
+    look.m_game = &game;
+    game.Load("1////////......b");
+    game.m_field.StartGame();
+    EXPECT_EQ(std::tuple(look.m_log, look.m_revealed, game.m_cues.m_ids),
               std::tuple("begin;end;", 81, Cues{136})); // every cell revealed, in order
-    EXPECT_EQ(std::tuple(parts.Count(Normal), parts.Count(Preview), field.m_seed),
+    EXPECT_EQ(std::tuple(game.Count(Normal), game.Count(Preview), game.m_field.Seed()),
               std::tuple(3, 3, 22609));
-    EXPECT_EQ(std::tuple(flags.m_running, flags.m_canStart, field.m_active), std::tuple(1, 0, 1));
-    EXPECT_EQ(std::tuple(panel.m_secondsLeft, parts.ClockRunning()), std::tuple(30u, true));
-    field.OnCommand(CellCommandId(5, 8));
-    const auto position = parts.Position();
-    field.m_log.clear();
-    field.StopGame();
-    EXPECT_EQ(field.m_log, "endgame(active=0,clock=off);stopped;");
-    EXPECT_EQ(std::tuple(parts.m_cues.m_ids.back(), parts.Position(), field.m_selCol),
+    EXPECT_EQ(std::tuple(game.m_frame.Running(), game.m_frame.CanStart(), game.m_field.Active()),
+              std::tuple(1, 0, 1));
+    EXPECT_EQ(std::tuple(game.m_scoreBar.SecondsLeft(), game.ClockRunning()),
+              std::tuple(30u, true));
+    game.m_field.OnCommand(CellCommandId(5, 8));
+    game.m_scoreBar.AddScore(2); // a score to ask a name for
+    const auto position = game.Position();
+    look.m_log.clear();
+    game.m_field.StopGame();
+    EXPECT_EQ(look.m_log, "dialog(active=0,clock=off);stopped;");
+    EXPECT_EQ(std::tuple(game.m_cues.m_ids.back(), game.Position(), game.m_field.SelCol()),
               std::tuple(137u, position, 5));
-    EXPECT_EQ(std::tuple(flags.m_running, flags.m_canStart), std::tuple(0, 1));
+    EXPECT_EQ(std::tuple(game.m_frame.Running(), game.m_frame.CanStart()), std::tuple(0, 1));
 }
 
-TEST(MoveClock, PausedAndForeignTicksAreLostStoppingKeepsTheCountNoTimerMeansNoLimit) {
-    CTestGame game;
+// The pause box, with the window minimised and restored behind it.
+struct CPauseBox : CFrameDisplay {
+    void RunPauseBox() override {
+        m_panel->Hold().HoldWhileMinimised(true);
+        m_panel->Hold().HoldWhileMinimised(false); // the box still holds the clock
+        for (int i = 0; i < 100; ++i) m_panel->OnTimer(1);
+    }
+    CScoreKeeper* m_panel = nullptr;
+};
+
+TEST(MoveClock, HeldAndForeignTicksAreLostStoppingKeepsTheCountNoTimerMeansNoLimit) {
+    CPauseBox box;
+    CTestGame game(1, nullptr, &box);
     CScoreKeeper& panel = game.m_scoreBar;
+    box.m_panel = &panel;
     EXPECT_EQ(panel.StopMoveClock(), 0); // never started
     panel.OnTimer(1);
-    EXPECT_EQ(panel.m_secondsLeft, 0u);
+    EXPECT_EQ(panel.SecondsLeft(), 0u);
     EXPECT_EQ(panel.StartMoveClock(30), 1);
     panel.OnTimer(1);
-    panel.m_paused = 1;
+    game.m_frame.OnPause();
+    panel.Hold().HoldWhileMinimised(true);
     for (int i = 0; i < 100; ++i) panel.OnTimer(1);
-    panel.m_paused = 0;
+    panel.Hold().HoldWhileMinimised(false);
     panel.OnTimer(2);
     panel.OnTimer(0);
-    EXPECT_EQ(panel.m_secondsLeft, 29u);
+    EXPECT_EQ(panel.SecondsLeft(), 29u);
     game.Tick(3);
     EXPECT_EQ(panel.StopMoveClock(), 1);
     game.Tick(10);
-    EXPECT_EQ(std::tuple(game.ClockRunning(), panel.m_secondsLeft), std::tuple(false, 26u));
+    EXPECT_EQ(std::tuple(game.ClockRunning(), panel.SecondsLeft()), std::tuple(false, 26u));
 
     CTestGame untimed(4);
     untimed.m_panelTimers.m_failStarts = true;
     untimed.m_frame.OnStart();
     const auto position = untimed.Position();
     for (int i = 0; i < 40; ++i) untimed.m_scoreBar.OnTimer(1);
-    EXPECT_EQ(std::tuple(untimed.m_scoreBar.m_timerId, untimed.Position()),
-              std::tuple(0u, position));
+    EXPECT_EQ(untimed.Position(), position);
     EXPECT_EQ(untimed.m_scoreBar.StopMoveClock(), 0);
+}
+
+TEST(FrameLogic, PlayingTimeCountsOnlyItsOwnTimerWhileAGameRunsAndReadsAsText) {
+    CTestGame game(10);
+    CFrameLogic& frame = game.m_frame;
+    frame.OnTimer(1); // before the first start
+    EXPECT_EQ(frame.PlaySeconds(), 0u);
+    frame.OnStart();
+    for (unsigned id : {1u, 2u, 1u}) frame.OnTimer(id);
+    EXPECT_EQ(frame.PlaySeconds(), 2u);
+    frame.OnStop();
+    EXPECT_FALSE(game.m_frameTimers.IsRunning(1));
+    frame.OnTimer(1);
+    EXPECT_EQ(frame.PlayTimeText(), "You have been playing for : 0 h 00 m 02 s"); // kept on display
+    frame.OnStart();
+    EXPECT_EQ(frame.PlaySeconds(), 0u);
+    game.m_field.StopGame(); // game over: the timer runs on but nothing counts
+    game.Tick(5);
+    EXPECT_EQ(std::tuple(game.m_frameTimers.IsRunning(1), frame.PlaySeconds()),
+              std::tuple(true, 0u));
+    for (auto [seconds, text] : {std::pair{3725u, ": 1 h 02 m 05 s"},
+                                 {360059u, ":100 h 00 m 59 s"},
+                                 {0xFFFFFFFFu, ":1193046 h 28 m 15 s"}})
+        EXPECT_EQ(PlayTimeText(seconds), std::string("You have been playing for ") + text);
 }
 
 } // namespace

@@ -9,11 +9,25 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/manual_timers.h"
 #include "platform/profile.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
+#include "score/score_keeper.h"
 
 using Lines = std::vector<std::string>;
+
+// A score panel on a table, without a board or a display.
+struct CPanel : CMoveExpiry {
+    CPanel(CHiscoreList& list, CNameDlgHost* names)
+        : m_keeper(*this, m_timers, list, names, m_display) {
+        m_keeper.Init();
+    }
+    void MoveExpired() override {}
+    CManualTimers m_timers;
+    CScoreDisplay m_display;
+    CScoreKeeper m_keeper;
+};
 
 class HallTest : public ::testing::Test {
 protected:
@@ -30,28 +44,26 @@ protected:
         std::filesystem::remove_all(m_dir);
     }
 
-    // Fills slots from the top; the rest stay vacant.
+    // Stores these results in the profile, slots from the top, the rest
+    // vacant, and loads the table from it.
     static void Fill(CHiscoreList& list, const std::vector<std::pair<std::string, unsigned>>& all) {
-        for (std::size_t i = 0; i < all.size(); ++i)
-            std::tie(list.m_names[i], list.m_scores[i]) = all[i];
-    }
-    // Twenty results: P1 with 200 down to P20 with 10.
-    static void FillFull(CHiscoreList& list) {
-        for (unsigned i = 0; i < CHiscoreList::kStored; ++i)
-            std::tie(list.m_names[i], list.m_scores[i]) =
-                std::pair("P" + std::to_string(i + 1), 200 - 10 * i);
-    }
-
-    // The same twenty in the profile file, loaded into list.
-    static void StoreFull(CHiscoreList& list) {
-        FillFull(list);
-        ASSERT_TRUE(EditProfile([&list](CProfileFile& file) {
-            for (int i = 0; i < CHiscoreList::kStored; ++i) {
-                file.WriteString("HISCORES", "PLAYER" + std::to_string(i), list.m_names[i]);
-                file.WriteInt("HISCORES", "SCORE" + std::to_string(i), list.m_scores[i]);
+        ASSERT_TRUE(EditProfile([&all](CProfileFile& file) {
+            for (std::size_t i = 0; i < CHiscoreList::kStored; ++i) {
+                const bool filled = i < all.size();
+                file.WriteString("HISCORES", "PLAYER" + std::to_string(i),
+                                 filled ? all[i].first : "");
+                file.WriteInt("HISCORES", "SCORE" + std::to_string(i),
+                              filled ? static_cast<int>(all[i].second) : 0);
             }
         }));
         list.LoadTable();
+    }
+    // Twenty results: P1 with 200 down to P20 with 10.
+    static void FillFull(CHiscoreList& list) {
+        std::vector<std::pair<std::string, unsigned>> all;
+        for (unsigned i = 0; i < CHiscoreList::kStored; ++i)
+            all.emplace_back("P" + std::to_string(i + 1), 200 - 10 * i);
+        Fill(list, all);
     }
 
     std::string Contents() const {

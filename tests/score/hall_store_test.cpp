@@ -7,10 +7,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/settings.h"
+#include "engine/cue.h"
+#include "engine/settings.h"
 #include "hall_fixture.h"
 #include "score/score_keeper.h"
-#include "sound/cue.h"
 
 namespace {
 
@@ -24,11 +24,7 @@ protected:
     };
     // One copy of the game: its own table, name answers and message boxes.
     struct CCopy {
-        explicit CCopy(HallStoreTest& test) : m_test(test) {
-            m_panel.AttachHall(&m_list, &m_answers);
-            m_panel.Init();
-            m_panel.ResetScore();
-        }
+        explicit CCopy(HallStoreTest& test) : m_test(test) { m_panel.ResetScore(); }
         void Finish(unsigned points, const std::string& name) {
             m_test.m_cues.m_ids.clear();
             m_panel.AddScore(points);
@@ -39,7 +35,8 @@ protected:
         CHiscoreList m_list;
         Lines m_shown;
         CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
-        CScoreKeeper m_panel;
+        CPanel m_parts{m_list, &m_answers};
+        CScoreKeeper& m_panel = m_parts.m_keeper;
     };
 
     void SetUp() override {
@@ -75,9 +72,9 @@ TEST_F(HallStoreTest, ACopyThatStartedEarlierKeepsTheResultOfOneThatFinishedMean
     // B read the table before Alice was in it: there it would be the best.
     b.Finish(40, "Bob");
     EXPECT_EQ(m_cues.m_ids, (std::vector<unsigned>{149, 154}));
-    EXPECT_EQ(b.m_list.m_lines, (Lines{" 1  Alice             50", " 2  Bob               40",
+    EXPECT_EQ(b.m_list.Lines(), (Lines{" 1  Alice             50", " 2  Bob               40",
                                        " 3  Old               30"}));
-    EXPECT_EQ(b.m_list.m_selected, 1);
+    EXPECT_EQ(b.m_list.Selected(), 1);
     EXPECT_EQ(Stored()[1], std::pair(std::string("Bob"), 40u));
     EXPECT_EQ(Stored()[2], std::pair(std::string("Old"), 30u));
 }
@@ -90,7 +87,7 @@ TEST_F(HallStoreTest, AResultThatCannotBeStoredIsToldAndNeverCheered) {
     EXPECT_EQ(copy.m_shown.back(),
               "message \"Your result could not be saved in the hall of fame: " +
                   (m_dir / "marbix.INI").string() + ": Is a directory\"");
-    EXPECT_EQ(std::pair(copy.m_list.m_lines.size(), copy.m_list.m_selected),
+    EXPECT_EQ(std::pair(copy.m_list.Lines().size(), copy.m_list.Selected()),
               std::pair(size_t{0}, -1));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
 }
@@ -110,7 +107,7 @@ TEST_F(HallStoreTest, AKillDuringASaveLeavesTheOldOrTheNewTable) {
     int torn = 0, runs = 300;
     for (int run = 0; run < runs; ++run) {
         CHiscoreList list;
-        StoreFull(list);
+        FillFull(list);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {

@@ -15,18 +15,20 @@ TEST_F(NameDlgTest, OffersEveryStoredNameOnceSortedWithoutRegardToCase) {
     CHiscoreList list;
     const char* names[] = {"bolt", "Ace",  g_youMarker.c_str(), "Ace",      "ace",
                            "Ace",  "Bolt", "-unknown-",         "-unknown-"};
-    std::copy(std::begin(names), std::end(names), list.m_names);
+    std::vector<std::pair<std::string, unsigned>> table;
+    for (const char* name : names) table.emplace_back(name, 0);
+    Fill(list, table);
     CNameDlg dlg(&list);
     dlg.OnInitDialog();
     // Names equal but for case stand apart, upper case first; the vacant slots
     // give one empty item.
-    EXPECT_EQ(dlg.m_items, (Lines{"", "-unknown-", "Ace", "ace", "Bolt", "bolt"}));
+    EXPECT_EQ(dlg.Items(), (Lines{"", "-unknown-", "Ace", "ace", "Bolt", "bolt"}));
 
     FillFull(list); // "-unknown-" is offered anyway, and no empty item
-    list.m_names[20] = "Overflow";
+    list.InsertEntry("Overflow", 0, true);
     CNameDlg full(&list);
     full.OnInitDialog();
-    EXPECT_EQ(full.m_items, (Lines{"-unknown-", "P1",  "P10", "P11", "P12", "P13", "P14",
+    EXPECT_EQ(full.Items(), (Lines{"-unknown-", "P1",  "P10", "P11", "P12", "P13", "P14",
                                    "P15",       "P16", "P17", "P18", "P19", "P2",  "P20",
                                    "P3",        "P4",  "P5",  "P6",  "P7",  "P8",  "P9"}));
 }
@@ -44,7 +46,7 @@ TEST_F(NameDlgTest, FieldShowsTheFirstItemBeginningWithTheLastName) {
         g_lastName = c.last;
         CNameDlg dlg(&list);
         dlg.OnInitDialog();
-        EXPECT_EQ(std::tuple(dlg.m_field, dlg.m_curSel, dlg.m_name),
+        EXPECT_EQ(std::tuple(dlg.FieldText(), dlg.CurSel(), dlg.Name()),
                   std::tuple(c.field, c.sel, c.last));
     }
 }
@@ -57,63 +59,15 @@ TEST_F(NameDlgTest, OkTakesAtMost15Characters) {
     for (const std::string& good :
          {k15, Letters(15, "\xC3\xA9"), std::string(), std::string("  x  ")}) {
         dlg.SetFieldText(good);
-        EXPECT_TRUE(dlg.OnOK() && dlg.m_name == good) << good; // exactly as typed, blanks kept
+        EXPECT_TRUE(dlg.OnOK() && dlg.Name() == good) << good; // exactly as typed, blanks kept
     }
-    dlg.m_name = "Ann";
+    dlg.SetFieldText("Ann");
+    ASSERT_TRUE(dlg.OnOK());
     for (const std::string& bad : {k16, Letters(16, "\xC3\x84")}) {
         dlg.SetFieldText(bad);
-        EXPECT_FALSE(dlg.OnOK() || dlg.m_name != "Ann") << bad; // a refused name is not taken
+        EXPECT_FALSE(dlg.OnOK() || dlg.Name() != "Ann") << bad; // a refused name is not taken
     }
     EXPECT_EQ(CNameDlg::MaxCharsMessage(), "Please enter no more than 15 characters.");
-}
-
-TEST_F(NameDlgTest, WithoutAHostTheDialogEndsAsWithEscape) {
-    CHiscoreList list;
-    for (const std::string last : {"", "Ann"}) {
-        g_lastName = last;
-        CNameDlg dlg(&list);
-        EXPECT_EQ(dlg.DoModal(), CNameDlg::IDCANCEL);
-        EXPECT_EQ(Lines({dlg.m_name, g_lastName}), Lines({last, last}));
-    }
-}
-
-TEST_F(NameDlgTest, QueuedAnswersReportRefusedNamesAndOkOrEscapeEndTheDialog) {
-    CHiscoreList list;
-    for (const char* bad : {"OK", "names x", ""}) EXPECT_FALSE(m_answers.PushLine(bad));
-    EXPECT_EQ(m_answers.Pending(), 0u);
-    Fill(list, {{"Bolt", 10}});
-    g_lastName = "Bol";
-    for (const std::string& line :
-         Lines{"name " + k16, "ok", "name Zed Two", "escape", "name " + k16, "escape"})
-        ASSERT_TRUE(m_answers.PushLine(line));
-    CNameDlg dlg(&list, &m_answers);
-    EXPECT_EQ(dlg.DoModal(), CNameDlg::IDOK);
-    const std::string refused = "message \"Please enter no more than 15 characters.\"";
-    EXPECT_EQ(m_shown, (Lines{"dialog \"Bolt\"", refused, refused}));
-    EXPECT_EQ(g_lastName, "Zed Two");
-    EXPECT_EQ(m_answers.Pending(), 3u); // kept for the next dialogs
-
-    for (int i = 0; i < 3; ++i) { // escape twice, then an empty queue, keep the last name
-        CNameDlg next(&list, &m_answers);
-        EXPECT_EQ(next.DoModal(), CNameDlg::IDCANCEL);
-        EXPECT_EQ(g_lastName, "Zed Two");
-    }
-    EXPECT_EQ(m_shown.back(), "dialog \"Zed Two\"");
-
-    g_lastName = "bol"; // ok confirms the field as shown
-    m_answers.PushLine("ok");
-    CNameDlg shown(&list, &m_answers);
-    EXPECT_EQ(shown.DoModal(), CNameDlg::IDOK);
-    EXPECT_EQ(g_lastName, "Bolt");
-
-    // A name is the rest of the line, blanks and all.
-    ASSERT_TRUE(m_answers.PushLine("name  two  blanks ") && m_answers.PushLine("name"));
-    CNameDlg first(&list, &m_answers);
-    first.DoModal();
-    EXPECT_EQ(g_lastName, " two  blanks ");
-    CNameDlg second(&list, &m_answers);
-    EXPECT_EQ(second.DoModal(), CNameDlg::IDOK);
-    EXPECT_EQ(second.m_name, "");
 }
 
 } // namespace

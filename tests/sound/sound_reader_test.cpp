@@ -1,6 +1,6 @@
 // The WAVE reader and the sound module reader on good, cut, damaged and
 // hostile input, and where the module is looked for.
-#include "sound/cue.h"
+#include "engine/cue.h"
 #include "sound/sound_module.h"
 #include "wave_builder.h"
 

@@ -5,9 +5,9 @@
 using CellTest = ViewTest;
 
 TEST_F(CellTest, EachColourStateAndShapeShowsItsPictureOneToOne) {
-    auto host = MakeHost();
-    Start(*host);
-    CCellButton& cell = host->m_wndField.m_cellButtons[40];
+    auto frame = MakeFrame();
+    Start(*frame);
+    CCellButton& cell = frame->m_wndField.m_cellButtons[40];
     for (int round : {1, 0}) {
         g_roundBalls = round;
         for (int colour = 0; colour <= 7; ++colour) {
@@ -23,10 +23,10 @@ TEST_F(CellTest, EachColourStateAndShapeShowsItsPictureOneToOne) {
 
 TEST_F(CellTest, ClassicalStyleShowsAnnouncedBallsAsEmptySquares) {
     g_classical = 1;
-    auto host = MakeHost();
-    Start(*host);
+    auto frame = MakeFrame();
+    Start(*frame);
     int announced = 0;
-    for (CCellButton& cell : host->m_wndField.m_cellButtons) {
+    for (CCellButton& cell : frame->m_wndField.m_cellButtons) {
         if (cell.m_state != Preview) continue;
         ++announced;
         EXPECT_EQ(Grabbed(cell), Resource(400));
@@ -40,10 +40,10 @@ TEST_F(CellTest, ClassicalStyleShowsAnnouncedBallsAsEmptySquares) {
 }
 
 TEST_F(CellTest, MissingPictureReturnsZeroKeepsTheModelAndShowsTheBoardBehind) {
-    auto host = MakeHost();
-    Start(*host);
-    CFieldWnd& field = host->m_wndField;
-    CCellButton& cell = field.m_cellButtons[9 * 2 + 3];
+    auto frame = MakeFrame();
+    Start(*frame);
+    CFieldWnd& field = frame->m_wndField;
+    CCellButton& cell = field.m_cellButtons[CellIndex(2, 3)];
     ASSERT_EQ(cell.SetBall(3, Sad), 1);
     EXPECT_EQ(cell.SetBall(8, Normal), 0); // picture 432 does not exist
     EXPECT_EQ(std::tuple(cell.m_colour, cell.m_state, cell.HasPicture()),
@@ -59,9 +59,9 @@ TEST_F(CellTest, MissingPictureReturnsZeroKeepsTheModelAndShowsTheBoardBehind) {
 }
 
 TEST_F(CellTest, ShapeSwitchChangesNoPictureUntilTheCellIsSetAgain) {
-    auto host = MakeHost();
-    Start(*host);
-    CCellButton& cell = host->m_wndField.m_cellButtons[10];
+    auto frame = MakeFrame();
+    Start(*frame);
+    CCellButton& cell = frame->m_wndField.m_cellButtons[10];
     cell.SetBall(6, Normal);
     g_roundBalls = 0;
     EXPECT_EQ(Grabbed(cell), Resource(424));

@@ -9,8 +9,8 @@ static QRect BoardRect(CFieldWnd& field) {
 }
 
 TEST_F(FieldTest, TheBoardIsCentredInTheArea) {
-    auto host = MakeHost();
-    CFieldWnd& field = host->m_wndField;
+    auto frame = MakeFrame();
+    CFieldWnd& field = frame->m_wndField;
     struct Case {
         QSize area;
         QPoint board;
@@ -21,22 +21,20 @@ TEST_F(FieldTest, TheBoardIsCentredInTheArea) {
         field.OnSize(c.area.width(), c.area.height());
         EXPECT_EQ(BoardRect(field), QRect(c.board, QSize(347, 325)));
         EXPECT_EQ((QList<QPoint>{field.m_cellButtons[0].pos(), field.m_cellButtons[80].pos(),
-                                 field.m_cellButtons[9 * 3 + 1].pos()}),
+                                 field.m_cellButtons[CellIndex(3, 1)].pos()}),
                   (QList<QPoint>{c.board + QPoint(10, 6), c.board + QPoint(306, 286),
                                  c.board + QPoint(121, 41)}));
     }
     // A size change to 0 x 0 moves nothing and resizes nothing.
-    const QSize hostSize = host->size();
+    const QSize frameSize = frame->size();
     field.OnSize(0, 0);
     EXPECT_EQ(BoardRect(field).topLeft(), QPoint(27, 1));
-    EXPECT_EQ(host->size(), hostSize);
+    EXPECT_EQ(frame->size(), frameSize);
 }
 
 TEST_F(FieldTest, TheAreaIsTiledFromItsCorner) {
-    CScoreKeeper panel;
-    CGameFlags flags;
     CFieldWnd field;
-    ASSERT_TRUE(field.Create(nullptr, 131, &panel, &flags));
+    ASSERT_TRUE(field.Create(nullptr, kFieldWndId));
     // Without the board over it the whole area shows the tiles.
     field.m_background.hide();
     const QImage tile = Resource(CFieldWnd::kTilePicture);

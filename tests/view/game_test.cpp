@@ -1,41 +1,15 @@
-// Whole turns through the real cells: the cues in order, and the end of a
-// game writing the result to the profile.
+// The end of a game reached through the real cells, writing the result to
+// the profile.
 #include "view_fixture.h"
 
 using GameTest = ViewTest;
 
-TEST_F(GameTest, CuesOfAScriptedGameComeInOrder) {
-    auto host = MakeHost();
-    Start(*host);
-    EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({136}));
-    Lay(*host, {"5........", ".........", ".........", "2........", ".........", ".........",
-                ".........", "......a.b", "........c"});
-    m_cues.m_ids.clear();
-    Click(*host, 0, 0); // select the green ball
-    Click(*host, 0, 3); // select the magenta one: the green is passed over
-    Click(*host, 5, 5); // move the magenta ball
-    Click(*host, 4, 4); // a free cell without a selection
-    EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({621, 609, 610, 140}));
-    EXPECT_EQ(Grabbed(host->m_wndField.m_cellButtons[0]), Resource(400 + 4 * 5 + Sad));
-    EXPECT_EQ(host->m_wndField.m_cellButtons[9 * 5 + 5].m_colour, 2);
-
-    // A walled-in target refuses the move.
-    Lay(*host, {"5........", ".........", ".........", ".........", "a.b.c....", ".........",
-                ".........", "........3", ".......3."});
-    m_cues.m_ids.clear();
-    Click(*host, 0, 0);
-    Click(*host, 8, 8);
-    EXPECT_EQ(m_cues.m_ids, std::vector<unsigned>({621, 141}));
-    ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
-    EXPECT_EQ(m_cues.m_ids.back(), 137u);
-}
-
 TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     WriteProfileString("HISCORES", "PLAYER0", "Ace");
     WriteProfileInt("HISCORES", "SCORE0", 50);
-    auto host = MakeHost();
-    Start(*host);
-    host->m_wndScoreBar.AddScore(64); // as if earlier moves had scored
+    auto frame = MakeFrame();
+    Start(*frame);
+    frame->Game().Score().AddScore(64); // as if earlier moves had scored
     // Two announced balls and one free cell: after the move the empty source
     // takes the third announced ball, and nothing is left for the next three.
     // The rest is full with no two neighbours of one colour in any direction.
@@ -43,7 +17,7 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     for (int i = 2; i < 80; ++i) rows[i / 9][i % 9] = char('1' + (i % 9 + 2 * (i / 9)) % 7);
     rows[0][0] = 'a';
     rows[0][1] = 'b';
-    Lay(*host, rows);
+    Lay(*frame, rows);
     QString prefill;
     WhenModal([&](QWidget& dialog) {
         QLineEdit* edit = NameBox(dialog).lineEdit();
@@ -52,10 +26,10 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
         QTest::keyClick(edit, Qt::Key_Enter);
     });
     m_cues.m_ids.clear();
-    Click(*host, 7, 8);
-    Click(*host, 8, 8);
+    Click(*frame, 7, 8);
+    Click(*frame, 8, 8);
     EXPECT_TRUE(prefill.isEmpty());
-    EXPECT_EQ(host->m_running, 0);
+    EXPECT_EQ(frame->Game().Frame().Running(), 0);
     EXPECT_EQ(m_cues.m_ids.back(), 153u); // a new best result
     EXPECT_EQ(
         std::pair(GetProfileString("HISCORES", "PLAYER0"), GetProfileString("HISCORES", "PLAYER1")),
@@ -64,6 +38,6 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
         std::pair(GetProfileInt("HISCORES", "SCORE0", 0), GetProfileInt("HISCORES", "SCORE1", 0)),
         std::pair(64u, 50u));
     EXPECT_EQ(
-        std::pair(host->m_wndScoreBar.m_list->count(), host->m_wndScoreBar.m_list->currentRow()),
+        std::pair(frame->m_wndScoreBar.m_list->count(), frame->m_wndScoreBar.m_list->currentRow()),
         std::pair(2, 0));
 }

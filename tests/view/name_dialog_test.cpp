@@ -15,8 +15,6 @@ class NameDialogTest : public ViewTest {
 protected:
     void SetUp() override {
         ViewTest::SetUp();
-        m_host = MakeHost();
-        CHiscoreList& list = *m_host->m_wndScoreBar.m_list;
         // In the file, where the end of the game reads the table again.
         EditProfile([](CProfileFile& file) {
             int i = 0;
@@ -25,18 +23,18 @@ protected:
                 file.WriteString("HISCORES", "PLAYER" + std::to_string(i++), name);
             }
         });
-        list.LoadTable();
-        m_host->m_wndScoreBar.m_score = 42;
-        list.InsertEntry(g_youMarker, 42, true);
+        m_frame = MakeFrame();
+        m_frame->Game().Score().ResetScore();
+        m_frame->Game().Score().AddScore(42);
     }
 
     // Ends a game with 42 points while `answer` handles the dialog.
     void EndGame(std::function<void(QWidget&)> answer) {
         WhenModal(std::move(answer));
-        m_host->m_wndScoreBar.EndGame();
+        m_frame->Game().Score().EndGame();
     }
 
-    std::unique_ptr<CHostWindow> m_host;
+    std::unique_ptr<CMainFrame> m_frame;
 };
 
 TEST_F(NameDialogTest, OffersEachNameOnceSortedWithTheLastNamePrefilled) {
@@ -62,28 +60,9 @@ TEST_F(NameDialogTest, OffersEachNameOnceSortedWithTheLastNamePrefilled) {
     EXPECT_EQ(GetProfileString("HISCORES", "PLAYER5"), "BO");
 }
 
-TEST_F(NameDialogTest, EscapeAtTheFirstGameEndStoresNothing) {
-    EndGame([](QWidget& dialog) {
-        Type(dialog, "Typed");
-        QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
-    });
-    EXPECT_EQ(std::pair(g_lastName, GetProfileString("HISCORES", "PLAYER5", "none")),
-              std::pair(std::string(), std::string("none")));
-    EXPECT_EQ(m_host->m_wndScoreBar.m_list->count(), 5);
-}
-
-TEST_F(NameDialogTest, FifteenCharactersAreTakenWithEnterAndKeptExactly) {
-    EndGame([](QWidget& dialog) {
-        Type(dialog, "ace of diamonds"); // 15, differs from "Ace" in case only
-        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
-    });
-    for (const std::string& name : {g_lastName, m_host->m_wndScoreBar.m_hiscores->m_names[5],
-                                    GetProfileString("HISCORES", "PLAYER5")})
-        EXPECT_EQ(name, "ace of diamonds");
-    EXPECT_EQ(GetProfileInt("HISCORES", "SCORE5", 0), 42u);
-}
-
-TEST_F(NameDialogTest, SixteenCharactersBringTheWarningAndTheDialogStays) {
+// The OK button and the Enter key: sixteen characters bring the warning and
+// the dialog stays; fifteen are taken and stored exactly.
+TEST_F(NameDialogTest, SixteenCharactersBringTheWarningFifteenAreKeptExactly) {
     bool warned = false;
     EndGame([&](QWidget& dialog) {
         Type(dialog, "abcdefghijklmnop");
@@ -98,14 +77,17 @@ TEST_F(NameDialogTest, SixteenCharactersBringTheWarningAndTheDialogStays) {
                 warned = true;
                 EXPECT_EQ(NameBox(dialog).currentText(), "abcdefghijklmnop");
                 EXPECT_EQ(dialog.focusWidget(), &NameBox(dialog));
-                Type(dialog, "Pat");
-                QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
+                Type(dialog, "ace of diamonds"); // differs from "Ace" in case only
+                QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
             });
         });
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
     EXPECT_TRUE(warned);
-    EXPECT_EQ(GetProfileString("HISCORES", "PLAYER5"), "Pat");
+    for (const std::string& name :
+         {g_lastName, m_frame->Game().Hall().Name(5), GetProfileString("HISCORES", "PLAYER5")})
+        EXPECT_EQ(name, "ace of diamonds");
+    EXPECT_EQ(GetProfileInt("HISCORES", "SCORE5", 0), 42u);
 }
 
 TEST_F(NameDialogTest, AResultThatCannotBeSavedIsToldInAMessageBox) {
@@ -125,6 +107,6 @@ TEST_F(NameDialogTest, AResultThatCannotBeSavedIsToldInAMessageBox) {
     EXPECT_EQ(told.toStdString(), "Your result could not be saved in the hall of fame: " +
                                       ProfilePath() + ": Permission denied");
     EXPECT_EQ(
-        std::pair(m_host->m_wndScoreBar.m_list->count(), GetProfileString("HISCORES", "PLAYER5")),
+        std::pair(m_frame->m_wndScoreBar.m_list->count(), GetProfileString("HISCORES", "PLAYER5")),
         std::pair(5, std::string()));
 }

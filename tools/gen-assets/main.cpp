@@ -11,6 +11,8 @@
 #include "sounds.h"
 #include "verify.h"
 
+#include "engine/identifiers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -54,15 +56,15 @@ PictureSet DrawPictures(int k) {
     for (int round = 0; round < 2; ++round)
         for (int colour = 0; colour < 8; ++colour)
             for (int state = 0; state < 4; ++state)
-                pictures[(round ? 400 : 500) + 4 * colour + state] =
+                pictures[PictureId::Cell(colour, state, round != 0)] =
                     DrawCell(colour, state, round != 0, k);
-    pictures[132] = DrawBoard(BoardLook::Playing, k);
-    pictures[182] = DrawBoard(BoardLook::Paused, k);
-    pictures[183] = DrawBoard(BoardLook::Stopped, k);
-    pictures[179] = DrawTile(k);
-    pictures[176] = DrawDecoration(k);
-    pictures[171] = DrawToolbar(k);
-    pictures[128] = DrawIcon(k);
+    pictures[PictureId::kBoard] = DrawBoard(BoardLook::Playing, k);
+    pictures[PictureId::kBoardPaused] = DrawBoard(BoardLook::Paused, k);
+    pictures[PictureId::kBoardStopped] = DrawBoard(BoardLook::Stopped, k);
+    pictures[PictureId::kTile] = DrawTile(k);
+    pictures[PictureId::kDecoration] = DrawDecoration(k);
+    pictures[PictureId::kToolbar] = DrawToolbar(k);
+    pictures[PictureId::kIcon] = DrawIcon(k);
     return pictures;
 }
 
@@ -136,6 +138,20 @@ int main(int argc, char** argv) {
             failures << QStringLiteral("%1%2").arg(line, k == 2 ? " (@2x)" : "");
     }
     failures << VerifyPair(single, twice);
+    const std::vector<Sound> program = ProgramSounds(), module = ModuleSounds();
+    failures << VerifySounds(program, module);
+    for (const auto& [folder, sounds] : {std::pair{"wave", &program}, {"module", &module}}) {
+        const QDir dir(root.filePath(QStringLiteral("res/") + folder));
+        if (dir.entryList(QDir::Files).size() != qsizetype(sounds->size()))
+            failures << QStringLiteral("res/%1: other files than the sounds").arg(folder);
+        for (const Sound& s : *sounds) {
+            QFile file(dir.filePath(QStringLiteral("%1.wav").arg(s.id)));
+            if (!file.open(QIODevice::ReadOnly) || file.readAll() != s.wav)
+                failures << QStringLiteral("%1/%2.wav: differs from the synthesis")
+                                .arg(folder)
+                                .arg(s.id);
+        }
+    }
     for (int size : {16, 24, 32, 48, 64, 128, 256}) { // a yellow face on a clear ground
         const QImage icon(root.filePath(QStringLiteral("res/icons/marbix-%1.png").arg(size)));
         const QRgb face = icon.pixel(size / 2, size / 3);
@@ -144,9 +160,10 @@ int main(int argc, char** argv) {
             failures << QStringLiteral("marbix-%1.png: not the icon").arg(size);
     }
     if (failures.isEmpty())
-        std::printf("marbix-gen-assets: %s %zu pictures at two scales%s, all checks hold\n",
+        std::printf("marbix-gen-assets: %s %zu pictures at two scales and %zu sounds%s, all "
+                    "checks hold\n",
                     checkOnly ? "compared" : "wrote", single.size() + twice.size(),
-                    checkOnly ? " with the committed files"
-                              : ", the icons, the sounds and the sheet");
+                    program.size() + module.size(),
+                    checkOnly ? " with the committed files" : ", the icons and the sheet");
     return Report(failures);
 }

@@ -1,5 +1,7 @@
 #include "sheet.h"
 
+#include "engine/identifiers.h"
+
 #include <QFont>
 #include <QPainter>
 #include <vector>
@@ -20,12 +22,17 @@ QImage DrawSheet(const std::map<int, QImage>& pictures) {
     std::vector<int> round, other;
     for (int s = 0; s < 4; ++s)
         for (int c = 0; c < 8; ++c)
-            round.push_back(400 + 4 * c + s), other.push_back(500 + 4 * c + s);
+            round.push_back(PictureId::Cell(c, s, true)),
+                other.push_back(PictureId::Cell(c, s, false));
     const std::vector<Section> sections = {
         {QStringLiteral("Round balls: colours across, states down"), round, 8},
         {QStringLiteral("Non-round balls"), other, 8},
-        {QStringLiteral("Icon, toolbar, decoration, tile"), {128, 171, 176, 179}, 4},
-        {QStringLiteral("Board: playing, paused, stopped"), {132, 182, 183}, 3},
+        {QStringLiteral("Icon, toolbar, decoration, tile"),
+         {PictureId::kIcon, PictureId::kToolbar, PictureId::kDecoration, PictureId::kTile},
+         4},
+        {QStringLiteral("Board: playing, paused, stopped"),
+         {PictureId::kBoard, PictureId::kBoardPaused, PictureId::kBoardStopped},
+         3},
     };
     // First pass measures, second pass draws.
     QImage sheet;

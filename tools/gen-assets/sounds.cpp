@@ -1,5 +1,7 @@
 #include "sounds.h"
 
+#include "engine/identifiers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -278,20 +280,28 @@ QByteArray EncodeWav(const std::vector<double>& samples, int rate, int bits) {
 }
 
 std::vector<Sound> ProgramSounds() {
-    struct Cue {
-        unsigned id;
+    struct Recipe {
+        Cue cue;
         int rate, bits;
         std::vector<double> (*make)();
     };
-    const Cue cues[] = {{136, 11025, 8, StartCue},       {137, 11025, 8, EndCue},
-                        {138, 11025, 8, AboutCue},       {140, 11025, 8, NothingSelectedCue},
-                        {141, 11025, 8, NoPathCue},      {147, 11025, 8, TimeUpCue},
-                        {149, 11025, 8, FirstPlaceCue},  {150, 11025, 8, BetterPlaceCue},
-                        {151, 11025, 8, UndoCue},        {153, 11025, 16, BestResultCue},
-                        {154, 11025, 16, GoodResultCue}, {175, 22050, 8, SkipCue}};
+    const Recipe recipes[] = {{Cue::GameStart, 11025, 8, StartCue},
+                              {Cue::GameStop, 11025, 8, EndCue},
+                              {Cue::AboutOpened, 11025, 8, AboutCue},
+                              {Cue::NothingSelected, 11025, 8, NothingSelectedCue},
+                              {Cue::NoPath, 11025, 8, NoPathCue},
+                              {Cue::MoveExpired, 11025, 8, TimeUpCue},
+                              {Cue::FirstPlace, 11025, 8, FirstPlaceCue},
+                              {Cue::MovedUp, 11025, 8, BetterPlaceCue},
+                              {Cue::Undo, 11025, 8, UndoCue},
+                              {Cue::NewBest, 11025, 16, BestResultCue},
+                              {Cue::AmongBest, 11025, 16, GoodResultCue},
+                              {Cue::Skip, 22050, 8, SkipCue}};
     std::vector<Sound> sounds;
-    for (const Cue& c : cues)
-        sounds.push_back({c.id, c.rate, c.bits, EncodeWav(c.make(), c.rate, c.bits)});
+    for (const Recipe& r : recipes) {
+        const auto id = static_cast<unsigned>(r.cue);
+        sounds.push_back({id, r.rate, r.bits, EncodeWav(r.make(), r.rate, r.bits)});
+    }
     return sounds;
 }
 
@@ -316,4 +326,68 @@ std::vector<Sound> ModuleSounds() {
         sounds.push_back({base + 3, 22050, 16, EncodeWav(remove.Finish(0.002, 0.15), 22050, 16)});
     }
     return sounds;
+}
+
+namespace {
+
+// The samples (−1..1) of a file EncodeWav wrote.
+std::vector<double> Samples(const Sound& s) {
+    std::vector<double> out;
+    const auto* data = reinterpret_cast<const unsigned char*>(s.wav.constData());
+    const qsizetype end = 44 + qsizetype(data[40] | data[41] << 8 | data[42] << 16); // no pad byte
+    for (qsizetype i = 44; i + s.bits / 8 <= end; i += s.bits / 8)
+        out.push_back(s.bits == 8 ? (data[i] - 128) / 128.0
+                                  : std::int16_t(data[i] | data[i + 1] << 8) / 32768.0);
+    return out;
+}
+
+// Upward zero crossings per second of the loudest tenth of a second: a rough pitch.
+double Crossings(const std::vector<double>& w, int rate) {
+    const size_t span = size_t(rate / 10);
+    size_t best = 0;
+    double bestEnergy = -1;
+    for (size_t at = 0; at + span <= w.size(); at += span / 4) {
+        double e = 0;
+        for (size_t i = at; i < at + span; ++i) e += w[i] * w[i];
+        if (e > bestEnergy) bestEnergy = e, best = at;
+    }
+    int n = 0;
+    for (size_t i = best + 1; i < best + span; ++i) n += w[i - 1] < 0 && w[i] >= 0;
+    return n * 10.0;
+}
+
+} // namespace
+
+QStringList VerifySounds(const std::vector<Sound>& program, const std::vector<Sound>& module) {
+    QStringList failures;
+    std::vector<double> peaks, pitches;
+    for (const std::vector<Sound>* set : {&program, &module}) {
+        for (const Sound& s : *set) {
+            const std::vector<double> w = Samples(s);
+            const QString name = QStringLiteral("sound %1: ").arg(s.id);
+            if (w.size() < 100) {
+                failures << name + "too short";
+                continue;
+            }
+            // Nothing clipped, a peak between −6 and −1 dB, faded ends.
+            const auto [low, high] = std::minmax_element(w.begin(), w.end());
+            const double peak = 20 * std::log10(std::max(-*low, *high));
+            const double edge = s.bits == 8 ? 2.5 / 128 : 0.01;
+            if (*low <= -1 || *high >= 1 - 1.0 / (1 << (s.bits - 1)) || peak <= -6 || peak >= -1)
+                failures << name + QStringLiteral("peak %1 dB").arg(peak);
+            if (std::fabs(w.front()) >= edge || std::fabs(w.back()) >= edge)
+                failures << name + "ends not faded";
+            if (set == &program) peaks.push_back(peak);
+            if (set == &module && w.size() > size_t(s.rate)) failures << name + "over a second";
+            if (set == &module && s.id % 4 == 1) pitches.push_back(Crossings(w, s.rate));
+        }
+    }
+    if (*std::max_element(peaks.begin(), peaks.end()) -
+            *std::min_element(peaks.begin(), peaks.end()) >=
+        2.0)
+        failures << "the cues differ in loudness by 2 dB or more";
+    std::sort(pitches.begin(), pitches.end());
+    if (std::unique(pitches.begin(), pitches.end()) - pitches.begin() != 7)
+        failures << "the seven colours' select sounds do not have seven pitches";
+    return failures;
 }

@@ -1,5 +1,7 @@
 #include "verify.h"
 
+#include "engine/identifiers.h"
+
 #include "palette.h"
 
 #include <climits>
@@ -117,7 +119,7 @@ void CheckBoards(Report& report, const PictureSet& pictures, int k) {
 }
 
 int CellId(bool round, int colour, int state) {
-    return (round ? 400 : 500) + 4 * colour + state;
+    return PictureId::Cell(colour, state, round);
 }
 
 void CheckCells(Report& report, const PictureSet& pictures, int k) {

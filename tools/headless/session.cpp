@@ -3,27 +3,25 @@
 #include "engine/settings.h"
 
 CHeadlessSession::CHeadlessSession(std::ostream& out)
-    : m_answers([this](const std::string& line) { m_out << line << '\n'; }), m_out(out),
-      m_frame(*this), m_cues(out) {
-    for (int i = 0; i < CFieldGame::kCells; ++i) m_field.m_cells[i] = &m_cellObjects[i];
-    m_field.m_scoreBar = &m_scoreBar;
-    m_field.m_frame = &m_frame;
-    m_scoreBar.Attach(&m_field, &m_panelTimers);
-    m_scoreBar.AttachHall(&m_hiscores, &m_answers);
-    m_frame.Attach(&m_field, &m_scoreBar, &m_frameTimers);
+    : m_out(out), m_pauseBox(*this), m_cues(out),
+      m_answers([this](const std::string& line) { m_out << line << '\n'; }), m_game(Parts()) {}
+
+CGameParts CHeadlessSession::Parts() {
     g_classical = 0;
     g_soundOn = 1;
-    SetCuePlayer(&m_cues);
     g_lastName.clear(); // a run starts without a last name
-    m_scoreBar.Init();
-}
-
-CHeadlessSession::~CHeadlessSession() {
-    SetCuePlayer(nullptr);
+    CGameParts parts;
+    for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
+    parts.clockTimers = &m_panelTimers;
+    parts.playTimers = &m_frameTimers;
+    parts.frameDisplay = &m_pauseBox;
+    parts.nameHost = &m_answers;
+    parts.cues = &m_cues;
+    return parts;
 }
 
 void CHeadlessSession::FrameCommand(unsigned id) {
-    if (!m_frame.OnCommand(id)) m_out << "disabled\n";
+    if (!m_game.Frame().OnCommand(id)) m_out << "disabled\n";
 }
 
 void CHeadlessSession::Execute(const CScriptCommand& command) {
@@ -31,7 +29,7 @@ void CHeadlessSession::Execute(const CScriptCommand& command) {
     case CScriptCommand::None:
         break;
     case CScriptCommand::Seed:
-        m_field.m_seed = static_cast<int>(command.number);
+        m_game.Field().SetSeed(static_cast<int>(command.number));
         break;
     case CScriptCommand::Start:
         FrameCommand(ID_GAME_START);
@@ -52,14 +50,14 @@ void CHeadlessSession::Execute(const CScriptCommand& command) {
         FrameCommand(ID_OPTIONS_ADVANCED);
         break;
     case CScriptCommand::Pause:
-        m_frame.m_pauseTicks = static_cast<unsigned long long>(command.number);
+        m_pauseBox.m_ticks = static_cast<unsigned long long>(command.number);
         FrameCommand(ID_GAME_PAUSE);
         break;
     case CScriptCommand::Sound:
         g_soundOn = static_cast<int>(command.number);
         break;
     case CScriptCommand::Click:
-        m_field.OnCommand(command.number);
+        m_game.Field().OnCommand(command.number);
         break;
     case CScriptCommand::Tick:
         Tick(static_cast<unsigned long long>(command.number));
@@ -82,9 +80,9 @@ void CHeadlessSession::Execute(const CScriptCommand& command) {
 void CHeadlessSession::Tick(unsigned long long count) {
     for (unsigned long long n = 0; n < count; ++n) {
         if (m_frameTimers.IsRunning(CFrameLogic::kPlayTimer))
-            m_frame.OnTimer(CFrameLogic::kPlayTimer);
+            m_game.Frame().OnTimer(CFrameLogic::kPlayTimer);
         if (m_panelTimers.IsRunning(CScoreKeeper::kClockTimer))
-            m_scoreBar.OnTimer(CScoreKeeper::kClockTimer);
+            m_game.Score().OnTimer(CScoreKeeper::kClockTimer);
     }
 }
 
@@ -93,28 +91,31 @@ void CHeadlessSession::Show() {
     m_out << "board\n";
     for (int row = 0; row < 9; ++row) {
         for (int col = 0; col < 9; ++col) {
-            const CCell& cell = *m_field.Cell(col, row);
+            const CCell& cell = *m_game.Field().Cell(col, row);
             const bool known = cell.m_state >= Normal && cell.m_state <= Preview;
             m_out << (col ? " " : "") << cell.m_colour
                   << (known ? kStateLetter[cell.m_state] : '?');
         }
         m_out << '\n';
     }
-    m_out << "seed " << m_field.m_seed << '\n';
-    m_out << "selection " << m_field.m_selCol << ' ' << m_field.m_selRow << '\n';
-    m_out << "score " << m_scoreBar.m_score << ' ' << m_scoreBar.m_savedScore << '\n';
-    m_out << "clock " << m_scoreBar.m_secondsLeft << ' '
+    const CFieldGame& field = m_game.Field();
+    const CScoreKeeper& score = m_game.Score();
+    const CFrameLogic& frame = m_game.Frame();
+    m_out << "seed " << field.Seed() << '\n';
+    m_out << "selection " << field.SelCol() << ' ' << field.SelRow() << '\n';
+    m_out << "score " << score.Score() << ' ' << score.SavedScore() << '\n';
+    m_out << "clock " << score.SecondsLeft() << ' '
           << (m_panelTimers.IsRunning(CScoreKeeper::kClockTimer) ? "running" : "stopped") << '\n';
-    m_out << "flags " << m_frame.m_canStart << ' ' << m_frame.m_running << ' ' << m_frame.m_canUndo
-          << ' ' << m_field.m_active << '\n';
-    m_out << "playtime " << m_frame.m_playSeconds << '\n';
+    m_out << "flags " << frame.CanStart() << ' ' << frame.Running() << ' ' << frame.CanUndo() << ' '
+          << field.Active() << '\n';
+    m_out << "playtime " << frame.PlaySeconds() << '\n';
     m_out << "hall\n";
     ShowHall();
     m_out << "end\n";
 }
 
 void CHeadlessSession::ShowHall() {
-    for (std::size_t i = 0; i < m_hiscores.m_lines.size(); ++i)
-        m_out << (static_cast<int>(i) == m_hiscores.m_selected ? "* " : "  ")
-              << m_hiscores.m_lines[i] << '\n';
+    const CHiscoreList& hall = m_game.Hall();
+    for (std::size_t i = 0; i < hall.Lines().size(); ++i)
+        m_out << (static_cast<int>(i) == hall.Selected() ? "* " : "  ") << hall.Lines()[i] << '\n';
 }

@@ -8,14 +8,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/frame_logic.h"
-#include "engine/cue.h"
-#include "engine/field_game.h"
+#include "app/game.h"
 #include "engine/manual_timers.h"
 #include "engine/plain_cell.h"
-#include "score/hiscore_list.h"
-#include "score/name_dlg.h"
-#include "score/score_keeper.h"
 #include "script.h"
 
 class CHeadlessSession {
@@ -23,7 +18,6 @@ public:
     // Advanced style and sound on; the seed comes from the clock. The hall of
     // fame is loaded from the profile file set at this moment, if any.
     explicit CHeadlessSession(std::ostream& out);
-    ~CHeadlessSession();
 
     CHeadlessSession(const CHeadlessSession&) = delete;
     CHeadlessSession& operator=(const CHeadlessSession&) = delete;
@@ -35,23 +29,15 @@ public:
     // The state block of the "show" command.
     void Show();
 
-    std::array<CPlainCell, CFieldGame::kCells> m_cellObjects;
-    CManualTimers m_frameTimers;
-    CManualTimers m_panelTimers;
-    CFieldGame m_field;
-    CScoreKeeper m_scoreBar;
-    CHiscoreList m_hiscores;
-    // The name dialog's answers, kept from one game to the next until taken.
-    CQueuedNameAnswers m_answers;
+    const CGame& Game() const { return m_game; }
 
 private:
-    class CFrame : public CFrameLogic {
+    // The pause box stays open for a number of ticks.
+    class CPauseBox : public CFrameDisplay {
     public:
-        explicit CFrame(CHeadlessSession& session) : m_session(session) {}
-        unsigned long long m_pauseTicks = 0;
-
-    protected:
-        void RunPauseBox() override { m_session.Tick(m_pauseTicks); }
+        explicit CPauseBox(CHeadlessSession& session) : m_session(session) {}
+        void RunPauseBox() override { m_session.Tick(m_ticks); }
+        unsigned long long m_ticks = 0;
 
     private:
         CHeadlessSession& m_session;
@@ -69,11 +55,15 @@ private:
     void FrameCommand(unsigned id);
     // The lines between "hall" and "end" of the state block.
     void ShowHall();
+    CGameParts Parts();
 
     std::ostream& m_out;
-    CFrame m_frame;
+    std::array<CPlainCell, kBoardCells> m_cells;
+    CManualTimers m_frameTimers;
+    CManualTimers m_panelTimers;
+    CPauseBox m_pauseBox;
     CPrintingCuePlayer m_cues;
-
-public:
-    CFrameLogic& Frame() { return m_frame; }
+    // The name dialog's answers, kept from one game to the next until taken.
+    CQueuedNameAnswers m_answers;
+    CGame m_game;
 };

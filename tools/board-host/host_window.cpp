@@ -1,4 +1,6 @@
-#include "view/host_window.h"
+#include "tools/board-host/host_window.h"
+
+#include "app/window_game.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -6,15 +8,15 @@
 
 CHostWindow::CHostWindow(QWidget* parent)
     : QMainWindow(parent), m_playTimer([this](unsigned id) {
-          OnTimer(id);
+          m_game->Frame().OnTimer(id);
           ShowPlayTime();
-      }) {
+      }),
+      m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }) {
     setObjectName(QStringLiteral("host"));
-    Attach(&m_wndField, &m_wndScoreBar, &m_playTimer);
 }
 
 bool CHostWindow::Create() {
-    if (!m_wndScoreBar.Create(this, &m_wndField)) return false;
+    if (!m_wndScoreBar.Create(this)) return false;
     m_dock = new QDockWidget(this);
     m_dock->setObjectName(QStringLiteral("scoreDock"));
     m_dock->setTitleBarWidget(new QWidget(m_dock));
@@ -23,7 +25,9 @@ bool CHostWindow::Create() {
     m_dock->setWidget(&m_wndScoreBar);
     addDockWidget(Qt::RightDockWidgetArea, m_dock);
 
-    if (!m_wndField.Create(this, kFieldId, &m_wndScoreBar, this)) return false;
+    m_game =
+        MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_playTimer, *this);
+    if (!m_game) return false;
     setCentralWidget(&m_wndField);
 
     AddCommandKey(ID_GAME_START, Qt::Key_F2);
@@ -38,12 +42,13 @@ bool CHostWindow::Create() {
 void CHostWindow::AddCommandKey(unsigned id, const QKeySequence& key) {
     auto* action = new QAction(this);
     action->setShortcut(key);
-    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    connect(action, &QAction::triggered, this, [this, id] { m_game->Frame().OnCommand(id); });
     addAction(action);
 }
 
 void CHostWindow::ShowPlayTime() {
-    setWindowTitle(QStringLiteral("Marbix - ") + QString::fromStdString(PlayTimeText()));
+    setWindowTitle(QStringLiteral("Marbix - ") +
+                   QString::fromStdString(m_game->Frame().PlayTimeText()));
 }
 
 void CHostWindow::EnableClockFields(bool enable) {

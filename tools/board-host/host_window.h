@@ -1,39 +1,44 @@
 // A plain window around the board and the score panel, for development and
-// tests: the board in the middle, the panel docked at the right edge, the
+// the view benchmark: the board in the middle, the panel docked at the right edge, the
 // commands on keys (F2 Start, F3 Stop, Backspace Undo, S Skip, P Pause) and
 // the playing time in the caption. No menu, toolbar or status bar.
 #pragma once
 
-#include "app/frame_logic.h"
+#include "app/game.h"
 #include "platform/timer_host.h"
 #include "score/score_bar.h"
 #include "view/field_wnd.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class QDockWidget;
 
-class CHostWindow : public QMainWindow, public CFrameLogic {
+class CHostWindow : public QMainWindow, public CFrameDisplay {
     Q_OBJECT
 public:
-    static constexpr int kFieldId = 131;
+    static constexpr int kFieldId = kFieldWndId;
 
     explicit CHostWindow(QWidget* parent = nullptr);
 
-    // Builds the panel, then the board, as the main frame does; false when
-    // either cannot be built.
+    // Builds the panel, the game, then the board, as the main frame does;
+    // false when either cannot be built.
     bool Create();
+
+    CGame& Game() { return *m_game; }
 
     CScoreBar m_wndScoreBar;
     CFieldWnd m_wndField;
     QDockWidget* m_dock = nullptr;
     CQtTimerHost m_playTimer;
+    CQtTimerHost m_clockTimer;
 
-protected:
     void EnableClockFields(bool enable) override;
     void RunPauseBox() override;
 
 private:
     void AddCommandKey(unsigned id, const QKeySequence& key);
     void ShowPlayTime();
+
+    std::unique_ptr<CGame> m_game;
 };

@@ -1,0 +1,25 @@
+#include "app/game.h"
+
+CBoardLook CGame::s_noLook;
+CScoreDisplay CGame::s_noScoreDisplay;
+CFrameDisplay CGame::s_noFrameDisplay;
+
+namespace {
+template <class T> T& Or(T* given, T& none) {
+    return given ? *given : none;
+}
+} // namespace
+
+CGame::CGame(const CGameParts& parts)
+    : m_cues(parts.cues), m_hiscores(parts.hallView),
+      m_scoreBar(*this, *parts.clockTimers, m_hiscores, parts.nameHost,
+                 Or(parts.scoreDisplay, s_noScoreDisplay)),
+      m_frame(m_field, m_scoreBar, *parts.playTimers, Or(parts.frameDisplay, s_noFrameDisplay)),
+      m_field(parts.cells, m_scoreBar, m_frame, Or(parts.look, s_noLook), parts.seed) {
+    if (m_cues) SetCuePlayer(m_cues);
+    m_scoreBar.Init();
+}
+
+CGame::~CGame() {
+    if (m_cues) SetCuePlayer(nullptr);
+}
