@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The installed copy: installs the build into a staging folder (the package
 # test checks the desktop files), starts the installed program under Xvfb with
-# a private sound server (a null sink), checks that it mapped its plugin, that a cue reaches the server, and that it
-# ends promptly, writing its profile, while the server hangs; then runs the
-# whole-session sound test on the installed plugin and module.
+# a private sound server (a null sink), checks that it mapped its plugin, that
+# a cue reaches the server, and that it ends promptly, writing its profile,
+# while the server hangs; then runs the whole-session sound test on the
+# installed plugin and module.
 #   installed_test.sh BUILD_DIR SESSION_TEST PREFIX BINDIR
 set -u
 build=$1 session_test=$2 prefix=$3 bindir=$4
