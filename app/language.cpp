@@ -12,7 +12,7 @@ namespace {
 QStringList CatalogueFolders() {
     const QString here = QCoreApplication::applicationDirPath();
     QStringList folders{here + QStringLiteral("/translations"),
-                        here + QStringLiteral("/../share/marbix/translations")};
+                        here + QStringLiteral("/" MARBIX_CATALOGUE_PLACE)};
     folders += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
                                          QStringLiteral("marbix/translations"),
                                          QStandardPaths::LocateDirectory);

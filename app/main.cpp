@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marbix"));
-    QApplication::setDesktopFileName(QStringLiteral("marbix"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.marbix.marbix"));
     InstallLanguage();
     SetProfilePath(DefaultProfilePath(CurrentExecutablePath()));
 

@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Marbix needs on a Debian machine.
+# Installs what Marbix needs on a Debian machine:
+#   install-deps.sh run    what building and running the game need (the default)
+#   install-deps.sh test   that, and what the tests, the benchmarks and the package need
 # Elsewhere it prints the package list and stops.
 set -eu
 
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format clang libclang-rt-14-dev
     qt6-base-dev libpulse-dev
     qt6-qpa-plugins qt6-l10n-tools
     fonts-liberation2
-    xvfb xauth xdotool openbox x11-utils
-    pulseaudio pulseaudio-utils
-    desktop-file-utils appstream
-    dbus at-spi2-core python3-pyatspi
 )
+case ${1:-run} in
+run) ;;
+test)
+    PACKAGES+=(
+        libgtest-dev libgmock-dev libbenchmark-dev
+        clang-format clang libclang-rt-14-dev
+        xvfb xauth xdotool openbox x11-utils
+        pulseaudio pulseaudio-utils
+        desktop-file-utils appstream
+        dbus at-spi2-core python3-pyatspi
+        debhelper dpkg-dev lintian man-db inotify-tools
+    )
+    ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 if ! command -v dpkg >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
     echo "This is not a Debian system. Please install these packages (or their equivalents):" >&2
