@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/cue.h"
 #include "engine/manual_timers.h"
+#include "engine/settings.h"
 #include "platform/profile.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
@@ -77,4 +79,26 @@ protected:
     // Answers for the name dialog; what it shows is noted.
     Lines m_shown;
     CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
+};
+
+// The same, with sound on and every cue noted.
+class CuedHallTest : public HallTest {
+protected:
+    struct CCueLog : CCuePlayer {
+        void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
+        std::vector<unsigned> m_ids;
+    };
+
+    void SetUp() override {
+        HallTest::SetUp();
+        SetCuePlayer(&m_cues);
+        g_soundOn = 1;
+    }
+    void TearDown() override {
+        SetCuePlayer(nullptr);
+        g_soundOn = 0;
+        HallTest::TearDown();
+    }
+
+    CCueLog m_cues;
 };

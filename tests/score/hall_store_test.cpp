@@ -7,8 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "engine/cue.h"
-#include "engine/settings.h"
 #include "hall_fixture.h"
 #include "score/score_keeper.h"
 
@@ -16,12 +14,8 @@ namespace {
 
 using Table = std::vector<std::pair<std::string, unsigned>>;
 
-class HallStoreTest : public HallTest {
+class HallStoreTest : public CuedHallTest {
 protected:
-    struct CCueLog : CCuePlayer {
-        void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
-        std::vector<unsigned> m_ids;
-    };
     // One copy of the game: its own table, name answers and message boxes.
     struct CCopy {
         explicit CCopy(HallStoreTest& test) : m_test(test) { m_panel.ResetScore(); }
@@ -39,17 +33,6 @@ protected:
         CScoreKeeper& m_panel = m_parts.m_keeper;
     };
 
-    void SetUp() override {
-        HallTest::SetUp();
-        SetCuePlayer(&m_cues);
-        g_soundOn = 1;
-    }
-    void TearDown() override {
-        SetCuePlayer(nullptr);
-        g_soundOn = 0;
-        HallTest::TearDown();
-    }
-
     static Table Stored() {
         const CProfileFile file = ReadProfile();
         Table table;
@@ -58,8 +41,6 @@ protected:
                                file.GetInt("HISCORES", "SCORE" + std::to_string(i), 0));
         return table;
     }
-
-    CCueLog m_cues;
 };
 
 TEST_F(HallStoreTest, ACopyThatStartedEarlierKeepsTheResultOfOneThatFinishedMeanwhile) {

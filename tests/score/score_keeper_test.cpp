@@ -1,31 +1,13 @@
 // The score keeper moving the live entry through the hall of fame, and the
 // end of a game with the name dialog, against a profile in a temporary folder.
 
-#include "engine/cue.h"
-#include "engine/settings.h"
 #include "hall_fixture.h"
 #include "score/score_keeper.h"
 
 namespace {
 
-class ScoreKeeperHallTest : public HallTest {
+class ScoreKeeperHallTest : public CuedHallTest {
 protected:
-    struct CCueLog : CCuePlayer {
-        void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
-        std::vector<unsigned> m_ids;
-    };
-
-    void SetUp() override {
-        HallTest::SetUp();
-        SetCuePlayer(&m_cues);
-        g_soundOn = 1;
-    }
-    void TearDown() override {
-        SetCuePlayer(nullptr);
-        g_soundOn = 0;
-        HallTest::TearDown();
-    }
-
     // A game from its start to its end, scoring points in one go.
     void PlayGame(unsigned points, const std::string& answer) {
         m_panel.ResetScore();
@@ -37,7 +19,6 @@ protected:
 
     bool Written() const { return std::filesystem::exists(m_dir / "marbix.INI"); }
 
-    CCueLog m_cues;
     CHiscoreList m_list;
     CPanel m_parts{m_list, &m_answers};
     CScoreKeeper& m_panel = m_parts.m_keeper;
