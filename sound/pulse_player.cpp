@@ -159,21 +159,21 @@ private:
 
     void StartPlayback(CRequest request) {
         const CWaveSound& sound = *request.sound;
-        pa_sample_spec spec{};
-        spec.format = sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        spec.rate = static_cast<std::uint32_t>(sound.sampleRate);
-        spec.channels = static_cast<std::uint8_t>(sound.channels);
+        pa_sample_spec samples{};
+        samples.format = sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        samples.rate = static_cast<std::uint32_t>(sound.sampleRate);
+        samples.channels = static_cast<std::uint8_t>(sound.channels);
         auto playback = std::make_unique<CPlayback>();
         playback->owner = this;
         playback->request = std::move(request);
-        playback->stream = pa_stream_new(m_context, "cue", &spec, nullptr);
+        playback->stream = pa_stream_new(m_context, "cue", &samples, nullptr);
         if (!playback->stream) return;
         pa_stream_set_state_callback(playback->stream, OnStreamState, playback.get());
         pa_stream_set_write_callback(playback->stream, OnWritable, playback.get());
         pa_stream_set_started_callback(playback->stream, OnStarted, playback.get());
         pa_buffer_attr buffer{};
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = UINT32_MAX;
-        buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferMs * 1000, &spec));
+        buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferMs * 1000, &samples));
         const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY);
         m_current = std::move(playback);
         if (pa_stream_connect_playback(m_current->stream, nullptr, &buffer, flags, nullptr,
