@@ -13,17 +13,17 @@ int Read(const CProfileFile& file, const char* key, int defaultValue) {
 
 } // namespace
 
-void LoadSettings() {
-    const CProfileFile file = ReadProfile();
+void LoadSettings(const CProfile& profile) {
+    const CProfileFile file = profile.Read();
     g_classical = Read(file, "CLASSICAL", 0);
     g_soundOn = Read(file, "SOUND_ON", 1);
     g_saveOnExit = Read(file, "SAVE_ON_EXIT", 1);
     g_roundBalls = Read(file, "ROUND_BALLS", 1);
 }
 
-bool SaveSettings() {
+bool SaveSettings(const CProfile& profile) {
     if (g_saveOnExit == 0) return false;
-    return EditProfileOrTell("settings", [](CProfileFile& file) {
+    return profile.EditOrTell("settings", [](CProfileFile& file) {
         file.WriteInt(kSection, "CLASSICAL", g_classical);
         file.WriteInt(kSection, "SOUND_ON", g_soundOn);
         file.WriteInt(kSection, "SAVE_ON_EXIT", g_saveOnExit);

@@ -11,7 +11,7 @@ template <class T> T& Or(T* given, T& none) {
 } // namespace
 
 CGame::CGame(const CGameParts& parts)
-    : m_cues(parts.cues), m_hiscores(parts.hallView),
+    : m_cues(parts.cues), m_hiscores(parts.profile, parts.hallView),
       m_scoreBar(*this, *parts.clockTimers, m_hiscores, parts.nameHost,
                  Or(parts.scoreDisplay, s_noScoreDisplay)),
       m_frame(m_field, m_scoreBar, *parts.playTimers, Or(parts.frameDisplay, s_noFrameDisplay)),

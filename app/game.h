@@ -2,19 +2,22 @@
 // numbers and clock, the hall of fame and the frame's commands, wired to each
 // other here and nowhere else. Hosts (the main window, the headless driver,
 // the tests and the benchmarks) make a game by handing it what they provide:
-// the cells, the timers, the displays, the name dialog and the cue sink.
+// the cells, the timers, the displays, the name dialog, the cue sink and the
+// profile.
 #pragma once
 
 #include "app/frame_logic.h"
 #include "engine/cue.h"
 #include "engine/field_game.h"
+#include "platform/profile.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
 #include "score/score_keeper.h"
 
 // What a host provides. Cells and timers are required; a display left out
 // shows nothing, no name host ends the name dialog as with Escape, and no cue
-// sink leaves the one in place.
+// sink leaves the one in place. Without a profile the hall of fame starts
+// empty and lives as long as the game.
 struct CGameParts {
     CCellArray cells{};
     CTimerHost* clockTimers = nullptr; // the move clock's timer
@@ -25,12 +28,13 @@ struct CGameParts {
     CFrameDisplay* frameDisplay = nullptr;
     CNameDlgHost* nameHost = nullptr;
     CCuePlayer* cues = nullptr; // installed for the game's lifetime
+    CProfile profile;
     int seed = CFieldGame::ClockSeed();
 };
 
 class CGame : private CMoveExpiry {
 public:
-    // Loads the hall of fame from the profile file set at this moment.
+    // Loads the hall of fame from the profile.
     explicit CGame(const CGameParts& parts);
     ~CGame() override;
 

@@ -18,7 +18,7 @@ CBytes WaveBytes(unsigned id, bool fromModule) {
 
 } // namespace
 
-CGameApp::CGameApp() = default;
+CGameApp::CGameApp(CProfile profile) : m_profile(std::move(profile)) {}
 
 CGameApp::~CGameApp() {
     SetCuePlayer(nullptr);
@@ -27,12 +27,12 @@ CGameApp::~CGameApp() {
 
 bool CGameApp::InitInstance() {
     LoadSoundModule();
-    m_pMainWnd = new CMainFrame;
+    m_pMainWnd = new CMainFrame(m_profile);
     m_pMainWnd->LoadFrame();
     // Nothing slow before the first paint: the sound device wakes after it.
     if (m_startSoundService) m_pMainWnd->centralWidget()->installEventFilter(this);
     m_pMainWnd->ActivateFrame();
-    LoadSettings();
+    LoadSettings(m_profile);
     return true;
 }
 
@@ -57,7 +57,7 @@ int CGameApp::ExitInstance(int exitCode) {
     if (m_pMainWnd) m_pMainWnd->SaveWindowPlacement();
     delete m_pMainWnd;
     m_pMainWnd = nullptr;
-    SaveSettings();
+    SaveSettings(m_profile);
     SetCuePlayer(nullptr);
     m_cuePlayer.reset();
     return exitCode;

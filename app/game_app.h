@@ -1,6 +1,8 @@
 // Start-up and shut-down of the program around the main window.
 #pragma once
 
+#include "platform/profile.h"
+
 #include <QObject>
 #include <memory>
 
@@ -10,7 +12,8 @@ class CSoundService;
 class CGameApp : public QObject {
     Q_OBJECT
 public:
-    CGameApp();
+    // The settings, the placement and the hall of fame are kept in profile.
+    explicit CGameApp(CProfile profile);
     ~CGameApp() override;
 
     // Loads the sound module, builds and shows the main window, then reads the
@@ -31,4 +34,6 @@ protected:
 
 private:
     void StartSoundService();
+
+    CProfile m_profile;
 };

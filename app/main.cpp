@@ -16,9 +16,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Marbix"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.marbix.marbix"));
     InstallLanguage();
-    SetProfilePath(DefaultProfilePath(CurrentExecutablePath()));
 
-    CGameApp theApp;
+    CGameApp theApp{CProfile(DefaultProfilePath(CurrentExecutablePath()))};
     theApp.InitInstance();
     const int code = QApplication::exec();
     return theApp.ExitInstance(code);

@@ -92,12 +92,13 @@ std::vector<CWindowRect> Screens() {
 
 } // namespace
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame(CProfile profile)
     : m_timerHost([this](unsigned id) {
           m_game->Frame().OnTimer(id);
           RefreshCommandUi();
       }),
-      m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }) {
+      m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }),
+      m_profile(std::move(profile)) {
     setObjectName(QStringLiteral("mainFrame"));
     // No menu of hideable bars: the toolbar and the panel are always there.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -115,8 +116,8 @@ bool CMainFrame::LoadFrame() {
     if (!BuildToolBar()) return false;
     BuildStatusBar();
     BuildScorePanel();
-    m_game =
-        MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost, *this);
+    m_game = MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost,
+                            *this, m_profile);
     if (!m_game) return false;
     setCentralWidget(&m_wndField);
     new CBoardKeys(&m_wndField);
@@ -312,7 +313,7 @@ void CMainFrame::OnAppExit() {
 }
 
 void CMainFrame::ActivateFrame() {
-    m_placement = ReadPlacement();
+    m_placement = ReadPlacement(m_profile);
     const CWindowRect rect = KeepOnScreens(m_placement.rect, Screens());
 
     // The saved size is the outer frame's; until the window manager's frame
@@ -365,7 +366,8 @@ void CMainFrame::SaveWindowPlacement() {
         frame.top = m_placement.rect.top;
     }
     const Qt::WindowStates state = windowState();
-    SavePlacement(PlacementAtClose(frame, state & Qt::WindowMinimized,
+    SavePlacement(m_profile,
+                  PlacementAtClose(frame, state & Qt::WindowMinimized,
                                    state & (Qt::WindowMaximized | Qt::WindowFullScreen)));
 }
 

@@ -26,7 +26,8 @@ public:
     static constexpr int kToolbarPicture = PictureId::kToolbar;
     static constexpr int kIconPicture = PictureId::kIcon;
 
-    CMainFrame();
+    // The window keeps its placement, and the game its hall of fame, in profile.
+    explicit CMainFrame(CProfile profile);
     ~CMainFrame() override;
 
     // Builds the children and the game; false when one of them could not be made.
@@ -79,6 +80,7 @@ private:
     QRect OuterFrame() const;
     void ForgetStaleHover();
 
+    CProfile m_profile;
     std::unique_ptr<CGame> m_game;
     std::map<unsigned, QAction*> m_actions;
     QToolBar* m_wndToolBar = nullptr;

@@ -38,8 +38,8 @@ bool Meets(const CWindowRect& a, const CWindowRect& b) {
 
 } // namespace
 
-CPlacement ReadPlacement() {
-    const CProfileFile file = ReadProfile();
+CPlacement ReadPlacement(const CProfile& profile) {
+    const CProfileFile file = profile.Read();
     const CPlacement defaults;
     CPlacement placement;
     placement.rect.left = Read(file, "X", defaults.rect.left);
@@ -56,9 +56,9 @@ CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maxim
     return CPlacement{frame, 0};
 }
 
-bool SavePlacement(const CPlacement& placement) {
+bool SavePlacement(const CProfile& profile, const CPlacement& placement) {
     if (g_saveOnExit == 0) return false;
-    return EditProfileOrTell("window placement", [&placement](CProfileFile& file) {
+    return profile.EditOrTell("window placement", [&placement](CProfileFile& file) {
         file.WriteInt(kSection, "X", placement.rect.left);
         file.WriteInt(kSection, "Y", placement.rect.top);
         file.WriteInt(kSection, "WIDTH", placement.rect.width);

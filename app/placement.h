@@ -5,6 +5,8 @@
 
 #include <span>
 
+class CProfile;
+
 struct CWindowRect {
     int left = 0;
     int top = 0;
@@ -23,7 +25,7 @@ struct CPlacement {
 
 // X, Y, WIDTH, HEIGHT and STATE, with the defaults 0, 0, 500, 500 and 1. A
 // size no screen could hold is taken as the default.
-CPlacement ReadPlacement();
+CPlacement ReadPlacement(const CProfile& profile);
 
 // What closing stores: the frame as it is, or 0, 0, 500 × 500 with state 1
 // when the window is minimised or maximised.
@@ -31,7 +33,7 @@ CPlacement PlacementAtClose(const CWindowRect& frame, bool minimised, bool maxim
 
 // Writes the placement in one edit, only while saving is on; returns whether
 // it wrote. A failure is told on standard error.
-bool SavePlacement(const CPlacement& placement);
+bool SavePlacement(const CProfile& profile, const CPlacement& placement);
 
 // A frame whose top edge, with its title bar, lies on no screen is moved into
 // the screen it meets, or else the first one, the primary; its size is kept.

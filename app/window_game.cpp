@@ -2,7 +2,8 @@
 
 std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& field,
                                       CScoreBar& panel, CTimerHost& clockTimer,
-                                      CTimerHost& playTimer, CFrameDisplay& frame) {
+                                      CTimerHost& playTimer, CFrameDisplay& frame,
+                                      const CProfile& profile) {
     CGameParts parts;
     parts.cells = field.Cells();
     parts.clockTimers = &clockTimer;
@@ -12,6 +13,7 @@ std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& fi
     parts.hallView = panel.m_list;
     parts.frameDisplay = &frame;
     parts.nameHost = &panel.m_nameWindow;
+    parts.profile = profile;
     auto game = std::make_unique<CGame>(parts);
     if (!field.Create(owner, fieldId)) return nullptr;
     CGame* target = game.get();

@@ -19,14 +19,12 @@ void BM_GameEndSave(benchmark::State& state) {
         state.SkipWithError("no folder for the profile");
         return;
     }
-    SetProfilePath(pattern + "/marbix.INI");
-    CHiscoreList list;
+    CHiscoreList list(CProfile(pattern + "/marbix.INI"));
     for (unsigned i = 0; i < CHiscoreList::kStored; ++i)
         list.SaveResult("Player" + std::to_string(i), 100 + i);
     unsigned score = 1000;
     // Each result goes to the top, so every save changes the file.
     for (auto _ : state) benchmark::DoNotOptimize(list.SaveResult("Bench", ++score));
-    SetProfilePath("");
     std::filesystem::remove_all(pattern);
 }
 BENCHMARK(BM_GameEndSave)->Unit(benchmark::kMillisecond);

@@ -27,11 +27,6 @@ namespace {
 constexpr auto kLockWait = std::chrono::seconds(3);
 constexpr std::string_view kTempInfix = ".saving-";
 
-std::string& ProfilePath() {
-    static std::string path;
-    return path;
-}
-
 std::string Reason(int error) {
     return std::strerror(error);
 }
@@ -286,8 +281,7 @@ CRead ReadFile(const std::string& path) {
 
 // The file that an edit changes: the profile path, or the file its symbolic
 // link names. A link that leads nowhere is an error, not a file to create.
-bool ResolveTarget(std::string& target, std::string& failure) {
-    const std::string& path = ProfilePath();
+bool ResolveTarget(const std::string& path, std::string& target, std::string& failure) {
     if (path.empty()) {
         failure = "no profile file";
         return false;
@@ -367,7 +361,7 @@ private:
 
 // A read-only profile is the user's wish to keep it as it is; root, who could
 // write it anyway, is held to the same.
-bool Writable(const std::string& path, const struct stat& st) {
+bool MayWrite(const std::string& path, const struct stat& st) {
     return (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
@@ -458,27 +452,19 @@ bool SetAside(const std::string& target, const std::string& what, std::string& f
 
 // ---- reading and editing -------------------------------------------------------
 
-void SetProfilePath(std::string path) {
-    ProfilePath() = std::move(path);
-}
-
-const std::string& GetProfilePath() {
-    return ProfilePath();
-}
-
-CProfileFile ReadProfile() {
-    CRead read = ReadFile(ProfilePath());
+CProfileFile CProfile::Read() const {
+    CRead read = ReadFile(m_path);
     if (read.state == FileState::Damaged) {
         std::optional<CProfileFile> fresh;
-        if (EditProfile([&fresh](CProfileFile& file) { fresh = file; })) return *fresh;
+        if (Edit([&fresh](CProfileFile& file) { fresh = file; })) return *fresh;
         return CProfileFile(CProfileFile(read.data).Readable());
     }
     return CProfileFile(read.state == FileState::Read ? read.data : std::string());
 }
 
-bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* failure) {
+bool CProfile::Edit(const std::function<void(CProfileFile&)>& change, std::string* failure) const {
     std::string target, why;
-    bool ok = ResolveTarget(target, why) && NoOtherKind(target, why);
+    bool ok = ResolveTarget(m_path, target, why) && NoOtherKind(target, why);
     std::error_code ec;
     if (ok) fs::create_directories(ParentOf(target), ec);
     CLock lock;
@@ -492,7 +478,7 @@ bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* 
         why = target + ": " + read.reason;
         ok = false;
     }
-    if (ok && read.state == FileState::Read && !Writable(target, read.st)) {
+    if (ok && read.state == FileState::Read && !MayWrite(target, read.st)) {
         why = target + ": " + Reason(EACCES);
         ok = false;
     }
@@ -513,19 +499,20 @@ bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* 
     return ok;
 }
 
-bool EditProfileOrTell(const char* what, const std::function<void(CProfileFile&)>& change) {
+bool CProfile::EditOrTell(const char* what,
+                          const std::function<void(CProfileFile&)>& change) const {
     std::string failure;
-    if (EditProfile(change, &failure)) return true;
+    if (Edit(change, &failure)) return true;
     std::cerr << program_invocation_short_name << ": the " << what
               << " could not be saved: " << failure << '\n';
     return false;
 }
 
-bool ProfileWritable(std::string* why) {
+bool CProfile::Writable(std::string* why) const {
     std::string target, failure;
-    bool ok = ResolveTarget(target, failure) && NoOtherKind(target, failure);
+    bool ok = ResolveTarget(m_path, target, failure) && NoOtherKind(target, failure);
     struct stat st {};
-    if (ok && ::stat(target.c_str(), &st) == 0 && !Writable(target, st)) {
+    if (ok && ::stat(target.c_str(), &st) == 0 && !MayWrite(target, st)) {
         failure = target + ": " + Reason(EACCES);
         ok = false;
     }
@@ -540,24 +527,6 @@ bool ProfileWritable(std::string* why) {
     }
     if (!ok && why) *why = failure;
     return ok;
-}
-
-unsigned GetProfileInt(const std::string& section, const std::string& key, int defaultValue) {
-    return ReadProfile().GetInt(section, key, defaultValue);
-}
-
-std::string GetProfileString(const std::string& section, const std::string& key,
-                             const std::string& defaultValue) {
-    return ReadProfile().GetString(section, key, defaultValue);
-}
-
-bool WriteProfileInt(const std::string& section, const std::string& key, int value) {
-    return EditProfile([&](CProfileFile& file) { file.WriteInt(section, key, value); });
-}
-
-bool WriteProfileString(const std::string& section, const std::string& key,
-                        const std::string& value) {
-    return EditProfile([&](CProfileFile& file) { file.WriteString(section, key, value); });
 }
 
 // ---- where the file lives -------------------------------------------------------

@@ -24,12 +24,8 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
-
-// The file that every call below uses, for the whole process. Empty (the
-// start) means none: reads yield the defaults and edits fail.
-void SetProfilePath(std::string path);
-const std::string& GetProfilePath();
 
 // The program's own file: the executable's file name without directory and
 // extension, plus ".INI", directly in $XDG_CONFIG_HOME (by default ~/.config).
@@ -90,29 +86,36 @@ private:
     std::unordered_map<std::string, std::size_t> m_changeAt;
 };
 
-// The profile file as it is now (defaults only when there is none, or no
-// path). A damaged file is set aside first, as described above.
-CProfileFile ReadProfile();
+// One profile file, named by its path. Without a path there is none: reads
+// yield the defaults and edits fail.
+class CProfile {
+public:
+    CProfile() = default;
+    explicit CProfile(std::string path) : m_path(std::move(path)) {}
 
-// One edit: lock, read, change, write, unlock. False when the file could not
-// be locked within a few seconds, read or written; failure then says why as
-// "PATH: REASON" and the file stays as it was. A read-only file, a dangling
-// symbolic link, a directory or anything but a regular file is never
-// replaced. Through a symbolic link the file it names is changed.
-bool EditProfile(const std::function<void(CProfileFile&)>& change, std::string* failure = nullptr);
+    bool None() const { return m_path.empty(); }
+    const std::string& Path() const { return m_path; }
 
-// An edit of what is saved at exit, without a dialog: a failure is told on
-// standard error as "PROGRAM: the WHAT could not be saved: PATH: REASON".
-bool EditProfileOrTell(const char* what, const std::function<void(CProfileFile&)>& change);
+    // The file as it is now (defaults only when there is none). A damaged
+    // file is set aside first, as described above.
+    CProfileFile Read() const;
 
-// Whether an edit could write the file now, as far as can be told without
-// writing; why not in "PATH: REASON" form.
-bool ProfileWritable(std::string* why = nullptr);
+    // One edit: lock, read, change, write, unlock. False when the file could
+    // not be locked within a few seconds, read or written; failure then says
+    // why as "PATH: REASON" and the file stays as it was. A read-only file, a
+    // dangling symbolic link, a directory or anything but a regular file is
+    // never replaced. Through a symbolic link the file it names is changed.
+    bool Edit(const std::function<void(CProfileFile&)>& change,
+              std::string* failure = nullptr) const;
 
-// Single keys, each a read of its own or an edit of its own.
-unsigned GetProfileInt(const std::string& section, const std::string& key, int defaultValue);
-std::string GetProfileString(const std::string& section, const std::string& key,
-                             const std::string& defaultValue = std::string());
-bool WriteProfileInt(const std::string& section, const std::string& key, int value);
-bool WriteProfileString(const std::string& section, const std::string& key,
-                        const std::string& value);
+    // An edit of what is saved at exit, without a dialog: a failure is told on
+    // standard error as "PROGRAM: the WHAT could not be saved: PATH: REASON".
+    bool EditOrTell(const char* what, const std::function<void(CProfileFile&)>& change) const;
+
+    // Whether an edit could write the file now, as far as can be told without
+    // writing; why not in "PATH: REASON" form.
+    bool Writable(std::string* why = nullptr) const;
+
+private:
+    std::string m_path;
+};

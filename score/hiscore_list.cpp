@@ -5,7 +5,6 @@
 #include <iterator>
 #include <utility>
 
-#include "platform/profile.h"
 #include "score/text_length.h"
 
 const std::string g_youMarker = "<<<--- you --->>>";
@@ -20,7 +19,7 @@ std::string Key(const char* prefix, int slot) {
 } // namespace
 
 void CHiscoreList::LoadTable() {
-    ReadTable(ReadProfile());
+    ReadTable(m_profile.Read());
     m_view->OnSetRedraw(false);
     Clear();
     for (int i = 0; i < kStored; ++i)
@@ -45,15 +44,15 @@ void CHiscoreList::WriteTable(CProfileFile& file) const {
 }
 
 bool CHiscoreList::CanSave() const {
-    return GetProfilePath().empty() || ProfileWritable();
+    return m_profile.None() || m_profile.Writable();
 }
 
 int CHiscoreList::SaveResult(const std::string& name, unsigned score) {
-    if (GetProfilePath().empty()) return InsertEntry(name, score, false); // kept for this run
+    if (m_profile.None()) return InsertEntry(name, score, false); // kept for this run
     std::string read[kSlots];
     unsigned readScores[kSlots] = {};
     int slot = -1;
-    const bool saved = EditProfile(
+    const bool saved = m_profile.Edit(
         [&](CProfileFile& file) {
             ReadTable(file);
             std::copy(std::begin(m_names), std::end(m_names), read);

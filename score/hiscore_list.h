@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-class CProfileFile;
+#include "platform/profile.h"
 
 // The name of the live entry, the current game's place in the table; a
 // reserved name under which no result is ever stored.
@@ -33,8 +33,10 @@ public:
     static constexpr int kStored = 20; // slots kept in the profile
     static constexpr int kSlots = 21;  // with the overflow slot
 
-    // The view stays the caller's; none shows nothing.
-    explicit CHiscoreList(CListView* view = nullptr) : m_view(view ? view : &m_noView) {}
+    // The results are kept in profile (none: only for as long as the table
+    // lives). The view stays the caller's; none shows nothing.
+    explicit CHiscoreList(CProfile profile = CProfile(), CListView* view = nullptr)
+        : m_profile(std::move(profile)), m_view(view ? view : &m_noView) {}
     CHiscoreList(const CHiscoreList&) = delete;
     CHiscoreList& operator=(const CHiscoreList&) = delete;
 
@@ -47,7 +49,6 @@ public:
     // result's line selected, and the result's slot (0 to 20) is returned.
     // When the table cannot be written, the list shows it without the result,
     // nothing selected, m_saveFailure says why and -1 is returned.
-    // Without a profile file the table lives only as long as the run.
     int SaveResult(const std::string& name, unsigned score);
     // Whether SaveResult could store a result now, as far as can be told.
     bool CanSave() const;
@@ -87,6 +88,7 @@ private:
     std::vector<std::string> m_lines;
     int m_selected = -1;
     std::string m_saveFailure;
+    CProfile m_profile;
     CListView m_noView;
     CListView* m_view;
 };

@@ -96,20 +96,6 @@ void CQueuedNameAnswers::Push(Answer answer) {
     m_answers.push_back(std::move(answer));
 }
 
-bool CQueuedNameAnswers::PushLine(const std::string& line) {
-    if (line == "ok")
-        Push({Kind::Ok, ""});
-    else if (line == "escape")
-        Push({Kind::Escape, ""});
-    else if (line == "name")
-        Push({Kind::Name, ""});
-    else if (line.rfind("name ", 0) == 0)
-        Push({Kind::Name, line.substr(5)});
-    else
-        return false;
-    return true;
-}
-
 int CQueuedNameAnswers::RunModal(CNameDlg& dlg) {
     if (m_report) m_report("dialog \"" + dlg.FieldText() + "\"");
     while (!m_answers.empty()) {

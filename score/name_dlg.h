@@ -84,9 +84,6 @@ public:
     explicit CQueuedNameAnswers(std::function<void(const std::string&)> report = nullptr);
 
     void Push(Answer answer);
-    // Takes "name TEXT" (TEXT is the rest of the line, blanks included;
-    // "name" alone is the empty name), "ok" or "escape"; false for anything else.
-    bool PushLine(const std::string& line);
     std::size_t Pending() const { return m_answers.size(); }
 
     int RunModal(CNameDlg& dlg) override;

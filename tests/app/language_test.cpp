@@ -4,7 +4,6 @@
 // board. The catalogues are found the way an installed program finds them.
 #include "app/language.h"
 #include "app/main_frame.h"
-#include "platform/profile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,11 +14,8 @@
 
 namespace {
 
-struct CExpected {
-    QString menus, title, playTime, timeLabel;
-};
-
-CExpected ExpectedFor(QLocale::Language language) {
+// The menus, the title, the playing-time pane and the clock's label.
+QStringList ExpectedFor(QLocale::Language language) {
     switch (language) {
     case QLocale::German:
         return {"&Spiel|&Optionen|&Hilfe", "Marbix für immer ...", "Spielzeit: 0 h 00 min 00 s",
@@ -41,21 +37,18 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
     const bool shipped =
         locale.language() == QLocale::German || locale.language() == QLocale::French;
     EXPECT_EQ(InstallLanguage(), shipped) << locale.name().toStdString();
-    CMainFrame frame;
+    CMainFrame frame{CProfile()};
     ASSERT_TRUE(frame.LoadFrame());
 
     QStringList menus;
     for (QAction* popup : frame.menuBar()->actions()) menus << popup->text();
-    const CExpected expected = ExpectedFor(locale.language());
-    EXPECT_EQ(menus.join(QLatin1Char('|')), expected.menus);
-    EXPECT_EQ(frame.windowTitle(), expected.title);
-    EXPECT_EQ(frame.PlayTimePane()->text(), expected.playTime);
-    EXPECT_EQ(frame.m_wndScoreBar.m_timeLabel->text(), expected.timeLabel);
-
-    const Qt::LayoutDirection direction =
-        locale.language() == QLocale::Hebrew ? Qt::RightToLeft : Qt::LeftToRight;
-    EXPECT_EQ(frame.layoutDirection(), direction);
-    EXPECT_EQ(frame.m_wndField.layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ((QStringList{menus.join(QLatin1Char('|')), frame.windowTitle(),
+                           frame.PlayTimePane()->text(), frame.m_wndScoreBar.m_timeLabel->text()}),
+              ExpectedFor(locale.language()));
+    // Mirrored but for the board.
+    EXPECT_EQ(std::pair(frame.layoutDirection(), frame.m_wndField.layoutDirection()),
+              std::pair(locale.language() == QLocale::Hebrew ? Qt::RightToLeft : Qt::LeftToRight,
+                        Qt::LeftToRight));
 }
 
 int main(int argc, char** argv) {
@@ -66,7 +59,6 @@ int main(int argc, char** argv) {
                 data.filePath(QStringLiteral("marbix/translations")));
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QApplication app(argc, argv);
-    SetProfilePath(QDir(data.path()).filePath(QStringLiteral("marbix.INI")).toStdString());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

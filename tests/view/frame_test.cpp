@@ -222,7 +222,7 @@ TEST_F(FrameTest, HowToPlayAndAboutBoxes) {
 TEST_F(FrameTest, AMinimisedOrMaximisedWindowSavesTheDefaultRectangle) {
     for (bool minimised : {false, true}) {
         QFile::remove(QString::fromStdString(ProfilePath()));
-        CMainFrame frame;
+        CMainFrame frame(Profile());
         ASSERT_TRUE(frame.LoadFrame());
         frame.setGeometry(200, 100, 700, 600);
         if (minimised)
@@ -240,7 +240,7 @@ TEST_F(FrameTest, FirstStartWithoutAProfileAndWhatExitWrites) {
     m_frame.reset();
     g_classical = g_soundOn = g_saveOnExit = g_roundBalls = 0;
     {
-        CGameApp app;
+        CGameApp app(Profile());
         app.m_startSoundService = false;
         ASSERT_TRUE(app.InitInstance());
         CMainFrame* frame = app.m_pMainWnd;

@@ -5,8 +5,10 @@
 using GameTest = ViewTest;
 
 TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
-    WriteProfileString("HISCORES", "PLAYER0", "Ace");
-    WriteProfileInt("HISCORES", "SCORE0", 50);
+    Profile().Edit([](CProfileFile& file) {
+        file.WriteString("HISCORES", "PLAYER0", "Ace");
+        file.WriteInt("HISCORES", "SCORE0", 50);
+    });
     auto frame = MakeFrame();
     Start(*frame);
     frame->Game().Score().AddScore(64); // as if earlier moves had scored
@@ -31,11 +33,12 @@ TEST_F(GameTest, AFullBoardEndsTheGameAndTheNamedResultIsWritten) {
     EXPECT_TRUE(prefill.isEmpty());
     EXPECT_EQ(frame->Game().Frame().Running(), 0);
     EXPECT_EQ(m_cues.m_ids.back(), 153u); // a new best result
+    const CProfileFile stored = Profile().Read();
     EXPECT_EQ(
-        std::pair(GetProfileString("HISCORES", "PLAYER0"), GetProfileString("HISCORES", "PLAYER1")),
+        std::pair(stored.GetString("HISCORES", "PLAYER0"), stored.GetString("HISCORES", "PLAYER1")),
         std::pair(std::string("Dee"), std::string("Ace")));
     EXPECT_EQ(
-        std::pair(GetProfileInt("HISCORES", "SCORE0", 0), GetProfileInt("HISCORES", "SCORE1", 0)),
+        std::pair(stored.GetInt("HISCORES", "SCORE0", 0), stored.GetInt("HISCORES", "SCORE1", 0)),
         std::pair(64u, 50u));
     EXPECT_EQ(
         std::pair(frame->m_wndScoreBar.m_list->count(), frame->m_wndScoreBar.m_list->currentRow()),

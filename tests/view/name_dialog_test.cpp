@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         ViewTest::SetUp();
         // In the file, where the end of the game reads the table again.
-        EditProfile([](CProfileFile& file) {
+        Profile().Edit([](CProfileFile& file) {
             int i = 0;
             for (const char* name : {"Ace", "bolt", "Ace", "ace", "Zed"}) {
                 file.WriteInt("HISCORES", "SCORE" + std::to_string(i), 100 - 10 * i);
@@ -57,7 +57,7 @@ TEST_F(NameDialogTest, OffersEachNameOnceSortedWithTheLastNamePrefilled) {
     EXPECT_EQ(items, QStringList({"", "-unknown-", "Ace", "ace", "bolt", "Zed"}));
     // Escape keeps the last name as it was, not the item the field showed.
     EXPECT_EQ(g_lastName, "BO");
-    EXPECT_EQ(GetProfileString("HISCORES", "PLAYER5"), "BO");
+    EXPECT_EQ(Profile().Read().GetString("HISCORES", "PLAYER5"), "BO");
 }
 
 // The OK button and the Enter key: sixteen characters bring the warning and
@@ -84,10 +84,10 @@ TEST_F(NameDialogTest, SixteenCharactersBringTheWarningFifteenAreKeptExactly) {
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
     EXPECT_TRUE(warned);
-    for (const std::string& name :
-         {g_lastName, m_frame->Game().Hall().Name(5), GetProfileString("HISCORES", "PLAYER5")})
+    for (const std::string& name : {g_lastName, m_frame->Game().Hall().Name(5),
+                                    Profile().Read().GetString("HISCORES", "PLAYER5")})
         EXPECT_EQ(name, "ace of diamonds");
-    EXPECT_EQ(GetProfileInt("HISCORES", "SCORE5", 0), 42u);
+    EXPECT_EQ(Profile().Read().GetInt("HISCORES", "SCORE5", 0), 42u);
 }
 
 TEST_F(NameDialogTest, AResultThatCannotBeSavedIsToldInAMessageBox) {
@@ -106,7 +106,7 @@ TEST_F(NameDialogTest, AResultThatCannotBeSavedIsToldInAMessageBox) {
     });
     EXPECT_EQ(told.toStdString(), "Your result could not be saved in the hall of fame: " +
                                       ProfilePath() + ": Permission denied");
-    EXPECT_EQ(
-        std::pair(m_frame->m_wndScoreBar.m_list->count(), GetProfileString("HISCORES", "PLAYER5")),
-        std::pair(5, std::string()));
+    EXPECT_EQ(std::pair(m_frame->m_wndScoreBar.m_list->count(),
+                        Profile().Read().GetString("HISCORES", "PLAYER5")),
+              std::pair(5, std::string()));
 }

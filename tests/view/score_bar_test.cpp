@@ -27,11 +27,13 @@ int Balls(CFieldWnd& field) {
     return n;
 }
 
-void WriteHall(const std::vector<std::pair<std::string, int>>& entries) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        WriteProfileString("HISCORES", "PLAYER" + std::to_string(i), entries[i].first);
-        WriteProfileInt("HISCORES", "SCORE" + std::to_string(i), entries[i].second);
-    }
+void WriteHall(const CProfile& profile, const std::vector<std::pair<std::string, int>>& entries) {
+    profile.Edit([&entries](CProfileFile& file) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            file.WriteString("HISCORES", "PLAYER" + std::to_string(i), entries[i].first);
+            file.WriteInt("HISCORES", "SCORE" + std::to_string(i), entries[i].second);
+        }
+    });
 }
 
 } // namespace
@@ -68,7 +70,7 @@ TEST_F(ScoreBarTest, ClockFieldsAreOffInClassicalStyle) {
 }
 
 TEST_F(ScoreBarTest, LiveEntryClimbsTheListAsTheGameScores) {
-    WriteHall({{"Ace", 40}, {"Bolt", 12}, {"Cid", 8}, {"Dot", 2}});
+    WriteHall(Profile(), {{"Ace", 40}, {"Bolt", 12}, {"Cid", 8}, {"Dot", 2}});
     auto frame = MakeFrame();
     const QListWidget& list = *frame->m_wndScoreBar.m_list;
     EXPECT_EQ(Lines(list), QStringList({" 1  Ace               40", " 2  Bolt              12",
@@ -94,7 +96,7 @@ TEST_F(ScoreBarTest, LiveEntryClimbsTheListAsTheGameScores) {
 TEST_F(ScoreBarTest, SelectedLineIsScrolledIntoViewAndTheBarAlwaysThere) {
     std::vector<std::pair<std::string, int>> full;
     for (int i = 0; i < 20; ++i) full.push_back({"P" + std::to_string(i + 1), 200 - 10 * i});
-    WriteHall(full);
+    WriteHall(Profile(), full);
     auto frame = MakeFrame();
     QListWidget& list = *frame->m_wndScoreBar.m_list;
     EXPECT_TRUE(list.verticalScrollBar()->isVisible());
@@ -106,7 +108,7 @@ TEST_F(ScoreBarTest, SelectedLineIsScrolledIntoViewAndTheBarAlwaysThere) {
 }
 
 TEST_F(ScoreBarTest, PanelIsLaidOutInDialogUnitsOfTheFixedPitchFace) {
-    WriteHall({{"Ace", 12345}}); // a line with a five-digit score, checked below
+    WriteHall(Profile(), {{"Ace", 12345}}); // a line with a five-digit score, checked below
     auto frame = MakeFrame();
     CScoreBar& bar = frame->m_wndScoreBar;
     const QFontInfo face(bar.font());

@@ -42,21 +42,20 @@ protected:
         g_roundBalls = g_soundOn = g_saveOnExit = 1;
         g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
-        SetProfilePath(ProfilePath());
         SetCuePlayer(&m_cues);
     }
     void TearDown() override {
         SetCuePlayer(nullptr);
-        SetProfilePath("");
         g_lastName.clear();
     }
 
     std::string ProfilePath() const { return (m_dir.path() + "/marbix.INI").toStdString(); }
+    CProfile Profile() const { return CProfile(ProfilePath()); }
 
     // A shown main window; the hall of fame is read from the profile as it
     // stands at this moment.
-    static std::unique_ptr<CMainFrame> MakeFrame() {
-        auto frame = std::make_unique<CMainFrame>();
+    std::unique_ptr<CMainFrame> MakeFrame() const {
+        auto frame = std::make_unique<CMainFrame>(Profile());
         EXPECT_TRUE(frame->LoadFrame());
         frame->resize(900, 650);
         frame->show();

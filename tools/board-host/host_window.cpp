@@ -6,12 +6,13 @@
 #include <QDockWidget>
 #include <QMessageBox>
 
-CHostWindow::CHostWindow(QWidget* parent)
+CHostWindow::CHostWindow(CProfile profile, QWidget* parent)
     : QMainWindow(parent), m_playTimer([this](unsigned id) {
           m_game->Frame().OnTimer(id);
           ShowPlayTime();
       }),
-      m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }) {
+      m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }),
+      m_profile(std::move(profile)) {
     setObjectName(QStringLiteral("host"));
 }
 
@@ -25,8 +26,8 @@ bool CHostWindow::Create() {
     m_dock->setWidget(&m_wndScoreBar);
     addDockWidget(Qt::RightDockWidgetArea, m_dock);
 
-    m_game =
-        MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_playTimer, *this);
+    m_game = MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_playTimer,
+                            *this, m_profile);
     if (!m_game) return false;
     setCentralWidget(&m_wndField);
 

@@ -19,7 +19,8 @@ class CHostWindow : public QMainWindow, public CFrameDisplay {
 public:
     static constexpr int kFieldId = kFieldWndId;
 
-    explicit CHostWindow(QWidget* parent = nullptr);
+    // The hall of fame is kept in profile (none: for this run only).
+    explicit CHostWindow(CProfile profile = CProfile(), QWidget* parent = nullptr);
 
     // Builds the panel, the game, then the board, as the main frame does;
     // false when either cannot be built.
@@ -40,5 +41,6 @@ private:
     void AddCommandKey(unsigned id, const QKeySequence& key);
     void ShowPlayTime();
 
+    CProfile m_profile;
     std::unique_ptr<CGame> m_game;
 };

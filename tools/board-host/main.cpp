@@ -23,10 +23,9 @@ int main(int argc, char** argv) {
     g_roundBalls = args.contains(QStringLiteral("--non-round")) ? 0 : 1;
     g_soundOn = args.contains(QStringLiteral("--quiet")) ? 0 : 1;
     const qsizetype picture = args.indexOf(QStringLiteral("--picture"));
-    if (picture > 0 && picture + 2 < args.size())
-        SetProfilePath(args[picture + 2].toStdString());
-    else
-        SetProfilePath(DefaultProfilePath(CurrentExecutablePath()));
+    const CProfile profile(picture > 0 && picture + 2 < args.size()
+                               ? args[picture + 2].toStdString()
+                               : DefaultProfilePath(CurrentExecutablePath()));
 
     // The plugin and the module of the program in the build folder above.
     const std::string buildDir = std::filesystem::path(ProgramDir()).parent_path().string();
@@ -40,7 +39,7 @@ int main(int argc, char** argv) {
     if (player) player->Preload(g_soundModule != nullptr);
     SetCuePlayer(player.get());
 
-    CHostWindow window;
+    CHostWindow window(profile);
     if (!window.Create()) return 1;
     window.show();
     if (picture > 0 && picture + 2 < args.size()) {

@@ -39,9 +39,7 @@ int main(int argc, char** argv) {
     if (!ReadOptions(argc, argv, profile)) return 2;
     // The hall of fame is read from here when the session starts, and written
     // here by every game that ends with a named result.
-    SetProfilePath(profile);
-
-    CHeadlessSession session(std::cout);
+    CHeadlessSession session(std::cout, CProfile(profile));
     std::string line;
     CScriptCommand command;
     std::string error;

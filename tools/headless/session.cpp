@@ -2,11 +2,12 @@
 
 #include "engine/settings.h"
 
-CHeadlessSession::CHeadlessSession(std::ostream& out)
+CHeadlessSession::CHeadlessSession(std::ostream& out, const CProfile& profile)
     : m_out(out), m_pauseBox(*this), m_cues(out),
-      m_answers([this](const std::string& line) { m_out << line << '\n'; }), m_game(Parts()) {}
+      m_answers([this](const std::string& line) { m_out << line << '\n'; }),
+      m_game(Parts(profile)) {}
 
-CGameParts CHeadlessSession::Parts() {
+CGameParts CHeadlessSession::Parts(const CProfile& profile) {
     g_classical = 0;
     g_soundOn = 1;
     g_lastName.clear(); // a run starts without a last name
@@ -17,6 +18,7 @@ CGameParts CHeadlessSession::Parts() {
     parts.frameDisplay = &m_pauseBox;
     parts.nameHost = &m_answers;
     parts.cues = &m_cues;
+    parts.profile = profile;
     return parts;
 }
 

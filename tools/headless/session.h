@@ -16,8 +16,8 @@
 class CHeadlessSession {
 public:
     // Advanced style and sound on; the seed comes from the clock. The hall of
-    // fame is loaded from the profile file set at this moment, if any.
-    explicit CHeadlessSession(std::ostream& out);
+    // fame is kept in profile, if there is one.
+    explicit CHeadlessSession(std::ostream& out, const CProfile& profile = CProfile());
 
     CHeadlessSession(const CHeadlessSession&) = delete;
     CHeadlessSession& operator=(const CHeadlessSession&) = delete;
@@ -55,7 +55,7 @@ private:
     void FrameCommand(unsigned id);
     // The lines between "hall" and "end" of the state block.
     void ShowHall();
-    CGameParts Parts();
+    CGameParts Parts(const CProfile& profile);
 
     std::ostream& m_out;
     std::array<CPlainCell, kBoardCells> m_cells;

@@ -1,0 +1,250 @@
+// The hall of fame: the table's order, the name dialog, the score keeper's
+// live entry and the end of a game, on a profile in a temporary folder that
+// other copies of the game and sudden deaths share.
+#include <csignal>
+#include <random>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "../platform/temp_profile.h"
+#include "engine/cue.h"
+#include "engine/manual_timers.h"
+#include "engine/settings.h"
+#include "score/hiscore_list.h"
+#include "score/name_dlg.h"
+#include "score/score_keeper.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+using Table = std::vector<std::pair<std::string, unsigned>>;
+
+// One copy of the game without a board: its own table, score keeper and
+// name answers; what the dialog shows is noted.
+struct CCopy : CMoveExpiry {
+    explicit CCopy(const CProfile& profile) : m_list(profile) { m_keeper.Init(); }
+    void MoveExpired() override {}
+    // A game from its start to its end, scoring points in one go; the name
+    // dialog is answered with the name, or ends as with Escape.
+    void Play(unsigned points, const char* name) {
+        m_keeper.ResetScore();
+        if (points) m_keeper.AddScore(points);
+        if (name) m_answers.Push({CQueuedNameAnswers::Kind::Name, name});
+        m_keeper.EndGame();
+    }
+
+    CHiscoreList m_list;
+    CManualTimers m_timers;
+    CScoreDisplay m_display;
+    Lines m_shown;
+    CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
+    CScoreKeeper m_keeper{*this, m_timers, m_list, &m_answers, m_display};
+};
+
+class HallTest : public TempProfileTest, CCuePlayer {
+protected:
+    HallTest() {
+        SetCuePlayer(this);
+        g_soundOn = 1;
+        g_lastName.clear();
+    }
+    ~HallTest() override { SetCuePlayer(nullptr); }
+    void PlaySound(unsigned id, bool) override { m_cues.push_back(id); }
+
+    // Stores these results from slot 0 down and loads the table.
+    void Fill(CHiscoreList& list, const Table& all) {
+        ASSERT_TRUE(m_profile.Edit([&all](CProfileFile& file) {
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                file.WriteString("HISCORES", "PLAYER" + std::to_string(i), all[i].first);
+                file.WriteInt("HISCORES", "SCORE" + std::to_string(i), int(all[i].second));
+            }
+        }));
+        list.LoadTable();
+    }
+    // Twenty results: P1 with 200 down to P20 with 10.
+    void FillFull(CHiscoreList& list) {
+        Table all;
+        for (unsigned i = 0; i < CHiscoreList::kStored; ++i)
+            all.emplace_back("P" + std::to_string(i + 1), 200 - 10 * i);
+        Fill(list, all);
+    }
+    Table Stored() const {
+        const CProfileFile file = m_profile.Read();
+        Table table;
+        for (int i = 0; i < CHiscoreList::kStored; ++i)
+            table.emplace_back(file.GetString("HISCORES", "PLAYER" + std::to_string(i)),
+                               file.GetInt("HISCORES", "SCORE" + std::to_string(i), 0));
+        return table;
+    }
+    std::vector<unsigned> m_cues;
+};
+
+TEST_F(HallTest, EntriesGoAboveEqualUnsignedScoresAndLinesAreFilledOutByCharacters) {
+    CHiscoreList list(m_profile);
+    Fill(list, {{"Ace", 3000000000u}, {"Bob", 50}, {"ABCDEFGHIJKLMNOPQRS", 5}, {"Zo\xC3\xAB", 4}});
+    const std::tuple<const char*, unsigned, int> entries[] = {
+        {"Cy", 50, 1}, {"Di", 3000000000u, 0}, {"Ed", 49, 4}, {"Mid", 2147483648u, 2}};
+    for (auto [name, score, slot] : entries)
+        EXPECT_EQ(list.InsertEntry(name, score, false), slot) << name;
+    EXPECT_EQ(list.Lines(),
+              (Lines{" 1  Di                3000000000", " 2  Ace               3000000000",
+                     " 3  Mid               2147483648", " 4  Cy                50",
+                     " 5  Bob               50", " 6  Ed                49",
+                     " 7  ABCDEFGHIJKLMNOPQRS 5", " 8  Zo\xC3\xAB" + std::string(14, ' ') + " 4"}));
+    EXPECT_EQ(list.Selected(), 2);
+}
+
+// Slot 20 is shown only for the live entry, and removing an entry above it
+// leaves its entry in slots 19 and 20 alike.
+TEST_F(HallTest, AFullTableKeepsSlot20BelowTheList) {
+    CHiscoreList list(m_profile);
+    FillFull(list);
+    EXPECT_EQ(list.InsertEntry(g_youMarker, 5, true), 20);
+    EXPECT_EQ(std::tuple(list.Lines().size(), list.Selected(), list.Lines().back()),
+              std::tuple(size_t{21}, 20, std::string("21  <<<--- you --->>> 5")));
+    EXPECT_EQ(list.RemoveEntry(g_youMarker), 20);
+    EXPECT_EQ(list.InsertEntry(g_youMarker, 175, true), 3);
+    EXPECT_EQ(list.RemoveEntry(g_youMarker), 3);
+    EXPECT_EQ((Lines{list.Name(3), list.Name(19), list.Name(20)}), (Lines{"P4", "P20", "P20"}));
+    EXPECT_EQ(list.Lines().size(), 20u);
+}
+
+TEST_F(HallTest, SavedResultsAreFortyKeysAndAHandMadeTableLoadsWithItsGaps) {
+    CHiscoreList list(m_profile), loaded(m_profile);
+    EXPECT_EQ(list.SaveResult("Ace", 120), 0);
+    EXPECT_EQ(list.SaveResult("Mary Ann", 3000000000u), 0);
+    const std::string text = Contents();
+    EXPECT_EQ(text.rfind("[HISCORES]\nPLAYER0=Mary Ann\nSCORE0=-1294967296\nPLAYER1=Ace\n"
+                         "SCORE1=120\nPLAYER2=\nSCORE2=0\n",
+                         0),
+              0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 41);
+    loaded.LoadTable();
+    EXPECT_EQ(std::pair(loaded.Lines(), loaded.SlotScore(0)), std::pair(list.Lines(), 3000000000u));
+    Fill(list, {{"", 500}, {"Ace", 100}}); // hand-made: a vacant slot with a score
+    EXPECT_EQ(list.InsertEntry(g_youMarker, 0, true), 2);
+    EXPECT_EQ(std::pair(list.Selected(), list.Lines()[1]),
+              std::pair(1, std::string(" 3  <<<--- you --->>> 0")));
+}
+
+TEST_F(HallTest, TheDialogOffersEveryStoredNameOnceAndShowsTheFirstBeginningWithTheLast) {
+    CHiscoreList list(m_profile);
+    Table table;
+    for (const char* name :
+         {"bolt", "Ace", g_youMarker.c_str(), "Ace", "ace", "Bolton", "Bolt", "-unknown-"})
+        table.emplace_back(name, 0);
+    Fill(list, table);
+    // Names equal but for case stand apart, upper case first; the vacant slots
+    // give one empty item.
+    const Lines items{"", "-unknown-", "Ace", "ace", "Bolt", "bolt", "Bolton"};
+    using Case = std::tuple<const char*, const char*, int>;
+    for (auto [last, field, sel] :
+         {Case{"ACE", "Ace", 2}, Case{"bol", "Bolt", 4}, Case{"BOLTO", "Bolton", 6},
+          Case{"Zed", "Zed", -1}, Case{"", "", -1}}) {
+        g_lastName = last;
+        CNameDlg dlg(&list);
+        dlg.OnInitDialog();
+        EXPECT_EQ(std::tuple(dlg.Items(), dlg.FieldText(), dlg.CurSel()),
+                  std::tuple(items, std::string(field), sel));
+    }
+    FillFull(list); // no empty item, "-unknown-" offered anyway, slot 20 never
+    list.InsertEntry("Overflow", 0, true);
+    CNameDlg full(&list);
+    full.OnInitDialog();
+    EXPECT_EQ(std::pair(full.Items().size(), full.Items()[0]),
+              std::pair(21ul, std::string("-unknown-")));
+}
+
+TEST_F(HallTest, OkTakesAtMost15CharactersExactlyAsTyped) {
+    CNameDlg dlg(nullptr);
+    std::string twoByteLetters;
+    for (int i = 0; i < 15; ++i) twoByteLetters += "\xC3\xA9";
+    for (const std::string& good :
+         {std::string("ABCDEFGHIJKLMNO"), twoByteLetters, std::string(), std::string("  x  ")}) {
+        dlg.SetFieldText(good);
+        EXPECT_TRUE(dlg.OnOK() && dlg.Name() == good) << good;
+    }
+    for (const std::string& bad : {std::string("ABCDEFGHIJKLMNOP"), twoByteLetters + "\xC3\x84"}) {
+        dlg.SetFieldText(bad);
+        EXPECT_FALSE(dlg.OnOK() || dlg.Name() != "  x  ") << bad; // a refused name is not taken
+    }
+}
+
+TEST_F(HallTest, TheLiveEntryClimbsFromSlot20AndTiesAndTheBestGoAbove) {
+    CCopy game(m_profile);
+    FillFull(game.m_list);
+    using Cues = std::vector<unsigned>;
+    for (auto [points, name, cues, slot] : {std::tuple(9u, "Low", Cues{}, -1),
+                                            {10u, "Tie", Cues{150, 154}, 19},
+                                            {200u, "Top", Cues{149, 153}, 0}}) {
+        m_cues.clear();
+        game.Play(points, name);
+        EXPECT_EQ(std::pair(m_cues, game.m_list.Selected()), std::pair(cues, slot)) << name;
+    }
+    EXPECT_EQ(game.m_shown, (Lines{"dialog \"\"", "dialog \"Low\"", "dialog \"Tie\""}));
+    // Tie took P20's place, and Top pushed Tie out.
+    EXPECT_EQ((Table{Stored()[0], Stored()[1], Stored()[19]}),
+              (Table{{"Top", 200}, {"P1", 200}, {"P19", 20}}));
+}
+
+TEST_F(HallTest, NoPointsAnEmptyNameOrEscapeWithoutALastNameStoreNothing) {
+    CCopy game(m_profile);
+    game.Play(0, nullptr);
+    EXPECT_TRUE(game.m_shown.empty()); // no points: no dialog
+    game.Play(40, "");
+    game.Play(40, nullptr);
+    EXPECT_EQ(std::pair(game.m_shown.size(), fs::exists(m_file)), std::pair(2ul, false));
+}
+
+// Copy B read the table before A's result was in it; there B's would be the
+// best, but it is stored into the table as A left it.
+TEST_F(HallTest, ACopyThatStartedEarlierKeepsTheResultOfOneThatFinishedMeanwhile) {
+    CCopy b(m_profile), a(m_profile);
+    Fill(b.m_list, {{"Old", 30}});
+    a.m_list.LoadTable();
+    a.Play(50, "Alice");
+    m_cues.clear();
+    b.Play(40, "Bob");
+    EXPECT_EQ(m_cues, (std::vector<unsigned>{149, 154}));
+    EXPECT_EQ(b.m_list.Lines(), (Lines{" 1  Alice             50", " 2  Bob               40",
+                                       " 3  Old               30"}));
+    EXPECT_EQ(b.m_list.Selected(), 1);
+    EXPECT_EQ((Table{Stored()[0], Stored()[2]}), (Table{{"Alice", 50}, {"Old", 30}}));
+}
+
+// A copy saving one result after another is killed at a random moment: the
+// file must hold the table after some whole number of saves, never a mix.
+TEST_F(HallTest, AKillDuringASaveLeavesTheOldOrTheNewTable) {
+    auto expected = [](int saves) {
+        Table table;
+        for (int k = saves; k >= 1 && table.size() < 20; --k)
+            table.emplace_back("G" + std::to_string(k), 1000 + k);
+        for (unsigned i = 0; table.size() < 20; ++i)
+            table.emplace_back("P" + std::to_string(i + 1), 200 - 10 * i);
+        return table;
+    };
+    std::mt19937 random(std::random_device{}());
+    int torn = 0, runs = 300;
+    for (int run = 0; run < runs; ++run) {
+        CHiscoreList list(m_profile);
+        FillFull(list);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            for (int k = 1;; ++k) list.SaveResult("G" + std::to_string(k), 1000 + k);
+        usleep(std::uniform_int_distribution<useconds_t>(0, 15000)(random));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const Table stored = Stored();
+        int saves = 0;
+        while (saves < 5000 && stored != expected(saves)) ++saves;
+        torn += saves == 5000;
+        list.SaveResult("After", 1); // clears what the killed save left
+        ASSERT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 1);
+    }
+    EXPECT_EQ(torn, 0) << "of " << runs;
+}
+
+} // namespace
