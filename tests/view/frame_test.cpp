@@ -60,8 +60,7 @@ TEST_F(FrameTest, MenuToolbarAndPromptsAreBuiltFromTheTable) {
                          "&Help:|How to play|-|About Marbix...\tF1",
                      }));
 
-    // The toolbar's buttons, each named by its command without the key; the
-    // pictures on them are found on the real screen.
+    // The toolbar's buttons by name; their pictures are seen on the real screen.
     QStringList buttons;
     for (QAction* place : m_frame->ToolBar()->actions())
         buttons << (place->isSeparator()
