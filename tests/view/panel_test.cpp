@@ -37,8 +37,8 @@ protected:
 
 } // namespace
 
-// A full hall of fame with five-digit scores: the layout in the fixed-pitch
-// face, the fields and the live line below the twenty following the game.
+// A full hall of fame with five-digit scores, each line whole: the layout in the
+// fixed-pitch face, the fields and the live line below the twenty following the game.
 TEST_F(PanelTest, LaidOutInDialogUnitsAndFollowingTheGame) {
     for (int i = 0; i < 20; ++i) {
         WriteProfileString("HISCORES", "PLAYER" + std::to_string(i), "P" + std::to_string(i));
@@ -46,21 +46,19 @@ TEST_F(PanelTest, LaidOutInDialogUnitsAndFollowingTheGame) {
     }
     m_frame = MakeFrame();
     CScoreBar& bar = m_frame->m_wndScoreBar;
-    QListWidget& list = *bar.m_list;
     EXPECT_EQ(QFontInfo(bar.font()).family(), "Liberation Mono");
     const CDialogUnits du(bar.font());
     EXPECT_EQ(bar.size(), QSize(du.X(142), du.Y(167)));
-    EXPECT_EQ(list.geometry(), du.Rect(10, 46, 120, 59));
+    EXPECT_EQ(bar.m_list->geometry(), du.Rect(10, 46, 120, 59));
     EXPECT_EQ(bar.m_timeEdit->geometry(), du.Rect(105, 15, 25, 12));
-    // A line with a five-digit score fits whole.
-    EXPECT_LE(list.sizeHintForColumn(0), list.viewport()->width());
+    EXPECT_LE(bar.m_list->sizeHintForColumn(0), bar.m_list->viewport()->width());
     // Docked at the right edge of the window, for good.
     EXPECT_EQ(m_frame->findChild<QDockWidget*>("scoreDock")->features(),
               QDockWidget::NoDockWidgetFeatures);
     EXPECT_EQ(bar.mapTo(m_frame.get(), QPoint(bar.width(), 0)).x(), m_frame->width());
 
     auto shown = [&] {
-        const QListWidgetItem* live = list.currentItem();
+        const QListWidgetItem* live = bar.m_list->currentItem();
         return bar.m_scoreEdit->text() + "|" + bar.m_timeEdit->text() + "|" +
                (live && live->isSelected() ? live->text() : QString());
     };
