@@ -5,13 +5,12 @@
 #include "app/epigraph.h"
 #include "app/main_frame.h"
 #include "engine/cue.h"
-#include "engine/identifiers.h"
-#include "engine/settings.h"
 #include "platform/profile.h"
 #include "platform/resources.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -24,27 +23,21 @@
 
 struct CRecordedCues : CCuePlayer {
     void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
-    int Count(unsigned id) const {
-        return static_cast<int>(std::count(m_ids.begin(), m_ids.end(), id));
-    }
+    int Count(unsigned id) const { return int(std::count(m_ids.begin(), m_ids.end(), id)); }
     std::vector<unsigned> m_ids;
 };
 
-inline QComboBox& NameBox(QWidget& dialog) {
-    return *dialog.findChild<QComboBox*>("name");
-}
-
 class ViewTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
+    ViewTest() {
+        EXPECT_TRUE(m_dir.isValid());
         g_classical = 0;
         g_roundBalls = g_soundOn = g_saveOnExit = 1;
         g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
         SetCuePlayer(&m_cues);
     }
-    void TearDown() override {
+    ~ViewTest() override {
         SetCuePlayer(nullptr);
         g_lastName.clear();
     }
@@ -63,36 +56,30 @@ protected:
         return frame;
     }
 
-    // Starts a game with a known seed.
-    static void Start(CMainFrame& frame, int seed = 12345) {
-        frame.Game().Field().SetSeed(seed);
-        ASSERT_TRUE(frame.Dispatch(ID_GAME_START));
-    }
-
-    static void Click(CMainFrame& frame, int col, int row) {
-        QTest::mouseClick(&frame.m_wndField.m_cellButtons[CellIndex(col, row)], Qt::LeftButton);
-    }
-
-    // Every cell's ball from a picture of the board: rows top to bottom, one
-    // character per cell, '.' empty, '1'-'7' a ball, lower case 'a'-'g' an
-    // announced ball (colour 1-7). Previews are dropped unless listed.
-    static void Lay(CMainFrame& frame, const std::vector<std::string>& rows) {
-        for (int i = 0; i < 81; ++i) {
-            const char c = rows[IndexRow(i)][IndexCol(i)];
-            const bool announced = c >= 'a' && c <= 'g', ball = c >= '1' && c <= '7';
-            frame.m_wndField.m_cellButtons[i].SetBall(announced ? c - 'a' + 1
-                                                      : ball    ? c - '0'
-                                                                : 0,
-                                                      announced ? Preview : Normal);
-        }
-    }
-
     // Runs answer on the modal window once the modal loop has opened it.
     static void WhenModal(std::function<void(QWidget&)> answer) {
         QTimer::singleShot(0, [answer] {
             QWidget* modal = QApplication::activeModalWidget();
             ASSERT_NE(modal, nullptr) << "no modal window open";
             answer(*modal);
+        });
+    }
+
+    // Expects a box of this caption and icon with a label holding each of
+    // texts; looks at it with also, then closes it.
+    void ExpectBox(const QString& caption, QMessageBox::Icon icon, const QStringList& texts,
+                   std::function<void(QWidget&)> also = {}) {
+        WhenModal([=, this](QWidget& box) {
+            QStringList shown;
+            for (QLabel* label : box.findChildren<QLabel*>()) shown << label->text();
+            auto* message = qobject_cast<QMessageBox*>(&box);
+            EXPECT_EQ(std::pair(box.windowTitle(), message ? message->icon() : QMessageBox::NoIcon),
+                      std::pair(caption, icon));
+            for (const QString& text : texts)
+                EXPECT_TRUE(shown.contains(text)) << text.toStdString();
+            if (also) also(box);
+            ++m_boxes;
+            box.close();
         });
     }
 
@@ -103,4 +90,5 @@ protected:
 
     QTemporaryDir m_dir;
     CRecordedCues m_cues;
+    int m_boxes = 0; // boxes seen by ExpectBox
 };
