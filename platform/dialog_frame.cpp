@@ -1,5 +1,6 @@
 #include "platform/dialog_frame.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -11,15 +12,21 @@ public:
     explicit CComeBack(QWidget* dialog) : QObject(dialog), m_dialog(dialog) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != m_dialog || event->type() != QEvent::WindowStateChange ||
-            !m_dialog->isMinimized())
-            return false;
-        // The game minimised by the player takes its dialog along; that is
-        // left as it is, the game's own window brings both back.
+        if (watched != m_dialog) return false;
+        // The frame is known while the dialog is on the screen, not once it
+        // is minimised.
+        if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Move)
+            m_frame = m_dialog->frameGeometry();
+        if (event->type() != QEvent::WindowStateChange || !m_dialog->isMinimized()) return false;
+        // A window manager may minimise the game with its dialog whichever of
+        // the two the player minimised. The pointer tells them apart: on the
+        // dialog, the dialog was meant, and it comes back with the game;
+        // elsewhere the game was, and the game's own window brings both back.
         QWidget* owner = m_dialog->parentWidget() ? m_dialog->parentWidget()->window() : nullptr;
-        if (owner && owner->isMinimized()) return false;
-        QTimer::singleShot(0, m_dialog, [dialog = m_dialog, owner] {
-            if (owner) owner->setWindowState(owner->windowState() & ~Qt::WindowMinimized);
+        if (owner && owner->isMinimized() && !m_frame.contains(QCursor::pos())) return false;
+        // Brought back, a dialog brings its owner back as it was, maximised
+        // or not.
+        QTimer::singleShot(0, m_dialog, [dialog = m_dialog] {
             dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
             dialog->activateWindow();
         });
@@ -28,6 +35,7 @@ public:
 
 private:
     QWidget* m_dialog;
+    QRect m_frame;
 };
 
 } // namespace
