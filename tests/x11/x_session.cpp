@@ -1,5 +1,9 @@
 #include "x_session.h"
 
+#include "engine/collaborators.h"
+#include "engine/identifiers.h"
+#include "platform/resources.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -9,11 +13,9 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -43,20 +45,48 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::string& log = "/dev
     return rc == 0 ? pid : 0;
 }
 
-bool Exited(pid_t pid) {
-    int status = 0;
-    return waitpid(pid, &status, WNOHANG) == pid;
-}
-
 void End(pid_t pid) {
     if (pid <= 0) return;
     kill(pid, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-        if (Exited(pid)) return;
+    for (int i = 0; i < 100 && waitpid(pid, nullptr, WNOHANG) == 0; ++i)
         std::this_thread::sleep_for(20ms);
+    if (kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
+}
+
+// The server picks a free display number itself and writes it to a pipe once
+// it accepts connections: no race with another test for the number.
+std::string StartServer(int width, int height, pid_t& server) {
+    int fds[2];
+    if (pipe(fds) != 0) return {};
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
+                    "-nolisten", "tcp", "-br"});
+    close(fds[1]);
+    std::string number;
+    char c = 0;
+    pollfd ready{fds[0], POLLIN, 0};
+    while (server != 0 && poll(&ready, 1, 30000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    return number.empty() ? number : ":" + number;
+}
+
+// The window manager with its stock settings, not the user's; a loaded
+// machine may take a while to start it, so it is given 30 seconds, and
+// started again should it give up. Its output, when it does not come up.
+std::string StartManager(const std::string& home, pid_t& manager) {
+    const std::string config = "XDG_CONFIG_HOME=" + home, log = home + "/openbox.log";
+    for (const auto until = std::chrono::steady_clock::now() + 30s;
+         std::chrono::steady_clock::now() < until; std::this_thread::sleep_for(50ms)) {
+        if (manager != 0 && waitpid(manager, nullptr, WNOHANG) == manager) manager = 0;
+        if (manager == 0) manager = Spawn({"env", config, "openbox", "--sm-disable"}, log);
+        if (RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
+            std::string::npos)
+            return {};
     }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    std::ifstream said(log);
+    return "the window manager did not come up: " +
+           std::string(std::istreambuf_iterator<char>(said), {}).substr(0, 400);
 }
 
 } // namespace
@@ -72,87 +102,56 @@ std::string RunCommand(const std::string& command, int* exitCode) {
     while (fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
     const int status = pclose(pipe);
     if (exitCode) *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    while (!output.empty() && (output.back() == '\n' || output.back() == ' ')) output.pop_back();
     return output;
-}
-
-bool CXSession::Start(int width, int height, std::string& error) {
-    // The server picks a free display number itself and writes it to a pipe
-    // once it accepts connections: no race with another test for the number.
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        error = "no pipe for Xvfb";
-        return false;
-    }
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    m_server = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", screen,
-                      "-nolisten", "tcp", "-br"});
-    close(pipeFds[1]);
-    std::string number;
-    char c = 0;
-    pollfd ready{pipeFds[0], POLLIN, 0};
-    while (m_server != 0 && poll(&ready, 1, 30000) == 1 && read(pipeFds[0], &c, 1) == 1 &&
-           c != '\n')
-        number += c;
-    close(pipeFds[0]);
-    if (number.empty()) {
-        error = "Xvfb did not come up";
-        return false;
-    }
-    m_display = ":" + number;
-    setenv("DISPLAY", m_display.c_str(), 1);
-
-    // The window manager with its stock settings, not the user's; a loaded
-    // machine may take a while to start it, so it is given 30 seconds, and
-    // started again should it give up.
-    char dir[] = "/tmp/marbix-wm-XXXXXX";
-    if (mkdtemp(dir)) m_home = dir;
-    const std::string config = "XDG_CONFIG_HOME=" + m_home, log = m_home + "/openbox.log";
-    int starts = 0;
-    for (const auto until = std::chrono::steady_clock::now() + 30s;
-         std::chrono::steady_clock::now() < until; std::this_thread::sleep_for(50ms)) {
-        if (m_manager != 0 && Exited(m_manager)) m_manager = 0;
-        if (m_manager == 0 && starts++ < 3)
-            m_manager = Spawn({"env", config, "openbox", "--sm-disable"}, log);
-        if (RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
-            std::string::npos)
-            return true;
-    }
-    std::ifstream said(log);
-    const std::string output((std::istreambuf_iterator<char>(said)), {});
-    error = "the window manager did not come up (started " + std::to_string(starts) +
-            " times): " + output.substr(0, 400);
-    return false;
-}
-
-CXSession::~CXSession() {
-    Stop();
-}
-
-void CXSession::Stop() {
-    End(m_manager);
-    End(m_server);
-    m_manager = m_server = 0;
-    if (!m_home.empty()) std::filesystem::remove_all(m_home);
-}
-
-std::string Trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    return text;
 }
 
 int RunOnXSession(int argc, char** argv, int width, int height) {
     testing::InitGoogleTest(&argc, argv);
-    CXSession session;
-    std::string error;
-    if (!session.Start(width, height, error)) {
+    pid_t server = 0, manager = 0;
+    char home[] = "/tmp/marbix-wm-XXXXXX";
+    const std::string display = StartServer(width, height, server);
+    setenv("DISPLAY", display.c_str(), 1);
+    const std::string error = display.empty()  ? "Xvfb did not come up"
+                              : !mkdtemp(home) ? "no folder for the window manager"
+                                               : StartManager(home, manager);
+    int result = 1;
+    if (!error.empty()) {
         fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
-        return 1;
+    } else {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        QTemporaryDir runtime; // private to this process, as the runtime folder must be
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        QApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
     }
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QTemporaryDir runtime; // private to this process, as the runtime folder must be
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    End(manager);
+    End(server);
+    std::filesystem::remove_all(home);
+    return result;
+}
+
+QImage Picture(int id, int scale) {
+    return LoadPicture(id, scale).convertToFormat(QImage::Format_RGB32);
+}
+
+QPoint CellCorner(QPoint board, int i, int scale) {
+    return board + scale * QPoint(10 + 37 * IndexCol(i), 6 + 35 * IndexRow(i));
+}
+
+CBoardSeen ReadBoard(const QImage& shot, QPoint board, int scale) {
+    CBoardSeen seen;
+    for (int i = 0; i < 81; ++i) {
+        const QImage cell = shot.copy(QRect(CellCorner(board, i, scale), QSize(32, 32) * scale));
+        for (int k = 0; k < 32 && seen[i].colour < 0; ++k) // k = 4 × colour + state
+            if (Picture(PictureId::Cell(k / 4, k % 4, true), scale) == cell)
+                seen[i] = {k / 4, k % 4};
+    }
+    return seen;
+}
+
+bool IsBall(const CCellSeen& cell) {
+    return cell.colour > 0 && cell.state != Preview;
 }
 
 QImage Shot() {
@@ -183,6 +182,12 @@ QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& c
     return shot;
 }
 
+QProcessEnvironment Environment(const char* name, const QString& value) {
+    QProcessEnvironment env;
+    env.insert(QLatin1String(name), value);
+    return env;
+}
+
 void ProgramTest::TearDown() {
     m_program.kill();
     m_program.waitForFinished(3000);
@@ -202,8 +207,7 @@ void ProgramTest::Launch(const QProcessEnvironment& extra) {
     ASSERT_TRUE(m_program.waitForStarted(5000));
     m_window.clear();
     for (int i = 0; i < 3 && m_window.empty(); ++i) // a closing window may fail a search
-        m_window =
-            Trimmed(RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'"));
+        m_window = RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'");
     ASSERT_FALSE(m_window.empty());
     RunCommand("xdotool windowactivate --sync " + m_window);
 }

@@ -6,42 +6,21 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/types.h>
 
-class CXSession {
-public:
-    CXSession() = default;
-    ~CXSession();
-    CXSession(const CXSession&) = delete;
-    CXSession& operator=(const CXSession&) = delete;
-
-    // Starts the server (width × height, 24 bits) and the window manager;
-    // sets DISPLAY for this process. False, with the reason, on failure.
-    bool Start(int width, int height, std::string& error);
-    const std::string& Display() const { return m_display; }
-
-private:
-    void Stop();
-
-    pid_t m_server = 0;
-    pid_t m_manager = 0;
-    std::string m_display;
-    std::string m_home;
-};
-
-// Runs a command line through the shell, with a time limit; its output, or
-// empty. exitCode gets the exit status.
+// Runs a command line through the shell, with a time limit: its output
+// without the line breaks and blanks at its end. exitCode gets the status.
 std::string RunCommand(const std::string& command, int* exitCode = nullptr);
-// text without the line breaks and blanks at its end.
-std::string Trimmed(std::string text);
 
-// main() of a test on its own X session of width × height, with a Qt
-// application on it and a private runtime folder.
+// main() of a test on its own X session of width × height, 24 bits, with a
+// window manager and a Qt application on it and a private runtime folder.
 int RunOnXSession(int argc, char** argv, int width, int height);
 
+// A picture of the program, drawn for the given density.
+QImage Picture(int id, int scale = 1);
 // The root window as it is on the screen.
 QImage Shot();
 // The top-left corner where picture shows whole along its four edges, or
@@ -51,6 +30,22 @@ QPoint Find(const QImage& shot, const QImage& picture);
 // one; with MARBIX_KEEP_SHOTS set it is kept under name in the temp folder.
 QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& check,
                    int ms = 6000);
+
+// The top-left corner of cell i (by CellIndex) of the board at board, drawn
+// at scale.
+QPoint CellCorner(QPoint board, int i, int scale = 1);
+struct CCellSeen {
+    int colour = -1; // -1: no cell picture there
+    int state = -1;
+    bool operator==(const CCellSeen&) const = default;
+};
+using CBoardSeen = std::array<CCellSeen, 81>; // by CellIndex
+// Reads every cell back from the screen by matching the cell pictures.
+CBoardSeen ReadBoard(const QImage& shot, QPoint board, int scale = 1);
+bool IsBall(const CCellSeen& cell);
+
+// An environment of one variable, for Launch.
+QProcessEnvironment Environment(const char* name, const QString& value);
 
 // The built program on the session, with a config and runtime folder of its
 // own and no sound server; killed at the end of the test.
