@@ -137,7 +137,7 @@ void ExpectDialogFrame(const std::string& box, bool closeBox, const std::string&
     if (game.empty()) return;
     Xdo("mousemove --sync" + At(Frame(box).topLeft() + QPoint(40, 5)) + " windowminimize " + box);
     QTest::qWait(300);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Viewable(box) && Viewable(game); }, 3000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Viewable(box) && Viewable(game); }, 5000))
         << "minimised, the dialog left the game hidden";
 }
 

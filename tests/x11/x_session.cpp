@@ -8,126 +8,70 @@
 #include <QDir>
 #include <QScreen>
 #include <QTest>
-
-#include <array>
-#include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 namespace {
 
-using namespace std::chrono_literals;
-
-// Starts argv[0] with its output going to log; it inherits the open
-// descriptors, a pipe's too.
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& log = "/dev/null") {
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return rc == 0 ? pid : 0;
-}
-
-void End(pid_t pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 100 && waitpid(pid, nullptr, WNOHANG) == 0; ++i)
-        std::this_thread::sleep_for(20ms);
-    if (kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
-}
-
-// The server picks a free display number itself and writes it to a pipe once
-// it accepts connections: no race with another test for the number.
-std::string StartServer(int width, int height, pid_t& server) {
-    int fds[2];
-    if (pipe(fds) != 0) return {};
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
-                    "-nolisten", "tcp", "-br"});
-    close(fds[1]);
-    std::string number;
-    char c = 0;
-    pollfd ready{fds[0], POLLIN, 0};
-    while (server != 0 && poll(&ready, 1, 30000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
-    return number.empty() ? number : ":" + number;
-}
-
-// The window manager with its stock settings, not the user's; a loaded
-// machine may take a while to start it, so it is given 30 seconds, and
-// started again should it give up. Its output, when it does not come up.
-std::string StartManager(const std::string& home, pid_t& manager) {
-    const std::string config = "XDG_CONFIG_HOME=" + home, log = home + "/openbox.log";
-    for (const auto until = std::chrono::steady_clock::now() + 30s;
-         std::chrono::steady_clock::now() < until; std::this_thread::sleep_for(50ms)) {
-        if (manager != 0 && waitpid(manager, nullptr, WNOHANG) == manager) manager = 0;
-        if (manager == 0) manager = Spawn({"env", config, "openbox", "--sm-disable"}, log);
-        if (RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
-            std::string::npos)
-            return {};
-    }
-    std::ifstream said(log);
-    return "the window manager did not come up: " +
-           std::string(std::istreambuf_iterator<char>(said), {}).substr(0, 400);
+void End(QProcess& process) {
+    process.terminate();
+    if (!process.waitForFinished(3000)) process.kill();
+    process.waitForFinished(1000);
 }
 
 } // namespace
 
 std::string RunCommand(const std::string& command, int* exitCode) {
-    std::string output;
-    FILE* pipe = popen(("timeout 15 " + command + " 2>/dev/null").c_str(), "r");
-    if (!pipe) {
-        if (exitCode) *exitCode = -1;
-        return output;
-    }
-    std::array<char, 256> buffer;
-    while (fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
-    const int status = pclose(pipe);
-    if (exitCode) *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    while (!output.empty() && (output.back() == '\n' || output.back() == ' ')) output.pop_back();
-    return output;
+    QProcess process;
+    process.start(QStringLiteral("sh"), {"-c", QString::fromStdString("timeout 15 " + command)});
+    const bool done =
+        process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit;
+    if (exitCode) *exitCode = done ? process.exitCode() : -1;
+    return process.readAllStandardOutput().trimmed().toStdString();
 }
 
 int RunOnXSession(int argc, char** argv, int width, int height) {
     testing::InitGoogleTest(&argc, argv);
-    pid_t server = 0, manager = 0;
-    char home[] = "/tmp/marbix-wm-XXXXXX";
-    const std::string display = StartServer(width, height, server);
-    setenv("DISPLAY", display.c_str(), 1);
-    const std::string error = display.empty()  ? "Xvfb did not come up"
-                              : !mkdtemp(home) ? "no folder for the window manager"
-                                               : StartManager(home, manager);
-    int result = 1;
-    if (!error.empty()) {
-        fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
-    } else {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        QTemporaryDir runtime; // private to this process, as the runtime folder must be
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QApplication app(argc, argv);
-        result = RUN_ALL_TESTS();
+    // The server picks a free display number itself and tells it once it
+    // accepts connections: no race with another test for the number.
+    QProcess server, manager;
+    server.start(QStringLiteral("Xvfb"),
+                 {"-displayfd", "1", "-screen", "0",
+                  QStringLiteral("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp", "-br"});
+    const QByteArray number = server.waitForReadyRead(30000) ? server.readLine().trimmed() : "";
+    if (number.isEmpty()) {
+        fprintf(stderr, "%s: Xvfb did not come up\n", argv[0]);
+        return 1;
     }
-    End(manager);
+    qputenv("DISPLAY", ":" + number);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QTemporaryDir runtime, home; // private to this process, as the runtime folder must be
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    int result = 1;
+    {
+        QApplication app(argc, argv);
+        // The window manager with its stock settings, not the user's; a
+        // loaded machine may take a while to start it, so it is given 30
+        // seconds, and started again should it give up.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        manager.setProcessEnvironment(env);
+        manager.setProcessChannelMode(QProcess::MergedChannels);
+        const bool managed = QTest::qWaitFor(
+            [&] {
+                if (manager.state() == QProcess::NotRunning)
+                    manager.start(QStringLiteral("openbox"), {"--sm-disable"});
+                return RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
+                       std::string::npos;
+            },
+            30000);
+        if (managed)
+            result = RUN_ALL_TESTS();
+        else
+            fprintf(stderr, "%s: the window manager did not come up: %s\n", argv[0],
+                    manager.readAll().left(400).constData());
+        End(manager);
+    }
     End(server);
-    std::filesystem::remove_all(home);
     return result;
 }
 
