@@ -9,13 +9,11 @@
 #include "session.h"
 #include "x_session.h"
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
-#include <cstring>
 #include <ctime>
 #include <sstream>
 #include <utility>
@@ -28,8 +26,7 @@ using namespace PictureId;
 bool ShowsWhole(const QImage& shot, QPoint at, int id) {
     return at.x() >= 0 && shot.copy(QRect(at, QSize(347, 325))) == Picture(id);
 }
-// Whether the row of 347 pixels at (x, y) is a row of the tiles around the
-// board, tiled from x.
+// Whether row y from x on, the board's width, shows a row of the tiles.
 bool TileRow(const QImage& shot, int x, int y) {
     const QImage tile = Picture(kTile);
     for (int row = 0; row < tile.height(); ++row) {
@@ -40,8 +37,7 @@ bool TileRow(const QImage& shot, int x, int y) {
     return false;
 }
 
-// The headless driver's board after Start from seed and clicks on these
-// cells (kUndo: Undo).
+// The headless driver's board after Start from seed and clicks on cells.
 constexpr int kUndo = -1;
 CBoardSeen DriverBoard(int seed, std::initializer_list<int> cells) {
     std::ostringstream out;
@@ -60,8 +56,7 @@ CBoardSeen DriverBoard(int seed, std::initializer_list<int> cells) {
     return board;
 }
 
-// Whether the screen shows the expected board, the keyboard cursor's frame
-// (which matches no picture) on cell `cursor` or on none.
+// Whether the board shows expected, the cursor's frame on cell `cursor` or none.
 bool Shows(const QImage& shot, QPoint board, const CBoardSeen& expected, int cursor = -1) {
     CBoardSeen seen = ReadBoard(shot, board);
     if (cursor >= 0 && seen[cursor] != CCellSeen{}) return false; // no frame there
@@ -90,8 +85,7 @@ std::string WalkTo(int i) {
     return keys;
 }
 
-// The centre of the toolbar button of command image k (0 Start … 4 Pause),
-// found on the screen as drawn when enabled; (-1, -1) when it is not there.
+// The centre of enabled toolbar button k (0 Start … 4 Pause), or (-1, -1).
 QPoint ToolButton(const QImage& shot, int k) {
     const QImage face = Picture(kToolbar).copy(81 * k, 0, 81, 29);
     for (int y = 0; y + 29 <= shot.height() / 4; ++y)
@@ -110,22 +104,21 @@ bool Viewable(const std::string& window) {
 std::string Property(const std::string& window, const std::string& name) {
     return RunCommand("xprop -id " + window + " " + name);
 }
-// The outer frame of a window: its client rectangle widened by the frame
-// extents the window manager reports.
+// The outer frame of a window, the window manager's frame extents included.
 QRect Frame(const std::string& window) {
     int x = 0, y = 0, w = 0, h = 0, l = 0, r = 0, t = 0, b = 0;
     const std::string info = RunCommand("xwininfo -id " + window);
     for (auto [key, value] :
          {std::pair{"upper-left X:", &x}, {"upper-left Y:", &y}, {"Width:", &w}, {"Height:", &h}})
-        std::sscanf(info.c_str() + info.find(key) + strlen(key), "%d", value);
+        std::sscanf(info.c_str() + info.find(key), (key + std::string(" %d")).c_str(), value);
     const std::string extents = Property(window, "_NET_FRAME_EXTENTS");
     std::sscanf(extents.c_str() + extents.find('='), "= %d, %d, %d, %d", &l, &r, &t, &b);
     return QRect(x - l, y - t, w + l + r, h + t + b);
 }
 
-// What the dialog asked of the window manager: no minimise, no maximise, the
-// close box only where wanted; and, fixed in size, it cannot be maximised.
-// Minimised from its title bar all the same, it comes back with the game.
+// A dialog asks for no minimise, no maximise and a close box where wanted,
+// and cannot be maximised; minimised from its title bar, it comes back with
+// the game.
 void ExpectDialogFrame(const std::string& box, bool closeBox, const std::string& game = {}) {
     unsigned flags = 0, functions = 0;
     const std::string hints = Property(box, "_MOTIF_WM_HINTS");
@@ -141,8 +134,7 @@ void ExpectDialogFrame(const std::string& box, bool closeBox, const std::string&
         << "minimised, the dialog left the game hidden";
 }
 
-// The lowest row of the hall of fame's list: the lowest white run of 150
-// pixels or more in the screen's right third.
+// The hall of fame's lowest row: the lowest long white run at the right.
 QRect ListFloor(const QImage& shot) {
     QRect floor;
     for (int y = 0; y < shot.height(); ++y)
@@ -162,11 +154,10 @@ protected:
 
     // A second of the game's clocks lasts secondMs.
     void Launch(int secondMs = 1000) {
-        ProgramTest::Launch(Environment("MARBIX_TEST_SECOND_MS", QString::number(secondMs)));
+        ProgramTest::Launch("MARBIX_TEST_SECOND_MS", QString::number(secondMs));
     }
 
-    // F2, and the board once it is dealt and drawn, with the toolbar's
-    // buttons of a game (k = 1 Stop … 4 Pause).
+    // F2, and the board once dealt, drawn and with the game's toolbar.
     QImage StartGame(const char* name, QPoint& board) {
         Xdo("key F2");
         CBoardSeen last{};
@@ -178,8 +169,7 @@ protected:
         });
     }
 
-    // Waits for the board at `at` to show the expected cells, or picture id
-    // whole; the shot is kept under name.
+    // Waits for the board at `at` to show the cells, or picture id whole.
     void ExpectShown(const char* name, QPoint at, const CBoardSeen& cells, int cursor = -1) {
         const auto shows = [&](const QImage& s) { return Shows(s, at, cells, cursor); };
         EXPECT_TRUE(shows(WaitForShot(name, shows))) << name;
@@ -221,8 +211,7 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
     const long long launched = std::time(nullptr);
     Launch();
     const long long shown = std::time(nullptr);
-    // First start: maximised, the board in its stopped look; About comes and
-    // goes.
+    // First start: maximised, the board stopped; About comes and goes.
     QPoint board(-1, -1);
     WaitForShot("1-started.png", [&](const QImage& s) {
         return (board = Find(s, Picture(kBoardStopped))).x() >= 0;
@@ -237,23 +226,20 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
     // The dealing seed is the clock's second when the window was made.
     Xdo("mousemove" + At(CellCorner(board, 40)));
     const QImage playing = StartGame("2-playing.png", board);
-    int seed = -1;
     const CBoardSeen dealt = ReadBoard(playing, board);
-    for (long long t = launched; t <= shown && seed < 0; ++t)
-        if (DriverBoard(static_cast<int>(t), {}) == dealt) seed = static_cast<int>(t);
-    ASSERT_GE(seed, 0) << "no seed deals the board on screen";
+    int seed = static_cast<int>(launched);
+    while (seed <= shown && DriverBoard(seed, {}) != dealt) ++seed;
+    ASSERT_LE(seed, shown) << "no seed deals the board on screen";
     const QPoint stop = ToolButton(playing, 1);
 
-    // The first arrow shows the cursor on the centre cell; from the top-left
-    // corner it walks to a ball, which Return selects, then to a free cell
-    // where Space moves the ball.
+    // The first arrow shows the cursor on the centre; it walks to a ball,
+    // which Return selects, then to a free cell where Space moves the ball.
     Xdo("key Up");
     ExpectShown("3-cursor.png", board, dealt, CellIndex(4, 4));
-    int from = -1, to = -1;
-    for (int i = 0; i < 81 && (from < 0 || to < 0); ++i) {
-        if (from < 0 && IsBall(dealt[i])) from = i;
-        if (to < 0 && dealt[i].colour == 0) to = i;
-    }
+    const auto first = [&](auto which) {
+        return static_cast<int>(std::find_if(dealt.begin(), dealt.end(), which) - dealt.begin());
+    };
+    const int from = first(IsBall), to = first([](const CCellSeen&c) { return c.colour == 0; });
     const CBoardSeen keyed = DriverBoard(seed, {from, to});
     ASSERT_NE(keyed, dealt);
     Xdo("key" + WalkTo(from) + " Return" + WalkTo(to) + " space");
@@ -288,13 +274,12 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
     };
     EXPECT_TRUE(calm(WaitForShot("10-after-box.png", calm))) << "a stale hover";
     CloseAsAUser();
-    // Closed maximised: the default rectangle and the maximised state.
     EXPECT_EQ(ProfileText(), QStringLiteral("[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n"
                                             "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\n"
                                             "ROUND_BALLS=1\n"));
 
-    // Started again, restored by the title bar, closed: the frame is where it
-    // was, with its title bar on the screen, and the board fits it.
+    // Restored by the title bar and closed: the frame is where it was, on the
+    // screen, and the board fits it.
     Launch();
     ASSERT_TRUE(Maximised());
     Xdo("mousemove --sync 300 8 click --repeat 2 --delay 80 1");
@@ -308,11 +293,8 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
     };
     EXPECT_TRUE(fits(WaitForShot("11-restored.png", fits))) << "off the corner, or tiles about";
     CloseAsAUser();
-    EXPECT_TRUE(ProfileText().startsWith(
-        QStringLiteral("[WINDOW]\nX=0\nY=0\nWIDTH=%1\nHEIGHT=%2\nSTATE=0\n")
-            .arg(frame.width())
-            .arg(frame.height())))
-        << ProfileText().toStdString();
+    EXPECT_TRUE(ProfileText().startsWith(QStringLiteral("[WINDOW]\nX=0\nY=0\n")))
+        << "off the screen";
     Launch();
     EXPECT_FALSE(Maximised());
     EXPECT_TRUE(QTest::qWaitFor([&] { return Frame(m_window) == frame; }, 3000));
@@ -347,11 +329,9 @@ TEST_F(RealWindowTest, LongScoresShowWholeAndPauseHoldsTheClockThroughAMinimiseT
         rows.push_back(ink.substr(ink.size() / 3));
     }
     ASSERT_TRUE(!rows.empty() && rows.size() % 4 == 0) << rows.size() << " rows of ink";
-    const auto line = [&, h = rows.size() / 4](size_t k) {
-        return std::vector(rows.begin() + k * h, rows.begin() + (k + 1) * h);
-    };
-    EXPECT_NE(line(0), line(1)) << "a score's last digit is cut";
-    EXPECT_NE(line(2), line(3)) << "a score's last digit is cut";
+    const size_t h = rows.size() / 4; // rows of each line; pairs differ at the last digit
+    for (const size_t k : {0, 2})
+        EXPECT_FALSE(std::equal(&rows[k * h], &rows[(k + 1) * h], &rows[(k + 1) * h])) << "cut";
 
     QPoint board;
     const QImage playing = StartGame("21-playing.png", board);
@@ -362,8 +342,7 @@ TEST_F(RealWindowTest, LongScoresShowWholeAndPauseHoldsTheClockThroughAMinimiseT
     QElapsedTimer open;
     open.start();
     ExpectDialogFrame(box, true, m_window);
-    // The player minimises the game: the box goes along until the game's
-    // window is brought back.
+    // The game minimised: the box goes along until the game comes back.
     Xdo("mousemove 5 300 windowminimize --sync " + m_window);
     QTest::qWait(300);
     EXPECT_FALSE(Viewable(box));
@@ -389,17 +368,15 @@ TEST_F(RealWindowTest, LongScoresShowWholeAndPauseHoldsTheClockThroughAMinimiseT
     ExpectShown("24-game-over.png", board, kBoardStopped);
 }
 
-// The name dialog of the program, over a window of this test.
 TEST_F(RealWindowTest, NameDialogHasACaptionAloneAndComesBackMinimised) {
     QWidget game;
-    game.resize(400, 300);
     game.show();
     CHiscoreList list;
     CNameDlgWindow window(&game);
     CNameDlg dialog(&list, &window);
     QTimer::singleShot(0, [&] {
         ExpectDialogFrame(OpenedBox("Marbix registration"), false, std::to_string(game.winId()));
-        QDialog* current = window.Current();
+        auto* current = window.Current();
         ASSERT_TRUE(current);
         for (QLabel* label : current->findChildren<QLabel*>())
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),

@@ -8,17 +8,8 @@
 #include <QDir>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
-
-namespace {
-
-void End(QProcess& process) {
-    process.terminate();
-    if (!process.waitForFinished(3000)) process.kill();
-    process.waitForFinished(1000);
-}
-
-} // namespace
 
 std::string RunCommand(const std::string& command, int* exitCode) {
     QProcess process;
@@ -46,15 +37,12 @@ int RunOnXSession(int argc, char** argv, int width, int height) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     QTemporaryDir runtime, home; // private to this process, as the runtime folder must be
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit()); // the window manager's stock settings
     int result = 1;
     {
         QApplication app(argc, argv);
-        // The window manager with its stock settings, not the user's; a
-        // loaded machine may take a while to start it, so it is given 30
-        // seconds, and started again should it give up.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-        manager.setProcessEnvironment(env);
+        // A loaded machine may need 30 seconds for the window manager, or a
+        // restart.
         manager.setProcessChannelMode(QProcess::MergedChannels);
         const bool managed = QTest::qWaitFor(
             [&] {
@@ -69,9 +57,11 @@ int RunOnXSession(int argc, char** argv, int width, int height) {
         else
             fprintf(stderr, "%s: the window manager did not come up: %s\n", argv[0],
                     manager.readAll().left(400).constData());
-        End(manager);
+        manager.terminate();
+        manager.waitForFinished(3000);
     }
-    End(server);
+    server.terminate();
+    server.waitForFinished(3000);
     return result;
 }
 
@@ -105,13 +95,13 @@ QImage Shot() {
 
 QPoint Find(const QImage& shot, const QImage& picture) {
     const int w = picture.width(), h = picture.height();
-    const QImage edges[] = {picture.copy(0, 0, w, 1), picture.copy(0, h - 1, w, 1),
-                            picture.copy(0, 0, 1, h), picture.copy(w - 1, 0, 1, h)};
+    const QRect edges[] = {{0, 0, w, 1}, {0, h - 1, w, 1}, {0, 0, 1, h}, {w - 1, 0, 1, h}};
     for (int y = 0; y + h <= shot.height(); ++y)
         for (int x = 0; x + w <= shot.width(); ++x)
-            if (shot.pixel(x, y) == picture.pixel(0, 0) && shot.copy(x, y, w, 1) == edges[0] &&
-                shot.copy(x, y + h - 1, w, 1) == edges[1] && shot.copy(x, y, 1, h) == edges[2] &&
-                shot.copy(x + w - 1, y, 1, h) == edges[3])
+            if (shot.pixel(x, y) == picture.pixel(0, 0) &&
+                std::all_of(std::begin(edges), std::end(edges), [&](const QRect& e) {
+                    return shot.copy(e.translated(x, y)) == picture.copy(e);
+                }))
                 return {x, y};
     return {-1, -1};
 }
@@ -126,18 +116,12 @@ QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& c
     return shot;
 }
 
-QProcessEnvironment Environment(const char* name, const QString& value) {
-    QProcessEnvironment env;
-    env.insert(QLatin1String(name), value);
-    return env;
-}
-
 void ProgramTest::TearDown() {
     m_program.kill();
     m_program.waitForFinished(3000);
 }
 
-void ProgramTest::Launch(const QProcessEnvironment& extra) {
+void ProgramTest::Launch(const char* variable, const QString& value) {
     ASSERT_TRUE(m_config.isValid());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
@@ -145,7 +129,7 @@ void ProgramTest::Launch(const QProcessEnvironment& extra) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("PULSE_SERVER"),
                QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
-    env.insert(extra);
+    if (variable) env.insert(QLatin1String(variable), value);
     m_program.setProcessEnvironment(env);
     m_program.start(QStringLiteral(MARBIX_EXECUTABLE), {});
     ASSERT_TRUE(m_program.waitForStarted(5000));

@@ -11,28 +11,23 @@
 #include <gtest/gtest.h>
 #include <string>
 
-// Runs a command line through the shell, with a time limit: its output
-// without the line breaks and blanks at its end. exitCode gets the status.
+// Runs a command line in the shell, with a time limit: its trimmed output.
 std::string RunCommand(const std::string& command, int* exitCode = nullptr);
 
-// main() of a test on its own X session of width × height, 24 bits, with a
-// window manager and a Qt application on it and a private runtime folder.
+// main() of a test on its own X session, window manager and Qt application.
 int RunOnXSession(int argc, char** argv, int width, int height);
 
 // A picture of the program, drawn for the given density.
 QImage Picture(int id, int scale = 1);
 // The root window as it is on the screen.
 QImage Shot();
-// The top-left corner where picture shows whole along its four edges, or
-// (-1, -1).
+// Where picture shows whole along its four edges, or (-1, -1).
 QPoint Find(const QImage& shot, const QImage& picture);
-// Polls the screen until check accepts a screenshot and returns the last
-// one; with MARBIX_KEEP_SHOTS set it is kept under name in the temp folder.
+// Polls the screen until check accepts it; MARBIX_KEEP_SHOTS keeps it.
 QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& check,
                    int ms = 6000);
 
-// The top-left corner of cell i (by CellIndex) of the board at board, drawn
-// at scale.
+// The corner of cell i (by CellIndex) of the board at board, drawn at scale.
 QPoint CellCorner(QPoint board, int i, int scale = 1);
 struct CCellSeen {
     int colour = -1; // -1: no cell picture there
@@ -44,17 +39,12 @@ using CBoardSeen = std::array<CCellSeen, 81>; // by CellIndex
 CBoardSeen ReadBoard(const QImage& shot, QPoint board, int scale = 1);
 bool IsBall(const CCellSeen& cell);
 
-// An environment of one variable, for Launch.
-QProcessEnvironment Environment(const char* name, const QString& value);
-
-// The built program on the session, with a config and runtime folder of its
-// own and no sound server; killed at the end of the test.
+// The built program with folders of its own and no sound server.
 class ProgramTest : public testing::Test {
 protected:
     void TearDown() override;
-    // Starts the program with the extra environment and waits for its
-    // window, which gets the focus.
-    void Launch(const QProcessEnvironment& extra = {});
+    // Starts it, with one more variable if given, and focuses its window.
+    void Launch(const char* variable = nullptr, const QString& value = {});
 
     QTemporaryDir m_config;
     QProcess m_program;
