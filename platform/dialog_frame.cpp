@@ -12,18 +12,18 @@ public:
     explicit CComeBack(QWidget* dialog) : QObject(dialog), m_dialog(dialog) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != m_dialog) return false;
-        // The frame is known while the dialog is on the screen, not once it
-        // is minimised.
-        if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Move)
-            m_frame = m_dialog->frameGeometry();
-        if (event->type() != QEvent::WindowStateChange || !m_dialog->isMinimized()) return false;
+        if (watched != m_dialog || event->type() != QEvent::WindowStateChange ||
+            !m_dialog->isMinimized())
+            return false;
         // A window manager may minimise the game with its dialog whichever of
         // the two the player minimised. The pointer tells them apart: on the
-        // dialog, the dialog was meant, and it comes back with the game;
-        // elsewhere the game was, and the game's own window brings both back.
+        // dialog or its title bar, the dialog was meant, and it comes back
+        // with the game; elsewhere the game was, and the game's own window
+        // brings both back. A minimised window's frame is not known: room is
+        // left for a title bar.
         QWidget* owner = m_dialog->parentWidget() ? m_dialog->parentWidget()->window() : nullptr;
-        if (owner && owner->isMinimized() && !m_frame.contains(QCursor::pos())) return false;
+        const QRect frame = m_dialog->geometry().marginsAdded(QMargins(8, 40, 8, 8));
+        if (owner && owner->isMinimized() && !frame.contains(QCursor::pos())) return false;
         // Brought back, a dialog brings its owner back as it was, maximised
         // or not.
         QTimer::singleShot(0, m_dialog, [dialog = m_dialog] {
@@ -35,7 +35,6 @@ public:
 
 private:
     QWidget* m_dialog;
-    QRect m_frame;
 };
 
 } // namespace
