@@ -1,7 +1,6 @@
 // The built program in a real X window at scale factors above 1: at 2 the
-// board shows the pictures drawn for double density on exactly the doubled
-// grid; between whole scales every seam of the board is as wide as every
-// other and the balls are resampled smoothly.
+// board shows the double-density pictures on the doubled grid; between whole
+// scales every seam is as wide as every other and the balls are smooth.
 #include "engine/collaborators.h"
 #include "engine/identifiers.h"
 #include "x_session.h"

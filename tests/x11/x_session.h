@@ -1,6 +1,5 @@
-// A private X session for tests: an Xvfb server on a display number it picks
-// and a window manager on it; the built program started on it, and the
-// screen read back.
+// A private X session for tests, Xvfb and a window manager; the built program
+// started on it, and the screen read back.
 #pragma once
 
 #include <QImage>
@@ -30,8 +29,7 @@ QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& c
 // The corner of cell i (by CellIndex) of the board at board, drawn at scale.
 QPoint CellCorner(QPoint board, int i, int scale = 1);
 struct CCellSeen {
-    int colour = -1; // -1: no cell picture there
-    int state = -1;
+    int colour = -1, state = -1; // -1: no cell picture there
     bool operator==(const CCellSeen&) const = default;
 };
 using CBoardSeen = std::array<CCellSeen, 81>; // by CellIndex
