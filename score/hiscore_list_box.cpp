@@ -3,15 +3,21 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
 // The lines are columns filled out with blanks: each is drawn from the line's
-// left edge, without the margins and the eliding of a plain list, so that a
-// five-digit score shows whole.
+// left edge, without the margins and the eliding of a plain list. A line too
+// long for the list, a score of six digits or more, is drawn narrowed to fit:
+// every digit stays readable.
 class CWholeLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    // Kept free at the right, so that the last digit's edge is not lost to
+    // the list's border.
+    static constexpr int kRightGap = 2;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -23,7 +29,21 @@ public:
         view->style()->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
         const bool selected = item.state & QStyle::State_Selected;
         painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(item.rect, Qt::AlignLeft | Qt::AlignVCenter, text);
+        const int width = item.fontMetrics.horizontalAdvance(text);
+        // The line's rectangle may run past the view's visible part.
+        const auto* list = qobject_cast<const QAbstractScrollArea*>(view);
+        const int right = std::min(item.rect.right() + 1, list ? list->viewport()->width() : 0);
+        const int room = right - item.rect.left() - kRightGap;
+        QRect line = item.rect;
+        painter->save();
+        if (width > room && room > 0) {
+            painter->translate(line.left(), 0);
+            painter->scale(qreal(room) / width, 1);
+            line.moveLeft(0);
+            line.setWidth(width);
+        }
+        painter->drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter->restore();
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {

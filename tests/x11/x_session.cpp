@@ -1,158 +1,91 @@
 #include "x_session.h"
 
+#include "engine/collaborators.h"
+#include "engine/identifiers.h"
+#include "platform/resources.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTest>
-
-#include <array>
-#include <chrono>
-#include <csignal>
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
-
-namespace {
-
-using namespace std::chrono_literals;
-
-// Starts argv[0] with its output going to log; it inherits the open
-// descriptors, a pipe's too.
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& log = "/dev/null") {
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return rc == 0 ? pid : 0;
-}
-
-bool Exited(pid_t pid) {
-    int status = 0;
-    return waitpid(pid, &status, WNOHANG) == pid;
-}
-
-void End(pid_t pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-        if (Exited(pid)) return;
-        std::this_thread::sleep_for(20ms);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-}
-
-} // namespace
 
 std::string RunCommand(const std::string& command, int* exitCode) {
-    std::string output;
-    FILE* pipe = popen(("timeout 15 " + command + " 2>/dev/null").c_str(), "r");
-    if (!pipe) {
-        if (exitCode) *exitCode = -1;
-        return output;
-    }
-    std::array<char, 256> buffer;
-    while (fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
-    const int status = pclose(pipe);
-    if (exitCode) *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return output;
-}
-
-bool CXSession::Start(int width, int height, std::string& error) {
-    // The server picks a free display number itself and writes it to a pipe
-    // once it accepts connections: no race with another test for the number.
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        error = "no pipe for Xvfb";
-        return false;
-    }
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    m_server = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", screen,
-                      "-nolisten", "tcp", "-br"});
-    close(pipeFds[1]);
-    std::string number;
-    char c = 0;
-    pollfd ready{pipeFds[0], POLLIN, 0};
-    while (m_server != 0 && poll(&ready, 1, 30000) == 1 && read(pipeFds[0], &c, 1) == 1 &&
-           c != '\n')
-        number += c;
-    close(pipeFds[0]);
-    if (number.empty()) {
-        error = "Xvfb did not come up";
-        return false;
-    }
-    m_display = ":" + number;
-    setenv("DISPLAY", m_display.c_str(), 1);
-
-    // The window manager with its stock settings, not the user's; a loaded
-    // machine may take a while to start it, so it is given 30 seconds, and
-    // started again should it give up.
-    char dir[] = "/tmp/marbix-wm-XXXXXX";
-    if (mkdtemp(dir)) m_home = dir;
-    const std::string config = "XDG_CONFIG_HOME=" + m_home, log = m_home + "/openbox.log";
-    int starts = 0;
-    for (const auto until = std::chrono::steady_clock::now() + 30s;
-         std::chrono::steady_clock::now() < until; std::this_thread::sleep_for(50ms)) {
-        if (m_manager != 0 && Exited(m_manager)) m_manager = 0;
-        if (m_manager == 0 && starts++ < 3)
-            m_manager = Spawn({"env", config, "openbox", "--sm-disable"}, log);
-        if (RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
-            std::string::npos)
-            return true;
-    }
-    std::ifstream said(log);
-    const std::string output((std::istreambuf_iterator<char>(said)), {});
-    error = "the window manager did not come up (started " + std::to_string(starts) +
-            " times): " + output.substr(0, 400);
-    return false;
-}
-
-CXSession::~CXSession() {
-    Stop();
-}
-
-void CXSession::Stop() {
-    End(m_manager);
-    End(m_server);
-    m_manager = m_server = 0;
-    if (!m_home.empty()) std::filesystem::remove_all(m_home);
-}
-
-std::string Trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    return text;
+    QProcess process;
+    process.start(QStringLiteral("sh"), {"-c", QString::fromStdString("timeout 15 " + command)});
+    const bool done =
+        process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit;
+    if (exitCode) *exitCode = done ? process.exitCode() : -1;
+    return process.readAllStandardOutput().trimmed().toStdString();
 }
 
 int RunOnXSession(int argc, char** argv, int width, int height) {
     testing::InitGoogleTest(&argc, argv);
-    CXSession session;
-    std::string error;
-    if (!session.Start(width, height, error)) {
-        fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+    // The server picks a free display number itself and tells it once it
+    // accepts connections: no race with another test for the number.
+    QProcess server, manager;
+    server.start(QStringLiteral("Xvfb"),
+                 {"-displayfd", "1", "-screen", "0",
+                  QStringLiteral("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp", "-br"});
+    const QByteArray number = server.waitForReadyRead(30000) ? server.readLine().trimmed() : "";
+    if (number.isEmpty()) {
+        fprintf(stderr, "%s: Xvfb did not come up\n", argv[0]);
         return 1;
     }
+    qputenv("DISPLAY", ":" + number);
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QTemporaryDir runtime; // private to this process, as the runtime folder must be
+    QTemporaryDir runtime, home; // private to this process, as the runtime folder must be
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit()); // the window manager's stock settings
+    int result = 1;
+    {
+        QApplication app(argc, argv);
+        // A loaded machine may need 30 seconds for the window manager, or a
+        // restart.
+        manager.setProcessChannelMode(QProcess::MergedChannels);
+        const bool managed = QTest::qWaitFor(
+            [&] {
+                if (manager.state() == QProcess::NotRunning)
+                    manager.start(QStringLiteral("openbox"), {"--sm-disable"});
+                return RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
+                       std::string::npos;
+            },
+            30000);
+        if (managed)
+            result = RUN_ALL_TESTS();
+        else
+            fprintf(stderr, "%s: the window manager did not come up: %s\n", argv[0],
+                    manager.readAll().left(400).constData());
+        manager.terminate();
+        manager.waitForFinished(3000);
+    }
+    server.terminate();
+    server.waitForFinished(3000);
+    return result;
+}
+
+QImage Picture(int id, int scale) {
+    return LoadPicture(id, scale).convertToFormat(QImage::Format_RGB32);
+}
+
+QPoint CellCorner(QPoint board, int i, int scale) {
+    return board + scale * QPoint(10 + 37 * IndexCol(i), 6 + 35 * IndexRow(i));
+}
+
+CBoardSeen ReadBoard(const QImage& shot, QPoint board, int scale) {
+    CBoardSeen seen;
+    for (int i = 0; i < 81; ++i) {
+        const QImage cell = shot.copy(QRect(CellCorner(board, i, scale), QSize(32, 32) * scale));
+        for (int k = 0; k < 32 && seen[i].colour < 0; ++k) // k = 4 × colour + state
+            if (Picture(PictureId::Cell(k / 4, k % 4, true), scale) == cell)
+                seen[i] = {k / 4, k % 4};
+    }
+    return seen;
+}
+
+bool IsBall(const CCellSeen& cell) {
+    return cell.colour > 0 && cell.state != Preview;
 }
 
 QImage Shot() {
@@ -162,13 +95,13 @@ QImage Shot() {
 
 QPoint Find(const QImage& shot, const QImage& picture) {
     const int w = picture.width(), h = picture.height();
-    const QImage edges[] = {picture.copy(0, 0, w, 1), picture.copy(0, h - 1, w, 1),
-                            picture.copy(0, 0, 1, h), picture.copy(w - 1, 0, 1, h)};
+    const QRect edges[] = {{0, 0, w, 1}, {0, h - 1, w, 1}, {0, 0, 1, h}, {w - 1, 0, 1, h}};
     for (int y = 0; y + h <= shot.height(); ++y)
         for (int x = 0; x + w <= shot.width(); ++x)
-            if (shot.pixel(x, y) == picture.pixel(0, 0) && shot.copy(x, y, w, 1) == edges[0] &&
-                shot.copy(x, y + h - 1, w, 1) == edges[1] && shot.copy(x, y, 1, h) == edges[2] &&
-                shot.copy(x + w - 1, y, 1, h) == edges[3])
+            if (shot.pixel(x, y) == picture.pixel(0, 0) &&
+                std::all_of(std::begin(edges), std::end(edges), [&](const QRect& e) {
+                    return shot.copy(e.translated(x, y)) == picture.copy(e);
+                }))
                 return {x, y};
     return {-1, -1};
 }
@@ -188,7 +121,7 @@ void ProgramTest::TearDown() {
     m_program.waitForFinished(3000);
 }
 
-void ProgramTest::Launch(const QProcessEnvironment& extra) {
+void ProgramTest::Launch(const char* variable, const QString& value) {
     ASSERT_TRUE(m_config.isValid());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
@@ -196,14 +129,13 @@ void ProgramTest::Launch(const QProcessEnvironment& extra) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("PULSE_SERVER"),
                QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
-    env.insert(extra);
+    if (variable) env.insert(QLatin1String(variable), value);
     m_program.setProcessEnvironment(env);
     m_program.start(QStringLiteral(MARBIX_EXECUTABLE), {});
     ASSERT_TRUE(m_program.waitForStarted(5000));
     m_window.clear();
     for (int i = 0; i < 3 && m_window.empty(); ++i) // a closing window may fail a search
-        m_window =
-            Trimmed(RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'"));
+        m_window = RunCommand("xdotool search --sync --onlyvisible --name '^Marbix forever'");
     ASSERT_FALSE(m_window.empty());
     RunCommand("xdotool windowactivate --sync " + m_window);
 }

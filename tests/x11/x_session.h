@@ -1,65 +1,48 @@
-// A private X session for tests: an Xvfb server on a display number it picks
-// and a window manager on it; the built program started on it, and the
-// screen read back.
+// A private X session for tests, Xvfb and a window manager; the built program
+// started on it, and the screen read back.
 #pragma once
 
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/types.h>
 
-class CXSession {
-public:
-    CXSession() = default;
-    ~CXSession();
-    CXSession(const CXSession&) = delete;
-    CXSession& operator=(const CXSession&) = delete;
-
-    // Starts the server (width × height, 24 bits) and the window manager;
-    // sets DISPLAY for this process. False, with the reason, on failure.
-    bool Start(int width, int height, std::string& error);
-    const std::string& Display() const { return m_display; }
-
-private:
-    void Stop();
-
-    pid_t m_server = 0;
-    pid_t m_manager = 0;
-    std::string m_display;
-    std::string m_home;
-};
-
-// Runs a command line through the shell, with a time limit; its output, or
-// empty. exitCode gets the exit status.
+// Runs a command line in the shell, with a time limit: its trimmed output.
 std::string RunCommand(const std::string& command, int* exitCode = nullptr);
-// text without the line breaks and blanks at its end.
-std::string Trimmed(std::string text);
 
-// main() of a test on its own X session of width × height, with a Qt
-// application on it and a private runtime folder.
+// main() of a test on its own X session, window manager and Qt application.
 int RunOnXSession(int argc, char** argv, int width, int height);
 
+// A picture of the program, drawn for the given density.
+QImage Picture(int id, int scale = 1);
 // The root window as it is on the screen.
 QImage Shot();
-// The top-left corner where picture shows whole along its four edges, or
-// (-1, -1).
+// Where picture shows whole along its four edges, or (-1, -1).
 QPoint Find(const QImage& shot, const QImage& picture);
-// Polls the screen until check accepts a screenshot and returns the last
-// one; with MARBIX_KEEP_SHOTS set it is kept under name in the temp folder.
+// Polls the screen until check accepts it; MARBIX_KEEP_SHOTS keeps it.
 QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& check,
                    int ms = 6000);
 
-// The built program on the session, with a config and runtime folder of its
-// own and no sound server; killed at the end of the test.
+// The corner of cell i (by CellIndex) of the board at board, drawn at scale.
+QPoint CellCorner(QPoint board, int i, int scale = 1);
+struct CCellSeen {
+    int colour = -1, state = -1; // -1: no cell picture there
+    bool operator==(const CCellSeen&) const = default;
+};
+using CBoardSeen = std::array<CCellSeen, 81>; // by CellIndex
+// Reads every cell back from the screen by matching the cell pictures.
+CBoardSeen ReadBoard(const QImage& shot, QPoint board, int scale = 1);
+bool IsBall(const CCellSeen& cell);
+
+// The built program with folders of its own and no sound server.
 class ProgramTest : public testing::Test {
 protected:
     void TearDown() override;
-    // Starts the program with the extra environment and waits for its
-    // window, which gets the focus.
-    void Launch(const QProcessEnvironment& extra = {});
+    // Starts it, with one more variable if given, and focuses its window.
+    void Launch(const char* variable = nullptr, const QString& value = {});
 
     QTemporaryDir m_config;
     QProcess m_program;
