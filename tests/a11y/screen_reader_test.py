@@ -2,8 +2,8 @@
 """What a screen reader hears of the real program, through AT-SPI: menu items
 carry no tab and name their key; the score panel's fields are named; after
 Start the 81 cells of the board table are named as the headless driver's board
-for the same seed, and so again after a move made through the cells' own press
-action. Run inside its own session bus: screen_reader_test.py MARBIX DRIVER.
+for the same seed, and so again after each press, through the cells' own
+action, that selects a ball and moves it. Run inside its own session bus: screen_reader_test.py MARBIX DRIVER.
 Exits 77 (skipped) when the accessibility bus cannot be reached."""
 import os, subprocess, sys, tempfile, time
 
@@ -90,17 +90,18 @@ def check(app, launched, shown):
     seed = next((s for s in range(launched - 1, shown + 2) if driver_names(s)[1] == seen), None)
     if seed is None:
         fail(f"the cell names match no dealt board: {seen}")
-    # A ball and a free cell, pressed through the cells' own action.
-    board = driver_names(seed)[0]
+    # A ball and a free cell, pressed through the cells' own action: the ball
+    # is named selected, then moved.
+    board, pressed = driver_names(seed)[0], []
     ball = next((r, c) for r in range(9) for c in range(9) if board[r][c][0] != "0"
                 and board[r][c][1] != "p")
     free = next((r, c) for r in range(9) for c in range(9) if board[r][c][0] == "0")
     for r, c in (ball, free):
         cells.getAccessibleAt(r, c).queryAction().doAction(0)
-    want = driver_names(seed, [10000 + 9 * r + c for r, c in (ball, free)])[1]
-    if not wait_for(lambda: names() == want, seconds=5):
-        fail(f"after the move the names follow the board: {names()} != {want}")
-
+        pressed.append(10000 + 9 * r + c)
+        want = driver_names(seed, pressed)[1]
+        if not wait_for(lambda: names() == want, seconds=5):
+            fail(f"after clicks {pressed} the names follow the board: {names()} != {want}")
 
 read, write = os.pipe()
 processes = [subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
