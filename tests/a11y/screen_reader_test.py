@@ -3,8 +3,9 @@
 carry no tab and name their key; the score panel's fields are named; after
 Start the 81 cells of the board table are named as the headless driver's board
 for the same seed, and so again after each press, through the cells' own
-action, that selects a ball and moves it. Run inside its own session bus: screen_reader_test.py MARBIX DRIVER.
-Exits 77 (skipped) when the accessibility bus cannot be reached."""
+action, that selects a ball and moves it. Run inside its own session bus:
+screen_reader_test.py MARBIX DRIVER. Exits 77 (skipped) without an
+accessibility bus."""
 import os, subprocess, sys, tempfile, time
 
 COLOURS = ["", "dark red", "magenta", "red", "yellow", "green", "cyan", "blue"]
