@@ -7,7 +7,6 @@
 #include "sound/sound_service.h"
 #include "sound_server.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -240,9 +239,3 @@ TEST(SoundSession, AMissingOrHungServerHoldsNothingUpAndOneThatDiesIsFoundAgain)
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
