@@ -12,7 +12,7 @@
 set -eu
 mode=$1 session_test=${!#} work=$(mktemp -d) pids=()
 root=$work/root app=io.github.marbix.marbix
-trap 'kill -CONT "${pids[@]}" 2>/dev/null; kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+trap 'set +e; kill -CONT "${pids[@]}" 2>/dev/null; kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 skip() { echo "$* here: skipping" && exit 77; }
 dpkg_root() { # quiet unless it fails: the host's files are not listed in the root
@@ -90,6 +90,7 @@ ms=$((($(date +%s%N) - start) / 1000000)) && kill -CONT $server
 echo "exit with the server hung: $ms ms, status $status"
 [ $status -eq 0 ] && [ $ms -lt 1500 ] || fail "exit: $(tail -n 5 "$work/marbix.log")"
 grep -qs SOUND_ON "$XDG_CONFIG_HOME"/*.INI "$XDG_CONFIG_HOME"/*/*.INI || fail "no profile written"
+kill "${pids[@]}" 2>/dev/null || :; wait; pids=() # the session test brings its own server
 MARBIX_SOUND_PLUGIN=$plugin MARBIX_SOUND_MODULE=$module "$session_test" >"$work/session" 2>&1 &&
     ! grep -q SKIPPED "$work/session" || { cat "$work/session"; fail "the sound session"; }
 
