@@ -1,88 +1,59 @@
 #!/usr/bin/python3
-"""What a screen reader hears of the real program, through AT-SPI: after Start
-the 81 cells of the board table are named as the headless driver's board for
-the same seed, and so again after a move made through the cells' own press
-action; menu items carry no tab and name their key; the score panel's fields
-are named. Run inside its own session bus: screen_reader_test.py MARBIX DRIVER.
-Exits 77 (skipped) when the accessibility bus cannot be reached."""
+"""What a screen reader hears of the real program, through AT-SPI: menu items
+carry no tab and name their key; the score panel's fields are named; after
+Start the 81 cells of the board table are named as the headless driver's board
+for the same seed, and so again after each press, through the cells' own
+action, that selects a ball and moves it. Run inside its own session bus:
+screen_reader_test.py MARBIX DRIVER. Exits 77 (skipped) without an
+accessibility bus."""
 import os, subprocess, sys, tempfile, time
 
-SKIP = 77
 COLOURS = ["", "dark red", "magenta", "red", "yellow", "green", "cyan", "blue"]
+marbix, driver = sys.argv[1], sys.argv[2]
 
 
 def skip(why):
     print("skipped:", why)
-    sys.exit(SKIP)
+    sys.exit(77)
 
 
 try:
     import pyatspi
-except ImportError:
-    skip("python3-pyatspi is not installed")
-
-marbix, driver = sys.argv[1], sys.argv[2]
-failures = []
+    pyatspi.Registry.getDesktop(0).childCount
+except Exception as error:
+    skip(f"no python3-pyatspi or no accessibility bus ({error})")
 
 
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAIL:", what)
+def fail(what):
+    print("FAIL:", what)
+    sys.exit(1)
 
 
-def start_x():
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    display = os.read(read, 16).decode().strip()
-    os.environ["DISPLAY"] = ":" + display
-    manager = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
-    return [server, manager]
-
-
-def driver_board(seed, clicks=()):
+def driver_names(seed, clicks=()):
     script = f"seed {seed}\nstart\n" + "".join(f"click {k}\n" for k in clicks) + "show\n"
     out = subprocess.run([driver], input=script, capture_output=True, text=True).stdout.split("\n")
-    rows = out[out.index("board") + 1:][:9]
-    return [row.split() for row in rows]  # rows[row][col] = "3n"
+    board = [row.split() for row in out[out.index("board") + 1:][:9]]  # board[row][col] = "3n"
+    names = []
+    for r in range(9):
+        for c in range(9):
+            colour, state = int(board[r][c][0]), board[r][c][1]
+            what = {"p": "announced ", "x": "selected "}.get(state, "") + f"{COLOURS[colour]} ball"
+            names.append(f"Column {c + 1}, row {r + 1}: {what if colour else 'empty'}")
+    return board, names
 
 
-def name(col, row, token):
-    colour, state = int(token[0]), token[1]
-    if colour == 0:
-        what = "empty"
-    elif state == "p":
-        what = f"announced {COLOURS[colour]} ball"
-    elif state == "x":
-        what = f"selected {COLOURS[colour]} ball"
-    else:
-        what = f"{COLOURS[colour]} ball"
-    return f"Column {col + 1}, row {row + 1}: {what}"
-
-
-def expected_names(board):
-    return [name(c, r, board[r][c]) for r in range(9) for c in range(9)]
-
-
-def find(node, test, depth=0):
+def find_all(node, test, depth=0):
     if node is None or depth > 30:
-        return None
-    if test(node):
-        return node
-    for i in range(node.childCount):
-        found = find(node.getChildAtIndex(i), test, depth + 1)
-        if found is not None:
-            return found
-    return None
+        return []
+    found = [node] if test(node) else []
+    return found + [n for i in range(node.childCount)
+                    for n in find_all(node.getChildAtIndex(i), test, depth + 1)]
 
 
-def wait_for(get, seconds=10):
-    end = time.time() + seconds
-    while time.time() < end:
+def wait_for(get, ok=bool, seconds=10):
+    for _ in range(seconds * 5):
         value = get()
-        if value:
+        if ok(value):
             return value
         time.sleep(0.2)
     return None
@@ -90,88 +61,65 @@ def wait_for(get, seconds=10):
 
 def application():
     desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name.lower() == "marbix":
-            return app
-    return None
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    return next((a for a in apps if a is not None and a.name.lower() == "marbix"), None)
 
 
-def press(node):
-    node.queryAction().doAction(0)
+def check(app, launched, shown):
+    is_item = lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM
+    items = wait_for(lambda: {n.name: n for n in find_all(app, is_item)}, lambda d: "Start" in d)
+    items = items or fail("no menu item named 'Start' without its key")
+    if not {"Game", "Start", "Undo", "Skip", "Pause", "Exit", "Advanced style", "Sound",
+            "About Marbix..."} <= set(items) or any("\t" in i for i in items):
+        fail(f"menu names without a tab: {list(items)}")
+    for item, key in (("Start", "F2"), ("Skip", "F4"), ("Pause", "F5")):
+        bound = items[item].queryAction().getKeyBinding(0)
+        if bound != key:
+            fail(f"{item}'s key binding is {key}, not {bound!r}")
+    for wanted in ("Score", "Time left for this move", "The best players known"):
+        if not find_all(app, lambda n: n.name == wanted):
+            fail(f"nothing named {wanted!r}")
 
+    items["Start"].queryAction().doAction(0)
+    table = (wait_for(lambda: find_all(app, lambda n: n.getRole() == pyatspi.ROLE_TABLE))
+             or fail("no table"))[0]
+    cells = table.queryTable()
+    if (table.childCount, cells.nRows, cells.nColumns) != (81, 9, 9):
+        fail("a table of 9 x 9 cells")
+    names = lambda: [table.getChildAtIndex(i).name for i in range(81)]
+    seen = wait_for(names, lambda n: any("ball" in x for x in n))
+    seed = next((s for s in range(launched - 1, shown + 2) if driver_names(s)[1] == seen), None)
+    if seed is None:
+        fail(f"the cell names match no dealt board: {seen}")
+    # A ball and a free cell, pressed through the cells' own action: the ball
+    # is named selected, then moved.
+    board, pressed = driver_names(seed)[0], []
+    ball = next((r, c) for r in range(9) for c in range(9) if board[r][c][0] != "0"
+                and board[r][c][1] != "p")
+    free = next((r, c) for r in range(9) for c in range(9) if board[r][c][0] == "0")
+    for r, c in (ball, free):
+        cells.getAccessibleAt(r, c).queryAction().doAction(0)
+        pressed.append(10000 + 9 * r + c)
+        want = driver_names(seed, pressed)[1]
+        if not wait_for(lambda: names() == want, seconds=5):
+            fail(f"after clicks {pressed} the names follow the board: {names()} != {want}")
 
-def main():
-    try:
-        pyatspi.Registry.getDesktop(0).childCount
-    except Exception as error:  # no accessibility bus
-        skip(f"the accessibility bus cannot be reached ({error})")
-    processes = start_x()
-    config = tempfile.mkdtemp()
-    env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="C.UTF-8",
-               PULSE_SERVER="unix:/nonexistent/marbix-no-sound-server")
-    launched = int(time.time())
-    program = subprocess.Popen([marbix], env=env)
-    try:
-        app = wait_for(application)
-        if app is None:
-            check(False, "the program never showed up on the accessibility bus")
-            return
-        shown = int(time.time())
-        start = wait_for(lambda: find(app, lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM
-                                      and n.name == "Start"))
-        check(start is not None, "a menu item named 'Start' without its key")
-        if start is None:
-            return
-        for item, key in (("Start", "F2"), ("Skip", "F4"), ("Pause", "F5")):
-            node = find(app, lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == item)
-            bound = node.queryAction().getKeyBinding(0) if node else None
-            check(bound == key, f"{item}'s key binding is {key}, not {bound!r}")
-        items = []
-        find(app, lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM and items.append(n.name))
-        wanted = {"Game", "Start", "Undo", "Skip", "Pause", "Exit", "Advanced style", "Sound",
-                  "About Marbix..."}
-        check(wanted <= set(items) and not any("\t" in i for i in items),
-              f"menu names without a tab: {items}")
-        for wanted in ("Score", "Time left for this move", "The best players known"):
-            check(find(app, lambda n: n.name == wanted) is not None, f"something named {wanted!r}")
-
-        press(start)
-        table = wait_for(lambda: find(app, lambda n: n.getRole() == pyatspi.ROLE_TABLE))
-        check(table is not None and table.childCount == 81, "a table of 81 cells")
-        if table is None:
-            return
-        check(table.queryTable().nRows == 9 and table.queryTable().nColumns == 9, "9 x 9 table")
-
-        def names():
-            return [table.getChildAtIndex(i).name for i in range(81)]
-
-        seen = wait_for(lambda: (lambda n: n if any("ball" in x for x in n) else None)(names()))
-        seed = next((s for s in range(launched - 1, shown + 2)
-                     if expected_names(driver_board(s)) == seen), None)
-        check(seed is not None, f"the cell names match a dealt board: {seen}")
-        if seed is None:
-            return
-        # A ball and a free cell, pressed through the cells' own action.
-        board = driver_board(seed)
-        ball = next((r, c) for r in range(9) for c in range(9)
-                    if board[r][c][0] != "0" and board[r][c][1] != "p")
-        free = next((r, c) for r in range(9) for c in range(9) if board[r][c][0] == "0")
-        clicks = [10000 + 9 * r + c for r, c in (ball, free)]
-        press(table.queryTable().getAccessibleAt(*ball))
-        press(table.queryTable().getAccessibleAt(*free))
-        want = expected_names(driver_board(seed, clicks))
-        moved = wait_for(lambda: names() == want and want, 5)
-        check(moved, f"after the move the names follow the board: {names()} != {want}")
-    finally:
-        program.kill()
-        program.wait()
-        for p in reversed(processes):
-            p.kill()
-            p.wait()
-
-
-main()
-print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
-sys.exit(1 if failures else 0)
+read, write = os.pipe()
+processes = [subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                               "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)]
+os.close(write)
+os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
+processes.append(subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL, stdout=subprocess.DEVNULL))
+launched = int(time.time())
+processes.append(subprocess.Popen([marbix], env=dict(
+    os.environ, XDG_CONFIG_HOME=tempfile.mkdtemp(), QT_QPA_PLATFORM="xcb",
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="C.UTF-8",
+    PULSE_SERVER="unix:/nonexistent/marbix-no-sound-server")))
+try:
+    app = wait_for(application) or fail("the program never showed up on the accessibility bus")
+    check(app, launched, int(time.time()))
+    print("1 passed")
+finally:
+    for p in reversed(processes):
+        p.kill()
+        p.wait()

@@ -3,7 +3,6 @@
 // sink's monitor sample for sample; and a recorder on that monitor.
 #pragma once
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -29,12 +28,10 @@ public:
         QString why;
         for (int attempt = 0; attempt < 3; ++attempt)
             if ((why = TryStart()).isEmpty()) break;
-        if (!why.isEmpty()) return why;
-        qputenv("PULSE_SERVER", Address().toUtf8());
-        return {};
+        if (why.isEmpty()) qputenv("PULSE_SERVER", Socket().toUtf8());
+        return why;
     }
 
-    QString Address() const { return "unix:" + m_dir.filePath("native"); }
     qint64 Pid() const { return m_server.processId(); }
 
     // Stops the server for good (a crash, as far as clients can tell).
@@ -43,22 +40,11 @@ public:
         m_server.waitForFinished(3000);
     }
 
-    QByteArray Control(const QStringList& args) {
-        QProcess control;
-        control.setProcessEnvironment(m_env);
-        control.start(QStringLiteral("pactl"), args);
-        control.waitForFinished(5000);
-        return control.readAllStandardOutput();
-    }
-
     // Starts recording the monitor; false when the recorder cannot attach.
     bool Record() {
-        m_recorder.setProcessEnvironment(m_env);
-        m_recorder.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        m_recorder.start(QStandardPaths::findExecutable("parecord"),
-                         {"--device=marbix_test.monitor", "--raw", "--format=s16le", "--channels=1",
-                          QString("--rate=%1").arg(kSinkRate), "--latency-msec=20",
-                          m_dir.filePath("take.raw")});
+        Run(m_recorder, "parecord",
+            {"--device=marbix_test.monitor", "--raw", "--format=s16le", "--channels=1",
+             QString("--rate=%1").arg(kSinkRate), "--latency-msec=20", m_dir.filePath("take.raw")});
         if (!m_recorder.waitForStarted(5000)) return false;
         bool attached = false;
         for (int i = 0; i < 250 && !attached; ++i, QThread::msleep(20))
@@ -75,8 +61,7 @@ public:
         ::kill(static_cast<pid_t>(m_recorder.processId()), SIGINT);
         m_recorder.waitForFinished(5000);
         QFile file(m_dir.filePath("take.raw"));
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        const QByteArray raw = file.readAll();
+        const QByteArray raw = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         std::vector<std::int16_t> samples(static_cast<std::size_t>(raw.size() / 2));
         std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
         return samples;
@@ -86,20 +71,33 @@ public:
         for (QProcess* process : {&m_recorder, &m_server}) {
             if (process->state() == QProcess::NotRunning) continue;
             ::kill(static_cast<pid_t>(process->processId()), SIGCONT);
-            process->terminate();
-            if (!process->waitForFinished(3000)) process->kill();
+            process->kill();
             process->waitForFinished(2000);
         }
     }
 
 private:
+    QString Socket() const { return "unix:" + m_dir.filePath("native"); }
+
+    // Starts a tool in the server's environment; it dies with the test.
+    void Run(QProcess& process, const char* tool, const QStringList& args) {
+        process.setProcessEnvironment(m_env);
+        process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        process.start(QStandardPaths::findExecutable(tool), args);
+    }
+
+    QByteArray Control(const QStringList& args) {
+        QProcess control;
+        Run(control, "pactl", args);
+        control.waitForFinished(5000);
+        return control.readAllStandardOutput();
+    }
+
     QString TryStart() {
         Kill();
-        for (const char* sub : {"run/pulse", "config/pulse", "state"})
-            QDir(m_dir.path()).mkpath(sub);
-        // The sink keeps its rate whatever the streams, so nothing but the
-        // sample-and-hold resampler touches a cue.
-        QFile conf(m_dir.filePath("config/pulse/daemon.conf"));
+        // Everything in the scratch folder; the sink keeps its rate whatever
+        // the streams, so nothing but the sample-and-hold resampler touches a cue.
+        QFile conf(m_dir.filePath("daemon.conf"));
         if (!conf.open(QIODevice::WriteOnly)) return "cannot write daemon.conf";
         conf.write("default-sample-format = s16le\ndefault-sample-rate = 22050\n"
                    "alternate-sample-rate = 22050\ndefault-sample-channels = 1\n"
@@ -107,34 +105,24 @@ private:
         conf.close();
         QFile::remove(m_dir.filePath("native"));
         m_env = QProcessEnvironment::systemEnvironment();
-        for (auto [name, sub] : {std::pair{"XDG_RUNTIME_DIR", "run"},
-                                 {"XDG_CONFIG_HOME", "config"},
-                                 {"PULSE_CONFIG_PATH", "config/pulse"},
-                                 {"PULSE_RUNTIME_PATH", "run/pulse"},
-                                 {"PULSE_STATE_PATH", "state"},
-                                 {"PULSE_COOKIE", "cookie"},
-                                 {"HOME", ""}})
-            m_env.insert(name, m_dir.filePath(sub));
-        m_env.insert("PULSE_SERVER", Address());
-        m_server.setProcessEnvironment(m_env);
-        // A test that dies leaves no server behind.
-        m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        // --system=no with root: the server warns but runs, all in the scratch folder.
-        m_server.start(QStandardPaths::findExecutable("pulseaudio"),
-                       {"--daemonize=no", "--system=no", "-n", "--exit-idle-time=-1",
-                        "--disallow-exit", "--disable-shm=yes", "--log-target=stderr",
-                        "--load=module-null-sink sink_name=marbix_test rate=22050 channels=1 "
-                        "format=s16le norewinds=1",
-                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
-                            m_dir.filePath("native")});
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "PULSE_CONFIG_PATH"})
+            m_env.insert(name, m_dir.path());
+        m_env.insert("PULSE_SERVER", Socket());
+        // --system=no with root: the server warns but runs.
+        Run(m_server, "pulseaudio",
+            {"--daemonize=no", "--system=no", "-n", "--exit-idle-time=-1", "--disallow-exit",
+             "--disable-shm=yes", "--log-target=stderr",
+             "--load=module-null-sink sink_name=marbix_test rate=22050 channels=1 "
+             "format=s16le norewinds=1",
+             "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
+                 m_dir.filePath("native")});
         if (!m_server.waitForStarted(5000)) return "pulseaudio did not start";
         for (int i = 0; i < 500 && !QFile::exists(m_dir.filePath("native")); ++i) {
             if (m_server.state() != QProcess::Running)
                 return "pulseaudio stopped: " + m_server.readAllStandardError().right(400);
             QThread::msleep(20);
         }
-        if (!QFile::exists(m_dir.filePath("native"))) return "pulseaudio did not come up";
-        return {};
+        return QFile::exists(m_dir.filePath("native")) ? "" : "pulseaudio did not come up";
     }
 
     QTemporaryDir m_dir;
