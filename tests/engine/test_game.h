@@ -54,7 +54,7 @@ public:
         return parts;
     }
 
-    CTestCell& At(int col, int row) { return m_cells[CellIndex(col, row)]; }
+    CTestCell& At(int col, int row) { return m_cells.at(CellIndex(col, row)); }
 
     // Rows top to bottom, split by '/': '.' empty, '1'-'7' a Normal ball, 'A'-'G'
     // a Sad one, 'a'-'g' a Preview; whatever is left out is empty.
@@ -62,15 +62,10 @@ public:
         for (CTestCell& cell : m_cells) cell.SetBall(0, Normal);
         int col = 0, row = 0;
         for (const char c : board) {
-            if (c == '/') {
-                ++row, col = 0;
-                continue;
-            }
-            ASSERT_TRUE(col < 9 && row < 9) << board;
-            CTestCell& cell = At(col++, row);
-            if (c >= '1' && c <= '7') cell.SetBall(c - '0', Normal);
-            if (c >= 'A' && c <= 'G') cell.SetBall(c - 'A' + 1, Sad);
-            if (c >= 'a' && c <= 'g') cell.SetBall(c - 'a' + 1, Preview);
+            const auto k = std::string_view("1234567ABCDEFGabcdefg").find(c);
+            if (k != std::string_view::npos)
+                At(col, row).SetBall(int(k % 7) + 1, std::array{Normal, Sad, Preview}[k / 7]);
+            c == '/' ? (++row, col = 0) : ++col;
         }
     }
 
