@@ -19,19 +19,6 @@ bool Reachable(CTestGame& game, int from, int to) {
     return seen[to];
 }
 
-TEST(Path, ASpiralCorridorAgainstTheSweepOrderIsFollowedToTheEnd) {
-    // The way from the bottom-right corner runs up, left, down and inwards.
-    const char* spiral = "........1/.1111111./.1.....1./.1.111.1./.1.1.1.1./.1.1...1./"
-                         ".1.11111./.1......./1111111.2";
-    for (bool closed : {false, true}) {
-        CTestGame game;
-        game.Play(spiral);
-        if (closed) game.At(4, 5).SetBall(1, Normal);
-        EXPECT_EQ(game.m_field.MoveBall(8, 8, 4, 4), closed ? 0 : 1);
-        EXPECT_EQ(game.At(4, 4).m_colour, closed ? 0 : 2);
-    }
-}
-
 TEST(Path, AgreesWithBreadthFirstSearchOnRandomBoards) {
     std::mt19937 random(12345);
     for (int trial = 0; trial < 3000; ++trial) {

@@ -32,22 +32,19 @@ struct CTestCell : CPlainCell {
     long* m_emptied = nullptr;
 };
 
-class CTestGame {
-public:
-    // The look, the frame's display and the name host are optional, to watch.
-    explicit CTestGame(int seed = 1, CBoardLook* look = nullptr, CFrameDisplay* display = nullptr,
-                       CNameDlgHost* names = nullptr)
-        : m_game(Parts(seed, look, display, names)), m_field(m_game.Field()),
-          m_scoreBar(m_game.Score()), m_frame(m_game.Frame()) {}
+struct CTestGame {
+    // The look and the name host are optional, to watch.
+    explicit CTestGame(int seed = 1, CBoardLook* look = nullptr, CNameDlgHost* names = nullptr)
+        : m_game(Parts(seed, look, names)), m_field(m_game.Field()), m_scoreBar(m_game.Score()),
+          m_frame(m_game.Frame()) {}
 
-    CGameParts Parts(int seed, CBoardLook* look, CFrameDisplay* display, CNameDlgHost* names) {
+    CGameParts Parts(int seed, CBoardLook* look, CNameDlgHost* names) {
         g_classical = 0, g_soundOn = 1, g_soundModule = nullptr;
         CGameParts parts;
         for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
         parts.clockTimers = &m_panelTimers;
         parts.playTimers = &m_frameTimers;
         parts.look = look;
-        parts.frameDisplay = display;
         parts.nameHost = names;
         parts.cues = &m_cues;
         parts.seed = seed;

@@ -64,7 +64,7 @@ struct CLookRecorder : CBoardLook, CNameDlgHost {
 
 TEST(TurnFlow, StartAndStopChangeTheLookInOrderAndTheNameIsAskedWithTheGameOver) {
     CLookRecorder look;
-    CTestGame game(1, &look, nullptr, &look);
+    CTestGame game(1, &look, &look);
     look.m_game = &game;
     game.Load("1////////......b");
     game.m_field.StartGame();
@@ -74,27 +74,28 @@ TEST(TurnFlow, StartAndStopChangeTheLookInOrderAndTheNameIsAskedWithTheGameOver)
               std::tuple("begin;end;dialog(active=0,clock=off);stopped;", 81));
 }
 
-// The pause box, with the window minimised and restored behind it.
-struct CPauseBox : CFrameDisplay {
-    void RunPauseBox() override {
-        m_panel->Hold().HoldWhileMinimised(true);
-        m_panel->Hold().HoldWhileMinimised(false); // the box still holds the clock
-        for (int i = 0; i < 100; ++i) m_panel->OnTimer(1);
-    }
-    CScoreKeeper* m_panel = nullptr;
-};
-
-TEST(MoveClock, HeldAndForeignTicksAreLostAndNoTimerMeansNoLimit) {
-    CPauseBox box;
-    CTestGame game(1, nullptr, &box);
-    box.m_panel = &game.m_scoreBar;
+TEST(Timers, HeldAndForeignTicksAreLostNoTimerMeansNoLimitAndThePlayingTimeReadsAsText) {
+    CTestGame game;
+    CClockHold& hold = game.m_scoreBar.Hold();
     game.m_frame.OnStart();
-    game.m_frame.OnPause();
-    game.m_scoreBar.Hold().HoldWhileMinimised(true);
+    hold.HoldForPauseBox(true);
+    hold.HoldWhileMinimised(true);
+    hold.HoldWhileMinimised(false); // the pause box still holds the clock
     game.Tick(100);
-    game.m_scoreBar.Hold().HoldWhileMinimised(false);
-    for (unsigned id : {2u, 0u, 1u}) game.m_scoreBar.OnTimer(id);
-    EXPECT_EQ(game.m_scoreBar.SecondsLeft(), 29u);
+    hold.HoldForPauseBox(false);
+    hold.HoldWhileMinimised(true);
+    game.Tick(100);
+    hold.HoldWhileMinimised(false);
+    for (unsigned id : {2u, 0u, 1u}) {
+        game.m_scoreBar.OnTimer(id);
+        game.m_frame.OnTimer(id);
+    }
+    EXPECT_EQ(std::tuple(game.m_scoreBar.SecondsLeft(), game.m_frame.PlayTimeText()),
+              std::tuple(29u, "You have been playing for : 0 h 03 m 21 s"));
+    for (auto [seconds, text] : {std::pair{3725u, ": 1 h 02 m 05 s"},
+                                 {360059u, ":100 h 00 m 59 s"},
+                                 {0xFFFFFFFFu, ":1193046 h 28 m 15 s"}})
+        EXPECT_EQ(PlayTimeText(seconds), std::string("You have been playing for ") + text);
 
     CTestGame untimed(4);
     untimed.m_panelTimers.m_failStarts = true;
@@ -103,17 +104,6 @@ TEST(MoveClock, HeldAndForeignTicksAreLostAndNoTimerMeansNoLimit) {
     for (int i = 0; i < 40; ++i) untimed.m_scoreBar.OnTimer(1);
     EXPECT_EQ(std::tuple(untimed.Position(), untimed.m_scoreBar.StopMoveClock()),
               std::tuple(position, 0));
-}
-
-TEST(FrameLogic, PlayingTimeCountsOnlyItsOwnTimerAndReadsAsText) {
-    CTestGame game(10);
-    game.m_frame.OnStart();
-    for (unsigned id : {1u, 2u, 0u, 1u}) game.m_frame.OnTimer(id);
-    EXPECT_EQ(game.m_frame.PlayTimeText(), "You have been playing for : 0 h 00 m 02 s");
-    for (auto [seconds, text] : {std::pair{3725u, ": 1 h 02 m 05 s"},
-                                 {360059u, ":100 h 00 m 59 s"},
-                                 {0xFFFFFFFFu, ":1193046 h 28 m 15 s"}})
-        EXPECT_EQ(PlayTimeText(seconds), std::string("You have been playing for ") + text);
 }
 
 } // namespace
