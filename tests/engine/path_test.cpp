@@ -19,34 +19,6 @@ bool Reachable(CTestGame& game, int from, int to) {
     return seen[to];
 }
 
-TEST(Path, AWalledOffTargetRefusesAndLeavesOnlyTheSnapshotChanged) {
-    CTestGame game(31);
-    game.Play("1...3/....3/....3/....3/33333");
-    game.m_scoreBar.AddScore(8);
-    const auto position = game.Position();
-    EXPECT_EQ(game.m_field.MoveBall(0, 0, 8, 8), 0);
-    EXPECT_EQ(std::tuple(game.Position(), game.m_cues.m_ids), std::tuple(position, Cues{}));
-    game.m_scoreBar.AddScore(2);
-    game.Load("");
-    game.m_field.SetSeed(5);
-    game.m_field.Undo(); // the snapshot the refused attempt took
-    EXPECT_EQ(std::tuple(game.Position(), game.m_field.Seed(), game.m_scoreBar.Score()),
-              std::tuple(position, 31, 8u));
-}
-
-TEST(Path, ASpiralCorridorAgainstTheSweepOrderIsFollowedToTheEnd) {
-    // The way from the bottom-right corner runs up, left, down and inwards.
-    const char* spiral = "........1/.1111111./.1.....1./.1.111.1./.1.1.1.1./.1.1...1./"
-                         ".1.11111./.1......./1111111.2";
-    CTestGame game;
-    game.Play(spiral);
-    EXPECT_EQ(game.m_field.MoveBall(8, 8, 4, 4), 1);
-    EXPECT_EQ(game.At(4, 4).m_colour, 2);
-    game.Play(spiral);
-    game.At(4, 5).SetBall(1, Normal); // closes the way in
-    EXPECT_EQ(game.m_field.MoveBall(8, 8, 4, 4), 0);
-}
-
 TEST(Path, AgreesWithBreadthFirstSearchOnRandomBoards) {
     std::mt19937 random(12345);
     for (int trial = 0; trial < 3000; ++trial) {

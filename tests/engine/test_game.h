@@ -32,29 +32,26 @@ struct CTestCell : CPlainCell {
     long* m_emptied = nullptr;
 };
 
-class CTestGame {
-public:
-    // The look, the frame's display and the name host are optional, to watch.
-    explicit CTestGame(int seed = 1, CBoardLook* look = nullptr, CFrameDisplay* display = nullptr,
-                       CNameDlgHost* names = nullptr)
-        : m_game(Parts(seed, look, display, names)), m_field(m_game.Field()),
-          m_scoreBar(m_game.Score()), m_frame(m_game.Frame()) {}
+struct CTestGame {
+    // The look and the name host are optional, to watch.
+    explicit CTestGame(int seed = 1, CBoardLook* look = nullptr, CNameDlgHost* names = nullptr)
+        : m_game(Parts(seed, look, names)), m_field(m_game.Field()), m_scoreBar(m_game.Score()),
+          m_frame(m_game.Frame()) {}
 
-    CGameParts Parts(int seed, CBoardLook* look, CFrameDisplay* display, CNameDlgHost* names) {
+    CGameParts Parts(int seed, CBoardLook* look, CNameDlgHost* names) {
         g_classical = 0, g_soundOn = 1, g_soundModule = nullptr;
         CGameParts parts;
         for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
         parts.clockTimers = &m_panelTimers;
         parts.playTimers = &m_frameTimers;
         parts.look = look;
-        parts.frameDisplay = display;
         parts.nameHost = names;
         parts.cues = &m_cues;
         parts.seed = seed;
         return parts;
     }
 
-    CTestCell& At(int col, int row) { return m_cells[CellIndex(col, row)]; }
+    CTestCell& At(int col, int row) { return m_cells.at(CellIndex(col, row)); }
 
     // Rows top to bottom, split by '/': '.' empty, '1'-'7' a Normal ball, 'A'-'G'
     // a Sad one, 'a'-'g' a Preview; whatever is left out is empty.
@@ -62,15 +59,10 @@ public:
         for (CTestCell& cell : m_cells) cell.SetBall(0, Normal);
         int col = 0, row = 0;
         for (const char c : board) {
-            if (c == '/') {
-                ++row, col = 0;
-                continue;
-            }
-            ASSERT_TRUE(col < 9 && row < 9) << board;
-            CTestCell& cell = At(col++, row);
-            if (c >= '1' && c <= '7') cell.SetBall(c - '0', Normal);
-            if (c >= 'A' && c <= 'G') cell.SetBall(c - 'A' + 1, Sad);
-            if (c >= 'a' && c <= 'g') cell.SetBall(c - 'a' + 1, Preview);
+            const auto k = std::string_view("1234567ABCDEFGabcdefg").find(c);
+            if (k != std::string_view::npos)
+                At(col, row).SetBall(int(k % 7) + 1, std::array{Normal, Sad, Preview}[k / 7]);
+            c == '/' ? (++row, col = 0) : ++col;
         }
     }
 
@@ -82,12 +74,6 @@ public:
         Load(board);
         m_field.SetSeed(seed);
         m_cues.m_ids.clear();
-    }
-
-    // Fills every cell with a pattern whose neighbours differ in every direction.
-    void FillWithoutRuns() {
-        for (int i = 0; i < kBoardCells; ++i)
-            At(IndexCol(i), IndexRow(i)).SetBall((3 * IndexRow(i) + IndexCol(i)) % 7 + 1, Normal);
     }
 
     // Every cell as (colour, state), for comparing whole positions.
@@ -103,7 +89,6 @@ public:
         return n;
     }
     int Balls() const { return Count(Normal) + Count(Sad) + Count(Selected); }
-    std::pair<int, int> Selection() const { return {m_field.SelCol(), m_field.SelRow()}; }
     void Click(int col, int row) { m_field.OnCommand(CellCommandId(col, row)); }
 
     void Tick(int count = 1) {
