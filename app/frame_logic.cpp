@@ -1,17 +1,8 @@
 #include "app/frame_logic.h"
 
-#include <cstdio>
-
 #include "engine/field_game.h"
 #include "engine/settings.h"
 #include "score/score_keeper.h"
-
-std::string PlayTimeText(unsigned seconds) {
-    char text[64];
-    std::snprintf(text, sizeof text, "You have been playing for :%2u h %02u m %02u s",
-                  seconds / 3600, seconds / 60 % 60, seconds % 60);
-    return text;
-}
 
 CFrameLogic::CFrameLogic(CFieldGame& field, CScoreKeeper& scoreBar, CTimerHost& timers,
                          CFrameDisplay& display)

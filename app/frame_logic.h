@@ -3,16 +3,11 @@
 // What it shows goes to a display given to it.
 #pragma once
 
-#include <string>
-
 #include "engine/collaborators.h"
 #include "engine/identifiers.h"
 
 class CFieldGame;
 class CScoreKeeper;
-
-// "You have been playing for :%2u h %02u m %02u s" for the given seconds.
-std::string PlayTimeText(unsigned seconds);
 
 // What the frame's commands show beside the game; each may show nothing.
 class CFrameDisplay {
@@ -57,8 +52,6 @@ public:
     // One tick of the playing-time timer.
     void OnTimer(unsigned id);
     unsigned PlaySeconds() const { return m_playSeconds; }
-    // The text of the playing-time pane.
-    std::string PlayTimeText() const { return ::PlayTimeText(m_playSeconds); }
 
 private:
     unsigned m_playSeconds = 0;

@@ -61,16 +61,6 @@ QKeySequence KeyOf(CCommandKey key) {
     return {};
 }
 
-// The playing time as the pane shows it: hours in at least two places, then
-// minutes and seconds in two.
-QString PlayTimeShown(unsigned seconds) {
-    const QLatin1Char zero('0');
-    return CMainFrame::tr("You have been playing for :%1 h %2 m %3 s")
-        .arg(seconds / 3600, 2)
-        .arg(seconds / 60 % 60, 2, 10, zero)
-        .arg(seconds % 60, 2, 10, zero);
-}
-
 // Where the window system lets a program place its own windows.
 bool CanPlaceWindows() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -91,6 +81,14 @@ std::vector<CWindowRect> Screens() {
 }
 
 } // namespace
+
+QString PlayTimeShown(unsigned seconds) {
+    const QLatin1Char zero('0');
+    return CMainFrame::tr("You have been playing for :%1 h %2 m %3 s")
+        .arg(seconds / 3600, 2)
+        .arg(seconds / 60 % 60, 2, 10, zero)
+        .arg(seconds % 60, 2, 10, zero);
+}
 
 CMainFrame::CMainFrame(CProfile profile)
     : m_timerHost([this](unsigned id) {

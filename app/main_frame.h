@@ -92,3 +92,7 @@ private:
     int m_placeTries = 0;
     bool m_placementSaved = false;
 };
+
+// The playing time as the pane shows it: hours in at least two places, then
+// minutes and seconds in two.
+QString PlayTimeShown(unsigned seconds);

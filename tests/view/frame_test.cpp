@@ -92,6 +92,10 @@ TEST_F(FrameTest, KeysACellAndTheMenuReachTheGame) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return pane->text() == QStringLiteral("You have been playing for : 0 h 00 m 01 s"); },
         2500));
+    for (auto [seconds, text] : {std::pair{3725u, ": 1 h 02 m 05 s"},
+                                 {360059u, ":100 h 00 m 59 s"},
+                                 {0xFFFFFFFFu, ":1193046 h 28 m 15 s"}})
+        EXPECT_EQ(PlayTimeShown(seconds), QStringLiteral("You have been playing for ") + text);
     // A stale menu item that still looks enabled is refused all the same.
     const QImage dealt = Grabbed(m_frame->m_wndField);
     m_frame->Action(ID_GAME_START)->setEnabled(true);

@@ -1,5 +1,6 @@
 #include "tools/board-host/host_window.h"
 
+#include "app/main_frame.h"
 #include "app/window_game.h"
 
 #include <QAction>
@@ -48,8 +49,7 @@ void CHostWindow::AddCommandKey(unsigned id, const QKeySequence& key) {
 }
 
 void CHostWindow::ShowPlayTime() {
-    setWindowTitle(QStringLiteral("Marbix - ") +
-                   QString::fromStdString(m_game->Frame().PlayTimeText()));
+    setWindowTitle(QStringLiteral("Marbix - ") + PlayTimeShown(m_game->Frame().PlaySeconds()));
 }
 
 void CHostWindow::EnableClockFields(bool enable) {
