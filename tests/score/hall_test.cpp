@@ -165,15 +165,6 @@ TEST_F(HallTest, TheLiveEntryClimbsFromSlot20AndTiesAndTheBestGoAbove) {
               (Table{{"Top", 200}, {"P1", 200}, {"P19", 20}}));
 }
 
-TEST_F(HallTest, NoPointsAnEmptyNameOrEscapeWithoutALastNameStoreNothing) {
-    CCopy game(m_profile);
-    game.Play(0, nullptr);
-    EXPECT_TRUE(game.m_shown.empty()); // no points: no dialog
-    game.Play(40, "");
-    game.Play(40, nullptr);
-    EXPECT_EQ(std::pair(game.m_shown.size(), fs::exists(m_file)), std::pair(2ul, false));
-}
-
 // Copy B read the table before A's result was in it; there B's would be the
 // best, but it is stored into the table as A left it.
 TEST_F(HallTest, ACopyThatStartedEarlierKeepsTheResultOfOneThatFinishedMeanwhile) {
