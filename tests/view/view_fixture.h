@@ -26,7 +26,6 @@ protected:
         g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
     }
-    ~ViewTest() override { g_lastName.clear(); }
 
     const std::string& ProfilePath() const { return m_file; }
 
