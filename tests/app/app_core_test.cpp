@@ -5,7 +5,7 @@
 #include "engine/settings.h"
 #include "platform/string_table.h"
 
-#include "../platform/temp_profile.h"
+#include "scratch.h"
 
 #include <algorithm>
 #include <set>

@@ -9,19 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "app/game.h"
+#include "cue_recorder.h"
 #include "engine/manual_timers.h"
 #include "engine/plain_cell.h"
 #include "engine/settings.h"
-
-using Cues = std::vector<unsigned>;
-constexpr unsigned kModule = 0x10000; // added to a cue played from the sound module
-
-struct CCueRecorder : CCuePlayer {
-    void PlaySound(unsigned id, bool fromModule) override {
-        m_ids.push_back(id + (fromModule ? kModule : 0));
-    }
-    Cues m_ids;
-};
 
 // A plain cell that can count the balls that vanish from it.
 struct CTestCell : CPlainCell {

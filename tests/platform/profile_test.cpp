@@ -5,7 +5,7 @@
 
 #include <sys/stat.h>
 
-#include "temp_profile.h"
+#include "scratch.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;

@@ -7,19 +7,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "../platform/temp_profile.h"
-#include "engine/cue.h"
+#include "cue_recorder.h"
 #include "engine/manual_timers.h"
 #include "engine/settings.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
 #include "score/score_keeper.h"
+#include "scratch.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-using Table = std::vector<std::pair<std::string, unsigned>>;
 
 // One copy of the game without a board: its own table, score keeper and
 // name answers; what the dialog shows is noted.
@@ -43,42 +42,20 @@ struct CCopy : CMoveExpiry {
     CScoreKeeper m_keeper{*this, m_timers, m_list, &m_answers, m_display};
 };
 
-class HallTest : public TempProfileTest, CCuePlayer {
+class HallTest : public TempProfileTest {
 protected:
     HallTest() {
-        SetCuePlayer(this);
         g_soundOn = 1;
         g_lastName.clear();
     }
-    ~HallTest() override { SetCuePlayer(nullptr); }
-    void PlaySound(unsigned id, bool) override { m_cues.push_back(id); }
 
-    // Stores these results from slot 0 down and loads the table.
+    // Stores these results and loads the table.
     void Fill(CHiscoreList& list, const Table& all) {
-        ASSERT_TRUE(m_profile.Edit([&all](CProfileFile& file) {
-            for (std::size_t i = 0; i < all.size(); ++i) {
-                file.WriteString("HISCORES", "PLAYER" + std::to_string(i), all[i].first);
-                file.WriteInt("HISCORES", "SCORE" + std::to_string(i), int(all[i].second));
-            }
-        }));
+        StoreHall(all);
         list.LoadTable();
     }
-    // Twenty results: P1 with 200 down to P20 with 10.
-    void FillFull(CHiscoreList& list) {
-        Table all;
-        for (unsigned i = 0; i < CHiscoreList::kStored; ++i)
-            all.emplace_back("P" + std::to_string(i + 1), 200 - 10 * i);
-        Fill(list, all);
-    }
-    Table Stored() const {
-        const CProfileFile file = m_profile.Read();
-        Table table;
-        for (int i = 0; i < CHiscoreList::kStored; ++i)
-            table.emplace_back(file.GetString("HISCORES", "PLAYER" + std::to_string(i)),
-                               file.GetInt("HISCORES", "SCORE" + std::to_string(i), 0));
-        return table;
-    }
-    std::vector<unsigned> m_cues;
+    void FillFull(CHiscoreList& list) { Fill(list, FullHall(200)); }
+    CCueRecorder m_cues;
 };
 
 TEST_F(HallTest, EntriesGoAboveEqualUnsignedScoresAndLinesAreFilledOutByCharacters) {
@@ -175,27 +152,17 @@ TEST_F(HallTest, OkTakesAtMost15CharactersExactlyAsTyped) {
 TEST_F(HallTest, TheLiveEntryClimbsFromSlot20AndTiesAndTheBestGoAbove) {
     CCopy game(m_profile);
     FillFull(game.m_list);
-    using Cues = std::vector<unsigned>;
     for (auto [points, name, cues, slot] : {std::tuple(9u, "Low", Cues{}, -1),
                                             {10u, "Tie", Cues{150, 154}, 19},
                                             {200u, "Top", Cues{149, 153}, 0}}) {
-        m_cues.clear();
+        m_cues.m_ids.clear();
         game.Play(points, name);
-        EXPECT_EQ(std::pair(m_cues, game.m_list.Selected()), std::pair(cues, slot)) << name;
+        EXPECT_EQ(std::pair(m_cues.m_ids, game.m_list.Selected()), std::pair(cues, slot)) << name;
     }
     EXPECT_EQ(game.m_shown, (Lines{"dialog \"\"", "dialog \"Low\"", "dialog \"Tie\""}));
     // Tie took P20's place, and Top pushed Tie out.
-    EXPECT_EQ((Table{Stored()[0], Stored()[1], Stored()[19]}),
+    EXPECT_EQ((Table{StoredHall()[0], StoredHall()[1], StoredHall()[19]}),
               (Table{{"Top", 200}, {"P1", 200}, {"P19", 20}}));
-}
-
-TEST_F(HallTest, NoPointsAnEmptyNameOrEscapeWithoutALastNameStoreNothing) {
-    CCopy game(m_profile);
-    game.Play(0, nullptr);
-    EXPECT_TRUE(game.m_shown.empty()); // no points: no dialog
-    game.Play(40, "");
-    game.Play(40, nullptr);
-    EXPECT_EQ(std::pair(game.m_shown.size(), fs::exists(m_file)), std::pair(2ul, false));
 }
 
 // Copy B read the table before A's result was in it; there B's would be the
@@ -205,24 +172,23 @@ TEST_F(HallTest, ACopyThatStartedEarlierKeepsTheResultOfOneThatFinishedMeanwhile
     Fill(b.m_list, {{"Old", 30}});
     a.m_list.LoadTable();
     a.Play(50, "Alice");
-    m_cues.clear();
+    m_cues.m_ids.clear();
     b.Play(40, "Bob");
-    EXPECT_EQ(m_cues, (std::vector<unsigned>{149, 154}));
+    EXPECT_EQ(m_cues.m_ids, (Cues{149, 154}));
     EXPECT_EQ(b.m_list.Lines(), (Lines{" 1  Alice             50", " 2  Bob               40",
                                        " 3  Old               30"}));
     EXPECT_EQ(b.m_list.Selected(), 1);
-    EXPECT_EQ((Table{Stored()[0], Stored()[2]}), (Table{{"Alice", 50}, {"Old", 30}}));
+    EXPECT_EQ((Table{StoredHall()[0], StoredHall()[2]}), (Table{{"Alice", 50}, {"Old", 30}}));
 }
 
 // A copy saving one result after another is killed at a random moment: the
 // file must hold the table after some whole number of saves, never a mix.
 TEST_F(HallTest, AKillDuringASaveLeavesTheOldOrTheNewTable) {
-    auto expected = [](int saves) {
-        Table table;
-        for (int k = saves; k >= 1 && table.size() < 20; --k)
-            table.emplace_back("G" + std::to_string(k), 1000 + k);
-        for (unsigned i = 0; table.size() < 20; ++i)
-            table.emplace_back("P" + std::to_string(i + 1), 200 - 10 * i);
+    auto expected = [](int saves) { // the last twenty saves above the table as filled
+        Table table = FullHall(200);
+        for (int k = std::max(1, saves - 19); k <= saves; ++k)
+            table.insert(table.begin(), {"G" + std::to_string(k), 1000 + k});
+        table.resize(20);
         return table;
     };
     std::mt19937 random(std::random_device{}());
@@ -237,7 +203,7 @@ TEST_F(HallTest, AKillDuringASaveLeavesTheOldOrTheNewTable) {
         usleep(std::uniform_int_distribution<useconds_t>(0, 15000)(random));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
-        const Table stored = Stored();
+        const Table stored = StoredHall();
         int saves = 0;
         while (saves < 5000 && stored != expected(saves)) ++saves;
         torn += saves == 5000;

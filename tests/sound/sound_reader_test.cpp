@@ -2,10 +2,10 @@
 // hostile input, and where the module is looked for. The files are built
 // here byte by byte.
 #include "engine/cue.h"
+#include "scratch.h"
 #include "sound/sound_module.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -170,28 +170,16 @@ TEST(SoundModuleFormat, RejectsHostileTables) {
     for (const auto& [name, module] : bad) EXPECT_FALSE(ParseSoundModule(module)) << name;
 }
 
-// A scratch folder that goes with the test.
-struct CScratch {
-    fs::path dir = fs::temp_directory_path() / ("marbix-sound-" + std::to_string(getpid()));
-    CScratch() { fs::create_directories(dir); }
-    ~CScratch() { fs::remove_all(dir); }
-    std::string Put(const char* name, const CBytes& bytes) const {
-        std::ofstream(dir / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        return (dir / name).string();
-    }
-};
-
 TEST(SoundModuleFormat, OnlyARegularFileOfAtMostSixteenMebibytesIsRead) {
-    const CScratch scratch;
-    const std::string path = scratch.Put("module", BuildSoundModule(TwoSounds()));
+    const CScratchFolder scratch;
+    const std::string path = scratch.Write("module", BuildSoundModule(TwoSounds()));
     EXPECT_TRUE(ReadSoundModuleFile(path));
     fs::resize_file(path, kMaxModuleBytes); // trailing zeros: still whole
     EXPECT_TRUE(ReadSoundModuleFile(path));
     fs::resize_file(path, kMaxModuleBytes + 1);
     EXPECT_FALSE(ReadSoundModuleFile(path));
-    EXPECT_FALSE(ReadSoundModuleFile(scratch.dir.string())); // a folder
-    const fs::path pipe = scratch.dir / "pipe";
+    EXPECT_FALSE(ReadSoundModuleFile(scratch.m_dir)); // a folder
+    const fs::path pipe = scratch.m_dir + "/pipe";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_FALSE(ReadSoundModuleFile(pipe.string())); // no wait for a writer
 }
@@ -210,12 +198,11 @@ TEST(SoundModuleSearch, OwnPlaceThenAbsoluteDataDirectoriesOnly) {
 }
 
 TEST(SoundModuleSearch, TakesTheFirstModuleThatPassesTheCheck) {
-    const CScratch scratch;
+    const CScratchFolder scratch;
     const CBytes good = BuildSoundModule(TwoSounds());
-    const std::string cut = scratch.Put("cut", CBytes(good.begin(), good.end() - 1));
-    const std::string whole = scratch.Put("whole", good);
-    EXPECT_EQ(LoadSoundModuleFrom({"/nonexistent", scratch.dir.string(), cut, whole}),
-              g_soundModule);
+    const std::string cut = scratch.Write("cut", CBytes(good.begin(), good.end() - 1));
+    const std::string whole = scratch.Write("whole", good);
+    EXPECT_EQ(LoadSoundModuleFrom({"/nonexistent", scratch.m_dir, cut, whole}), g_soundModule);
     EXPECT_EQ(SoundModulePath(), whole);
     EXPECT_EQ(ModuleSound(0x10000u + 623), TwoSounds()[623]);
     EXPECT_TRUE(ModuleSound(606).empty());

@@ -3,28 +3,28 @@
 // sink's monitor sample for sample; and a recorder on that monitor.
 #pragma once
 
+#include "helper_process.h"
+#include "scratch.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
-#include <sys/prctl.h>
 #include <vector>
 
 constexpr int kSinkRate = 22050;
 
-class CSoundServer {
+class CSoundServer : CScratchFolder {
 public:
     // Empty when the server runs; else why not. Only starting is retried.
     QString Start() {
         for (const char* tool : {"pulseaudio", "parecord", "pactl"})
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 return QString("%1 is not installed").arg(tool);
-        if (!m_dir.isValid()) return "no temporary directory";
+        if (m_dir.empty()) return "no temporary directory";
         QString why;
         for (int attempt = 0; attempt < 3; ++attempt)
             if ((why = TryStart()).isEmpty()) break;
@@ -42,9 +42,10 @@ public:
 
     // Starts recording the monitor; false when the recorder cannot attach.
     bool Record() {
-        Run(m_recorder, "parecord",
-            {"--device=marbix_test.monitor", "--raw", "--format=s16le", "--channels=1",
-             QString("--rate=%1").arg(kSinkRate), "--latency-msec=20", m_dir.filePath("take.raw")});
+        StartHelper(m_recorder, "parecord",
+                    {"--device=marbix_test.monitor", "--raw", "--format=s16le", "--channels=1",
+                     QString("--rate=%1").arg(kSinkRate), "--latency-msec=20", Path("take.raw")},
+                    m_env);
         if (!m_recorder.waitForStarted(5000)) return false;
         bool attached = false;
         for (int i = 0; i < 250 && !attached; ++i, QThread::msleep(20))
@@ -60,72 +61,56 @@ public:
     std::vector<std::int16_t> Take() {
         ::kill(static_cast<pid_t>(m_recorder.processId()), SIGINT);
         m_recorder.waitForFinished(5000);
-        QFile file(m_dir.filePath("take.raw"));
-        const QByteArray raw = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const std::string raw = Contents(m_dir + "/take.raw");
         std::vector<std::int16_t> samples(static_cast<std::size_t>(raw.size() / 2));
-        std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
+        std::memcpy(samples.data(), raw.data(), samples.size() * 2);
         return samples;
     }
 
     ~CSoundServer() {
-        for (QProcess* process : {&m_recorder, &m_server}) {
-            if (process->state() == QProcess::NotRunning) continue;
-            ::kill(static_cast<pid_t>(process->processId()), SIGCONT);
-            process->kill();
-            process->waitForFinished(2000);
-        }
+        StopHelper(m_recorder);
+        StopHelper(m_server);
     }
 
 private:
-    QString Socket() const { return "unix:" + m_dir.filePath("native"); }
-
-    // Starts a tool in the server's environment; it dies with the test.
-    void Run(QProcess& process, const char* tool, const QStringList& args) {
-        process.setProcessEnvironment(m_env);
-        process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        process.start(QStandardPaths::findExecutable(tool), args);
-    }
+    QString Path(const char* name) const { return QString::fromStdString(m_dir + "/" + name); }
+    QString Socket() const { return "unix:" + Path("native"); }
 
     QByteArray Control(const QStringList& args) {
-        QProcess control;
-        Run(control, "pactl", args);
-        control.waitForFinished(5000);
-        return control.readAllStandardOutput();
+        return RunHelper("pactl", args, 5000, nullptr, m_env);
     }
 
     QString TryStart() {
         Kill();
         // Everything in the scratch folder; the sink keeps its rate whatever
         // the streams, so nothing but the sample-and-hold resampler touches a cue.
-        QFile conf(m_dir.filePath("daemon.conf"));
-        if (!conf.open(QIODevice::WriteOnly)) return "cannot write daemon.conf";
-        conf.write("default-sample-format = s16le\ndefault-sample-rate = 22050\n"
-                   "alternate-sample-rate = 22050\ndefault-sample-channels = 1\n"
-                   "resample-method = trivial\n");
-        conf.close();
-        QFile::remove(m_dir.filePath("native"));
+        const std::string conf = "default-sample-format = s16le\ndefault-sample-rate = 22050\n"
+                                 "alternate-sample-rate = 22050\ndefault-sample-channels = 1\n"
+                                 "resample-method = trivial\n";
+        Write("daemon.conf", conf);
+        QFile::remove(Path("native"));
         m_env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "PULSE_CONFIG_PATH"})
-            m_env.insert(name, m_dir.path());
+            m_env.insert(name, QString::fromStdString(m_dir));
         m_env.insert("PULSE_SERVER", Socket());
         // --system=no with root: the server warns but runs.
-        Run(m_server, "pulseaudio",
+        StartHelper(
+            m_server, "pulseaudio",
             {"--daemonize=no", "--system=no", "-n", "--exit-idle-time=-1", "--disallow-exit",
              "--disable-shm=yes", "--log-target=stderr",
              "--load=module-null-sink sink_name=marbix_test rate=22050 channels=1 "
              "format=s16le norewinds=1",
-             "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
-                 m_dir.filePath("native")});
+             "--load=module-native-protocol-unix auth-anonymous=1 socket=" + Path("native")},
+            m_env);
         if (!m_server.waitForStarted(5000)) return "pulseaudio did not start";
-        for (int i = 0; i < 500 && !QFile::exists(m_dir.filePath("native")); ++i) {
+        for (int i = 0; i < 500 && !QFile::exists(Path("native")); ++i) {
             if (m_server.state() != QProcess::Running)
                 return "pulseaudio stopped: " + m_server.readAllStandardError().right(400);
             QThread::msleep(20);
         }
-        return QFile::exists(m_dir.filePath("native")) ? "" : "pulseaudio did not come up";
+        return QFile::exists(Path("native")) ? "" : "pulseaudio did not come up";
     }
 
-    QTemporaryDir m_dir;
     QProcessEnvironment m_env;
     QProcess m_server, m_recorder;
 };

@@ -40,12 +40,7 @@ protected:
 // A full hall of fame with five-digit scores, each line whole: the layout in the
 // fixed-pitch face, the fields and the live line below the twenty following the game.
 TEST_F(PanelTest, LaidOutInDialogUnitsAndFollowingTheGame) {
-    Profile().Edit([](CProfileFile& file) {
-        for (int i = 0; i < 20; ++i) {
-            file.WriteString("HISCORES", "PLAYER" + std::to_string(i), "P" + std::to_string(i));
-            file.WriteInt("HISCORES", "SCORE" + std::to_string(i), 12345 - 10 * i);
-        }
-    });
+    StoreHall(FullHall(12345));
     m_frame = MakeFrame();
     CScoreBar& bar = m_frame->m_wndScoreBar;
     EXPECT_EQ(QFontInfo(bar.font()).family(), "Liberation Mono");
@@ -92,7 +87,7 @@ TEST_F(PanelTest, TheNameDialogAnswersThePlayersKeys) {
         EXPECT_EQ(combo.lineEdit()->selectedText(), "BO");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(Profile().Read().GetString("HISCORES", "PLAYER0"), "BO");
+    EXPECT_EQ(StoredHall()[0].first, "BO");
 
     bool again = false;
     EndGame([&](QWidget& dialog) {
@@ -110,10 +105,7 @@ TEST_F(PanelTest, TheNameDialogAnswersThePlayersKeys) {
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
     EXPECT_TRUE(again) << "not back in the dialog with the field as it was";
-    const CProfileFile stored = Profile().Read();
-    EXPECT_EQ(
-        std::pair(stored.GetString("HISCORES", "PLAYER0"), stored.GetInt("HISCORES", "SCORE0", 0)),
-        std::pair(std::string("Ace of diamonds"), 42u));
+    EXPECT_EQ(StoredHall()[0], (Table::value_type{"Ace of diamonds", 42}));
 
     std::filesystem::remove(ProfilePath());
     std::filesystem::create_directory(ProfilePath());

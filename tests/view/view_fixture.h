@@ -1,54 +1,38 @@
 // The main window, its board and its score panel on the offscreen platform,
-// on a private profile in a temporary directory, with the cues recorded.
+// on a private profile in a temporary folder, with the cues recorded.
 #pragma once
 
 #include "app/epigraph.h"
 #include "app/main_frame.h"
-#include "engine/cue.h"
-#include "platform/profile.h"
+#include "cue_recorder.h"
 #include "platform/resources.h"
+#include "scratch.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
-struct CRecordedCues : CCuePlayer {
-    void PlaySound(unsigned id, bool) override { m_ids.push_back(id); }
-    int Count(unsigned id) const { return int(std::count(m_ids.begin(), m_ids.end(), id)); }
-    std::vector<unsigned> m_ids;
-};
-
-class ViewTest : public testing::Test {
+class ViewTest : public TempProfileTest {
 protected:
     ViewTest() {
-        EXPECT_TRUE(m_dir.isValid());
         g_classical = 0;
         g_roundBalls = g_soundOn = g_saveOnExit = 1;
         g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
-        SetCuePlayer(&m_cues);
-    }
-    ~ViewTest() override {
-        SetCuePlayer(nullptr);
-        g_lastName.clear();
     }
 
-    std::string ProfilePath() const { return (m_dir.path() + "/marbix.INI").toStdString(); }
-    CProfile Profile() const { return CProfile(ProfilePath()); }
+    const std::string& ProfilePath() const { return m_file; }
 
     // A shown main window; the hall of fame is read from the profile as it
     // stands at this moment.
     std::unique_ptr<CMainFrame> MakeFrame() const {
-        auto frame = std::make_unique<CMainFrame>(Profile());
+        auto frame = std::make_unique<CMainFrame>(m_profile);
         EXPECT_TRUE(frame->LoadFrame());
         frame->resize(900, 650);
         frame->show();
@@ -88,7 +72,6 @@ protected:
     }
     static QImage Resource(int id) { return LoadPicture(id).convertToFormat(QImage::Format_RGB32); }
 
-    QTemporaryDir m_dir;
-    CRecordedCues m_cues;
+    CCueRecorder m_cues;
     int m_boxes = 0; // boxes seen by ExpectBox
 };

@@ -9,7 +9,6 @@
 #include "x_session.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -151,10 +150,7 @@ QRect ListFloor(const QImage& shot) {
 
 class RealWindowTest : public ProgramTest {
 protected:
-    QString ProfileText() {
-        QFile file(m_config.filePath(QStringLiteral("marbix.INI")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString ProfileText() { return QString::fromStdString(Contents(m_dir + "/marbix.INI")); }
 
     // A second of the game's clocks lasts secondMs.
     void Launch(int secondMs = 1000) {
@@ -299,12 +295,9 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
 // within the move's time before and after the box.
 TEST_F(RealWindowTest, LongScoresShowWholeAndPauseHoldsTheClockThroughAMinimiseToGameEnd) {
     constexpr int kSecondMs = 300;
-    const QByteArray table =
-        "[HISCORES]\nPLAYER0=A\nSCORE0=2147483647\nPLAYER1=A\nSCORE1=2147483640\n"
-        "PLAYER2=B\nSCORE2=1234567\nPLAYER3=B\nSCORE3=1234560\n";
-    QFile profile(m_config.filePath(QStringLiteral("marbix.INI")));
-    ASSERT_TRUE(profile.open(QIODevice::WriteOnly) && profile.write(table) == table.size() &&
-                profile.flush());
+    Write("marbix.INI", std::string("[HISCORES]\nPLAYER0=A\nSCORE0=2147483647\nPLAYER1=A\n"
+                                    "SCORE1=2147483640\nPLAYER2=B\nSCORE2=1234567\nPLAYER3=B\n"
+                                    "SCORE3=1234560\n"));
     Launch(kSecondMs);
     // Lines of the hall of fame alike but for their places and last digits
     // differ at the right, so that digit shows; none runs into the list's edge.

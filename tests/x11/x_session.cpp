@@ -12,12 +12,8 @@
 #include <cstdio>
 
 std::string RunCommand(const std::string& command, int* exitCode) {
-    QProcess process;
-    process.start(QStringLiteral("sh"), {"-c", QString::fromStdString("timeout 15 " + command)});
-    const bool done =
-        process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit;
-    if (exitCode) *exitCode = done ? process.exitCode() : -1;
-    return process.readAllStandardOutput().trimmed().toStdString();
+    const QString line = QString::fromStdString("timeout 15 " + command);
+    return RunHelper(QStringLiteral("sh"), {"-c", line}, 20000, exitCode).toStdString();
 }
 
 int RunOnXSession(int argc, char** argv, int width, int height) {
@@ -25,9 +21,9 @@ int RunOnXSession(int argc, char** argv, int width, int height) {
     // The server picks a free display number itself and tells it once it
     // accepts connections: no race with another test for the number.
     QProcess server, manager;
-    server.start(QStringLiteral("Xvfb"),
-                 {"-displayfd", "1", "-screen", "0",
-                  QStringLiteral("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp", "-br"});
+    StartHelper(server, QStringLiteral("Xvfb"),
+                {"-displayfd", "1", "-screen", "0",
+                 QStringLiteral("%1x%2x24").arg(width).arg(height), "-nolisten", "tcp", "-br"});
     const QByteArray number = server.waitForReadyRead(30000) ? server.readLine().trimmed() : "";
     if (number.isEmpty()) {
         fprintf(stderr, "%s: Xvfb did not come up\n", argv[0]);
@@ -35,9 +31,9 @@ int RunOnXSession(int argc, char** argv, int width, int height) {
     }
     qputenv("DISPLAY", ":" + number);
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QTemporaryDir runtime, home; // private to this process, as the runtime folder must be
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit()); // the window manager's stock settings
+    const CScratchFolder scratch; // private to this process, as the runtime folder must be
+    qputenv("XDG_RUNTIME_DIR", scratch.m_dir.c_str());
+    qputenv("XDG_CONFIG_HOME", scratch.m_dir.c_str()); // the window manager's stock settings
     int result = 1;
     {
         QApplication app(argc, argv);
@@ -47,7 +43,7 @@ int RunOnXSession(int argc, char** argv, int width, int height) {
         const bool managed = QTest::qWaitFor(
             [&] {
                 if (manager.state() == QProcess::NotRunning)
-                    manager.start(QStringLiteral("openbox"), {"--sm-disable"});
+                    StartHelper(manager, QStringLiteral("openbox"), {"--sm-disable"});
                 return RunCommand("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") !=
                        std::string::npos;
             },
@@ -57,11 +53,9 @@ int RunOnXSession(int argc, char** argv, int width, int height) {
         else
             fprintf(stderr, "%s: the window manager did not come up: %s\n", argv[0],
                     manager.readAll().left(400).constData());
-        manager.terminate();
-        manager.waitForFinished(3000);
+        StopHelper(manager);
     }
-    server.terminate();
-    server.waitForFinished(3000);
+    StopHelper(server);
     return result;
 }
 
@@ -117,21 +111,18 @@ QImage WaitForShot(const char* name, const std::function<bool(const QImage&)>& c
 }
 
 void ProgramTest::TearDown() {
-    m_program.kill();
-    m_program.waitForFinished(3000);
+    StopHelper(m_program);
 }
 
 void ProgramTest::Launch(const char* variable, const QString& value) {
-    ASSERT_TRUE(m_config.isValid());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_config.path());
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+        env.insert(QLatin1String(name), QString::fromStdString(m_dir));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("PULSE_SERVER"),
                QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
     if (variable) env.insert(QLatin1String(variable), value);
-    m_program.setProcessEnvironment(env);
-    m_program.start(QStringLiteral(MARBIX_EXECUTABLE), {});
+    StartHelper(m_program, QStringLiteral(MARBIX_EXECUTABLE), {}, env);
     ASSERT_TRUE(m_program.waitForStarted(5000));
     m_window.clear();
     for (int i = 0; i < 3 && m_window.empty(); ++i) // a closing window may fail a search

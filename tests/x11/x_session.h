@@ -2,9 +2,10 @@
 // started on it, and the screen read back.
 #pragma once
 
+#include "helper_process.h"
+#include "scratch.h"
+
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -38,13 +39,13 @@ CBoardSeen ReadBoard(const QImage& shot, QPoint board, int scale = 1);
 bool IsBall(const CCellSeen& cell);
 
 // The built program with folders of its own and no sound server.
-class ProgramTest : public testing::Test {
+class ProgramTest : public testing::Test, protected CScratchFolder {
 protected:
+    void SetUp() override { ASSERT_FALSE(m_dir.empty()); }
     void TearDown() override;
     // Starts it, with one more variable if given, and focuses its window.
     void Launch(const char* variable = nullptr, const QString& value = {});
 
-    QTemporaryDir m_config;
     QProcess m_program;
     std::string m_window;
 };
