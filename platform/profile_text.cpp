@@ -157,6 +157,11 @@ std::string CProfileFile::Text() const {
     }
     std::string out;
     out.reserve(m_text.size() + 64 * m_changes.size());
+    // The file's last line may end in a lone CR or in nothing; a line written
+    // after it must not run on from it.
+    const auto endLastLine = [&out, &eol] {
+        if (!out.empty() && out.back() != '\n') out += out.back() == '\r' ? "\n" : eol;
+    };
     out.append(m_text, 0, m_lines.empty() ? m_text.size() : m_lines.front().begin);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const CLine& line = m_lines[i];
@@ -166,12 +171,12 @@ std::string CProfileFile::Text() const {
         else
             out.append(with->second).append(m_text, line.end, line.next - line.end);
         if (auto more = appended.find(i); more != appended.end()) {
-            if (line.next == line.end) out += eol; // the file's last line had no line break
+            endLastLine();
             out += more->second;
         }
     }
     for (const std::string& section : newSections) {
-        if (!out.empty() && out.back() != '\n') out += eol;
+        endLastLine();
         out += section;
     }
     return out;

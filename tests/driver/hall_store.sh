@@ -79,6 +79,17 @@ unshare -rm true 2>/dev/null && { unshare -rm bash -c full 2>/dev/null; status=$
 [ $status = 77 ] && echo "full disk: skipped, no file system can be mounted here"
 [ $status = 0 ] || [ $status = 77 ] || fail=1
 
+# Whatever the last line of the file ends with, a result saved after it is read back.
+for end in '\r' ''; do
+    for eol in '\n' '\r\n'; do
+        printf "[HISCORES]${eol}PLAYER0=Ace${eol}SCORE0=50${end}" >"$work/ends.INI"
+        game Alice | "$driver" --profile "$work/ends.INI" >/dev/null 2>&1
+        out=$(echo show | "$driver" --profile "$work/ends.INI" 2>&1)
+        grep -q '^   2  Alice  *10$' <<<"$out" && grep -q '^   1  Ace  *50$' <<<"$out" ||
+            bad "a file ending in '$end' with lines ending in '$eol': $out"
+    done
+done
+
 # A file that cannot be read whole is set aside, and the next result is kept.
 profile=$work/damaged.INI
 for what in "binary data" "over 1 MiB"; do

@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -96,6 +97,31 @@ TEST_F(ProfileTest, AnEditChangesItsLinesAndKeepsEveryOtherByte) {
     EXPECT_EQ(String("S", "B"), "x");
     ASSERT_TRUE(Write("S", "A", "2") && Write("S", "C", "3") && Write("T", "D", "4"));
     EXPECT_EQ(Contents(), "\xEF\xBB\xBF[S]\r\nA=2\r\nB = x \r\nC=3\r\n[T]\r\nD=4\r\n");
+}
+
+// The last line may end in LF, CRLF, a lone CR or nothing: keys written after
+// it, or in its place, read back as written, and the old keys as before.
+TEST(ProfileText, WhateverTheLastLineEndsWithWhatIsWrittenReadsBack) {
+    for (const char* text : {"[HISCORES]\nPLAYER0=Ace\nSCORE0=50\r", "[HISCORES]\nSCORE0=50",
+                             "[HISCORES]\r\nPLAYER0=Ace\r\nSCORE0=50\r", "[HISCORES]\rSCORE0=50\r",
+                             "[HISCORES]\nSCORE0=50\r\n", "\r", ""}) {
+        const std::vector<std::array<const char*, 3>> writes = {{"HISCORES", "PLAYER1", "Bob"},
+                                                                {"HISCORES", "SCORE0", "60"},
+                                                                {"SETTINGS", "SOUND_ON", "0"}};
+        for (std::size_t n = 1; n <= writes.size(); ++n) {
+            CProfileFile file(text);
+            const std::string before = file.GetString("HISCORES", "PLAYER0");
+            for (std::size_t i = 0; i < n; ++i)
+                file.WriteString(writes[i][0], writes[i][1], writes[i][2]);
+            const CProfileFile again(file.Text());
+            for (std::size_t i = 0; i < n; ++i)
+                EXPECT_EQ(again.GetString(writes[i][0], writes[i][1]), writes[i][2])
+                    << testing::PrintToString(text) << " after " << n << " writes";
+            EXPECT_EQ(again.GetString("HISCORES", "PLAYER0"), before);
+            EXPECT_EQ(again.GetString("HISCORES", "SCORE0"),
+                      n > 1 ? "60" : file.GetString("HISCORES", "SCORE0"));
+        }
+    }
 }
 
 // A file that no writer of ours made is set aside whole, never truncated or
