@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -24,6 +25,9 @@ namespace {
 // long is stuck, and the save fails rather than hang the game.
 constexpr auto kLockWait = std::chrono::seconds(3);
 constexpr std::string_view kTempInfix = ".saving-";
+// The sections this program writes: all that a fresh file keeps of one that
+// an edit would take over the cap.
+const std::vector<std::string> kOwnSections = {"SETTINGS", "WINDOW", "HISCORES"};
 
 std::string Reason(int error) {
     return std::strerror(error);
@@ -194,10 +198,28 @@ void RemoveStaleTemps(const std::string& target) {
     }
 }
 
+// The old file keeps its place until the new one takes it: it gets its second
+// name first (a hard link or, where the file system has none, a rename) and
+// loses it again when the new file cannot take its place.
+int PutInPlace(const std::string& temp, const std::string& target, const std::string& aside) {
+    bool linked = false, renamed = false;
+    if (!aside.empty()) {
+        linked = ::link(target.c_str(), aside.c_str()) == 0;
+        if (!linked && ::rename(target.c_str(), aside.c_str()) != 0) return errno;
+        renamed = !linked;
+    }
+    if (::rename(temp.c_str(), target.c_str()) == 0) return 0;
+    const int error = errno;
+    if (linked) ::unlink(aside.c_str());
+    if (renamed) ::rename(aside.c_str(), target.c_str());
+    return error;
+}
+
 // Writes the whole file beside target, flushes it, renames it over target and
-// flushes the directory; old is the file replaced, if there was one.
+// flushes the directory; old is the file replaced, if there was one, and
+// aside the name it keeps, if any.
 bool ReplaceFile(const std::string& target, const std::string& data, const struct stat* old,
-                 std::string& failure) {
+                 const std::string& aside, std::string& failure) {
     if (data.size() > CProfileFile::kMaxSize) {
         failure = target + ": " + Reason(EFBIG);
         return false;
@@ -215,9 +237,8 @@ bool ReplaceFile(const std::string& target, const std::string& data, const struc
     ok = ok && ::fsync(fd) == 0;
     int error = ok ? 0 : (errno != 0 ? errno : EIO);
     if (::close(fd) != 0 && ok) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-    ok = error == 0;
-    if (!ok) {
+    if (error == 0) error = PutInPlace(temp, target, aside);
+    if (error != 0) {
         ::unlink(temp.c_str());
         failure = target + ": " + Reason(error);
         return false;
@@ -230,18 +251,37 @@ bool ReplaceFile(const std::string& target, const std::string& data, const struc
     return true;
 }
 
-// A damaged file goes to the first free NAME.damaged, NAME.damaged-2, ...
-bool SetAside(const std::string& target, const std::string& what, std::string& failure) {
+// A file set aside goes to the first free NAME.damaged, NAME.damaged-2, ...
+std::string AsideName(const std::string& target) {
     std::string aside = target + ".damaged";
     struct stat st {};
     for (int n = 2; ::lstat(aside.c_str(), &st) == 0; ++n)
         aside = target + ".damaged-" + std::to_string(n);
-    if (::rename(target.c_str(), aside.c_str()) != 0) {
-        failure = target + ": " + Reason(errno);
-        return false;
+    return aside;
+}
+
+// The file with the change made. A damaged file, and one that the change
+// would take over the cap, are kept aside once a fresh file has taken their
+// place; standard error then says so.
+bool Rewrite(const std::string& target, const CRead& read,
+             const std::function<void(CProfileFile&)>& change, std::string& failure) {
+    const bool damaged = read.state == FileState::Damaged;
+    const bool existed = read.state == FileState::Read;
+    CProfileFile file(damaged ? CProfileFile(read.data).Readable() : read.data);
+    change(file);
+    std::string text = file.Text(), trouble, fresh = "a fresh profile";
+    if (damaged) trouble = "could not be read whole (" + read.reason + ")";
+    if (existed && text.size() > CProfileFile::kMaxSize) {
+        text = file.Fresh(kOwnSections);
+        trouble = "would grow over 1 MiB";
+        fresh += " of this program's sections";
     }
-    std::cerr << program_invocation_short_name << ": " << target << " could not be read whole ("
-              << what << "); it is kept as " << aside << " and a fresh profile is started\n";
+    if (existed && trouble.empty() && text == read.data) return true;
+    const std::string aside = trouble.empty() ? std::string() : AsideName(target);
+    if (!ReplaceFile(target, text, existed ? &read.st : nullptr, aside, failure)) return false;
+    if (!aside.empty())
+        std::cerr << program_invocation_short_name << ": " << target << ' ' << trouble
+                  << "; it is kept as " << aside << " and " << fresh << " is started\n";
     return true;
 }
 
@@ -277,19 +317,7 @@ bool CProfile::Edit(const std::function<void(CProfileFile&)>& change, std::strin
         why = target + ": " + Reason(EACCES);
         ok = false;
     }
-    if (ok && read.state == FileState::Damaged) {
-        ok = SetAside(target, read.reason, why);
-        read.data = CProfileFile(read.data).Readable();
-        read.state = FileState::Missing;
-    }
-    if (ok) {
-        CProfileFile file(read.data);
-        change(file);
-        std::string text = file.Text();
-        const bool existed = read.state == FileState::Read;
-        if (!existed || text != read.data)
-            ok = ReplaceFile(target, text, existed ? &read.st : nullptr, why);
-    }
+    ok = ok && Rewrite(target, read, change, why);
     if (!ok && failure) *failure = why;
     return ok;
 }

@@ -11,10 +11,13 @@
 // old one or the new one, whole.
 //
 // A file over the size cap, or holding NUL bytes, is not a profile we wrote:
-// it is renamed aside (to NAME.damaged, NAME.damaged-2, ...), a fresh profile
-// holding what could be read of it takes its place, and standard error says
-// so once. The writer never writes a file over the cap, so what it writes is
-// read back whole.
+// once a fresh profile holding what could be read of it has taken its place,
+// it is kept aside (as NAME.damaged, NAME.damaged-2, ...) and standard error
+// says so once; until then what can be read of it is read. A file that an
+// edit would take over the cap is kept aside the same way, its fresh profile
+// holding the program's own sections (SETTINGS, WINDOW, HISCORES) with the
+// edit made. The writer never writes a file over the cap, so what it writes
+// is read back whole.
 #pragma once
 
 #include <functional>

@@ -1,5 +1,6 @@
 #include "platform/profile_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -183,6 +184,19 @@ std::string CProfileFile::Text() const {
 }
 
 std::string CProfileFile::Readable() const {
+    return ReadableOf(nullptr);
+}
+
+std::string CProfileFile::Fresh(const std::vector<std::string>& sections) const {
+    std::vector<std::string> folded;
+    for (const std::string& name : sections) folded.push_back(Folded(Trim(name)));
+    CProfileFile fresh(ReadableOf(&folded));
+    for (const CChange& change : m_changes)
+        fresh.WriteString(change.section, change.key, change.value);
+    return fresh.Text();
+}
+
+std::string CProfileFile::ReadableOf(const std::vector<std::string>* only) const {
     std::vector<std::string> sections;
     std::unordered_map<std::string, std::size_t> sectionAt;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
@@ -190,6 +204,7 @@ std::string CProfileFile::Readable() const {
         const std::string_view text =
             Trim(std::string_view(m_text).substr(line.begin, line.end - line.begin));
         if (line.section.empty() || text.empty() || text.find('\0') != text.npos) continue;
+        if (only && std::find(only->begin(), only->end(), line.section) == only->end()) continue;
         const bool header = text.front() == '[';
         if (!header) {
             auto read =

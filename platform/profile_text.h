@@ -40,6 +40,9 @@ public:
     // Only the sections and keys that reading can find: a fresh file made of
     // what could be read from a damaged one.
     std::string Readable() const;
+    // Only the sections of these names, as reading finds them, with every
+    // change made: a fresh file of what the program itself writes.
+    std::string Fresh(const std::vector<std::string>& sections) const;
 
 private:
     struct CLine {
@@ -53,6 +56,8 @@ private:
     };
 
     void Parse();
+    // Readable(), of the sections with these folded names only, or of all.
+    std::string ReadableOf(const std::vector<std::string>* only) const;
     const std::string* Find(const std::string& section, const std::string& key) const;
 
     std::string m_text;

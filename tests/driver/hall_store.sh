@@ -66,9 +66,17 @@ refuse "read-only file" "$work/ro.INI" "Permission denied"
 full() {
     mount -t tmpfs -o size=64k tmpfs "$work/full" || exit 77
     table Old 5 >"$work/full/hall.INI"
+    { table Old 5 && printf 'junk\0\n'; } | tee "$work/bad.before" >"$work/full/bad.INI"
     cat /dev/zero >"$work/full/filler" 2>/dev/null
     refuse "full disk" "$work/full/hall.INI" "No space left on device"
     [ "$(table Old 5)" = "$(cat "$work/full/hall.INI")" ] || bad "full disk: the file changed"
+    # A damaged file stays in place, and readable, until a fresh one can be written.
+    refuse "full disk" "$work/full/bad.INI" "No space left on device"
+    for run in 1 2; do
+        out=$(echo show | "$driver" --profile "$work/full/bad.INI" 2>&1)
+        grep -q '^   1  Old  *5$' <<<"$out" || bad "damaged on a full disk, run $run: $out"
+    done
+    cmp -s "$work/full/bad.INI" "$work/bad.before" || bad "damaged on a full disk: the file moved"
     exit $fail
 }
 mkdir "$work/full"

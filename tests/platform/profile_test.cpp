@@ -158,6 +158,35 @@ TEST_F(ProfileTest, DamagedFilesAreSetAsideAndTheWriterKeepsUnderTheCap) {
     EXPECT_EQ(failure, m_file + ": File too large");
 }
 
+// Foreign sections fill the file to just under the cap: the save that would
+// take it over starts a fresh file of the program's own sections.
+TEST_F(ProfileTest, AFileAnEditWouldTakeOverTheCapIsKeptAsideAndOurSectionsGoOn) {
+    const std::string ours = "[HISCORES]\nPLAYER0=Ace\nSCORE0=50\n[settings]\nSOUND_ON=0\n";
+    std::string text = ours + "[FOREIGN]\n";
+    while (text.size() < CProfileFile::kMaxSize - 200) text += "filler=line of text\n";
+    text += "[WINDOW]\nX=5\n";
+    Put(text);
+    const std::string name(400, 'B');
+    testing::internal::CaptureStderr();
+    std::string failure;
+    EXPECT_TRUE(m_profile.Edit(
+        [&name](CProfileFile& file) {
+            file.WriteString("HISCORES", "PLAYER1", name);
+            file.WriteInt("HISCORES", "SCORE1", 40);
+        },
+        &failure))
+        << failure;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "profile_tests: " + m_file + " would grow over 1 MiB; it is kept as " + m_file +
+                  ".damaged and a fresh profile of this program's sections is started\n");
+    EXPECT_TRUE(Contents(m_file + ".damaged") == text);
+    EXPECT_EQ(Contents(), "[HISCORES]\nPLAYER0=Ace\nSCORE0=50\nPLAYER1=" + name +
+                              "\nSCORE1=40\n[settings]\nSOUND_ON=0\n[WINDOW]\nX=5\n");
+    ASSERT_TRUE(Write("HISCORES", "PLAYER2", "Cy")); // an ordinary edit again
+    EXPECT_EQ(String("HISCORES", "PLAYER2"), "Cy");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 2);
+}
+
 TEST_F(ProfileTest, AnEditReplacesTheFileWholeKeepingItsModeAndFollowingLinks) {
     auto inode = [this] {
         struct stat st {};
