@@ -42,12 +42,12 @@ struct CRead {
     struct stat st {};
 };
 
-// Only a regular file is read. O_NONBLOCK, so that a FIFO in the file's place
-// cannot hang the open.
+// Only a regular file is read, never through a link (FileToChange has followed
+// those that may be). O_NONBLOCK, so that a FIFO in the file's place cannot
+// hang the open.
 CRead ReadFile(const std::string& path) {
     CRead read;
-    if (path.empty()) return read;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0) {
         if (errno != ENOENT) read = {FileState::Unusable, {}, Reason(errno)};
         return read;
@@ -80,39 +80,12 @@ CRead ReadFile(const std::string& path) {
     return read;
 }
 
-// The file that an edit changes: the profile path, or the file its symbolic
-// link names. A link that leads nowhere is an error, not a file to create.
-bool ResolveTarget(const std::string& path, std::string& target, std::string& failure) {
-    if (path.empty()) {
-        failure = "no profile file";
-        return false;
-    }
-    struct stat st {};
-    target = path;
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) {
-        const int error = errno;
-        failure = path + ": " + Reason(error) +
-                  (error == ENOENT ? " (a symbolic link to a missing file)" : "");
-        return false;
-    }
-    target = real;
-    std::free(real);
-    return true;
-}
-
 // Anything there but a regular file is not ours to replace or lock beside.
 bool NoOtherKind(const std::string& target, std::string& failure) {
     struct stat st {};
-    if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return true;
+    if (::lstat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return true;
     failure = target + ": " + (S_ISDIR(st.st_mode) ? Reason(EISDIR) : "Not a regular file");
     return false;
-}
-
-std::string ParentOf(const std::string& path) {
-    const fs::path parent = fs::path(path).parent_path();
-    return parent.empty() ? "." : parent.string();
 }
 
 // The lock file beside the profile, held with flock. Whoever holds the lock
@@ -191,7 +164,7 @@ bool WriteAll(int fd, const std::string& data) {
 void RemoveStaleTemps(const std::string& target) {
     const std::string prefix = fs::path(target).filename().string() + std::string(kTempInfix);
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(ParentOf(target), ec)) {
+    for (const auto& entry : fs::directory_iterator(FolderOf(target), ec)) {
         const std::string name = entry.path().filename().string();
         if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
             fs::remove(entry.path(), ec);
@@ -243,7 +216,7 @@ bool ReplaceFile(const std::string& target, const std::string& data, const struc
         failure = target + ": " + Reason(error);
         return false;
     }
-    const int dir = ::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -288,7 +261,8 @@ bool Rewrite(const std::string& target, const CRead& read,
 } // namespace
 
 CProfileFile CProfile::Read() const {
-    CRead read = ReadFile(m_path);
+    std::string target, ignored;
+    CRead read = FileToChange(m_path, target, ignored) ? ReadFile(target) : CRead{};
     if (read.state == FileState::Damaged) {
         std::optional<CProfileFile> fresh;
         if (Edit([&fresh](CProfileFile& file) { fresh = file; })) return *fresh;
@@ -299,9 +273,9 @@ CProfileFile CProfile::Read() const {
 
 bool CProfile::Edit(const std::function<void(CProfileFile&)>& change, std::string* failure) const {
     std::string target, why;
-    bool ok = ResolveTarget(m_path, target, why) && NoOtherKind(target, why);
+    bool ok = FileToChange(m_path, target, why) && NoOtherKind(target, why);
     std::error_code ec;
-    if (ok) fs::create_directories(ParentOf(target), ec);
+    if (ok) fs::create_directories(FolderOf(target), ec);
     CLock lock;
     ok = ok && lock.Take(target, why);
     CRead read;
@@ -326,6 +300,7 @@ bool CProfile::EditOrTell(const char* what,
                           const std::function<void(CProfileFile&)>& change) const {
     std::string failure;
     if (Edit(change, &failure)) return true;
+    if (None()) return false; // said once, where the file was to be found
     std::cerr << program_invocation_short_name << ": the " << what
               << " could not be saved: " << failure << '\n';
     return false;
@@ -333,14 +308,14 @@ bool CProfile::EditOrTell(const char* what,
 
 bool CProfile::Writable(std::string* why) const {
     std::string target, failure;
-    bool ok = ResolveTarget(m_path, target, failure) && NoOtherKind(target, failure);
+    bool ok = FileToChange(m_path, target, failure) && NoOtherKind(target, failure);
     struct stat st {};
     if (ok && ::stat(target.c_str(), &st) == 0 && !MayWrite(target, st)) {
         failure = target + ": " + Reason(EACCES);
         ok = false;
     }
     // The nearest folder that exists must take the new file.
-    fs::path dir = ParentOf(target);
+    fs::path dir = FolderOf(target);
     std::error_code ec;
     while (ok && !fs::exists(dir, ec) && dir.has_parent_path() && dir != dir.parent_path())
         dir = dir.parent_path();

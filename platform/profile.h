@@ -38,19 +38,21 @@ public:
     const std::string& Path() const { return m_path; }
 
     // The file as it is now (defaults only when there is none). A damaged
-    // file is set aside first, as described above.
+    // file is set aside first where it can be, as described above.
     CProfileFile Read() const;
 
     // One edit: lock, read, change, write, unlock. False when the file could
     // not be locked within a few seconds, read or written; failure then says
     // why as "PATH: REASON" and the file stays as it was. A read-only file, a
     // dangling symbolic link, a directory or anything but a regular file is
-    // never replaced. Through a symbolic link the file it names is changed.
+    // never replaced. Through a symbolic link the file it names is changed
+    // (and read) only where FileToChange follows it.
     bool Edit(const std::function<void(CProfileFile&)>& change,
               std::string* failure = nullptr) const;
 
     // An edit of what is saved at exit, without a dialog: a failure is told on
     // standard error as "PROGRAM: the WHAT could not be saved: PATH: REASON".
+    // Without a file it fails silently: that was said once, at the start.
     bool EditOrTell(const char* what, const std::function<void(CProfileFile&)>& change) const;
 
     // Whether an edit could write the file now, as far as can be told without

@@ -60,6 +60,19 @@ refuse "dangling link" "$work/dangling.INI" "No such file or directory (a symbol
 table Old 5 >"$work/ro.INI" && chmod 444 "$work/ro.INI"
 refuse "read-only file" "$work/ro.INI" "Permission denied"
 [ "$(table Old 5)" = "$(cat "$work/ro.INI")" ] || bad "the read-only file was changed"
+# A link that another user put in a shared folder, to a file of the player's.
+if [ "$(id -u)" = 0 ] && as_user true; then
+    mkdir -m 1777 "$work/shared" && mkdir "$work/own" && table Old 5 >"$work/own/mine.txt"
+    chown -R nobody "$work/own" && ln -s "$work/own/mine.txt" "$work/shared/hall.INI"
+    chown -h 54321 "$work/shared/hall.INI"
+    refuse "another user's link" "$work/shared/hall.INI" \
+        "Permission denied (a symbolic link of another user)" as_user
+    [ "$(table Old 5)" = "$(cat "$work/own/mine.txt")" ] || bad "another user's link was followed"
+    [ "$(ls -A "$work/shared" "$work/own" | grep -c 'lock\|saving\|damaged')" = 0 ] ||
+        bad "another user's link: files left"
+else
+    echo "another user's link: skipped, needs root to plant it"
+fi
 [ "$(ls "$work" | grep -c 'lock\|saving')" = 0 ] || bad "files left: $(ls "$work")"
 
 # A full disk, on a small file system of our own where mounting is allowed.

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "scratch.h"
 
@@ -212,6 +215,64 @@ TEST_F(ProfileTest, AnEditReplacesTheFileWholeKeepingItsModeAndFollowingLinks) {
     EXPECT_EQ(Contents(deep), "[SETTINGS]\nCLASSICAL=0\n");
 }
 
+// A link in a folder that others can write may have been put there by one of
+// them: an edit follows it only where no one but the player (or the folder's
+// owner, in a sticky folder) could have made it, and opens nothing outside.
+TEST_F(ProfileTest, ALinkIsFollowedOnlyWhereNoOtherUserCouldHavePlantedIt) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+    constexpr uid_t kOther = 65534;
+    const std::string victim = m_dir + "/victim.txt", shared = m_dir + "/shared";
+    const std::string link = shared + "/marbix.INI";
+    fs::create_directory(shared);
+    fs::create_symlink(victim, link);
+    const std::string refused = link + ": Permission denied (a symbolic link of another user)";
+    struct CCase {
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        bool followed;
+    };
+    for (const CCase& c : {CCase{01777, 0, kOther, false}, CCase{01777, kOther, kOther, true},
+                           CCase{01777, kOther, 0, true}, CCase{0777, 0, kOther, false},
+                           CCase{0775, 0, kOther, false}, CCase{0755, 0, kOther, true},
+                           CCase{0755, kOther, kOther, false}}) {
+        const std::string text = "[S]\nK=secret\n";
+        CScratchFolder::Write("victim.txt", text);
+        ASSERT_EQ(chown(shared.c_str(), c.folderOwner, 0) | chmod(shared.c_str(), c.folderMode) |
+                      lchown(link.c_str(), c.linkOwner, 0),
+                  0);
+        const CProfile profile(link);
+        std::string failure, why;
+        const bool saved =
+            profile.Edit([](CProfileFile& file) { file.WriteInt("S", "K", 1); }, &failure);
+        SCOPED_TRACE(testing::Message() << std::oct << c.folderMode << " " << std::dec
+                                        << c.folderOwner << " " << c.linkOwner);
+        EXPECT_EQ(saved, c.followed) << failure;
+        EXPECT_EQ(profile.Writable(&why), c.followed);
+        EXPECT_EQ(profile.Read().GetString("S", "K"), c.followed ? "1" : "");
+        if (c.followed) continue;
+        EXPECT_EQ(std::pair(failure, why), std::pair(refused, refused));
+        EXPECT_TRUE(Contents(victim) == text && fs::is_symlink(link));
+        EXPECT_EQ(std::distance(fs::directory_iterator(shared), {}), 1);
+    }
+    // A binary file behind the link is not taken for a damaged profile and
+    // moved aside; a planted lock is not followed either.
+    ASSERT_EQ(chown(shared.c_str(), 0, 0) | chmod(shared.c_str(), 01777), 0);
+    CScratchFolder::Write("victim.txt", "\x7F"
+                                        "ELF\0\1\2"s);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(CProfile(link).Read().GetString("S", "K", "none"), "none");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(Contents(victim), "\x7F"
+                                "ELF\0\1\2"s);
+    fs::remove(link);
+    CScratchFolder::Write("shared/marbix.INI", "[S]\nK=2\n"s);
+    fs::create_symlink(victim, link + ".lock");
+    ASSERT_EQ(lchown((link + ".lock").c_str(), kOther, 0), 0);
+    EXPECT_FALSE(CProfile(link).Edit([](CProfileFile& file) { file.WriteInt("S", "K", 3); }));
+    EXPECT_EQ(Contents(victim), "\x7F"
+                                "ELF\0\1\2"s);
+}
+
 // Last: it changes the environment of the process.
 TEST(DefaultPath, NamedAfterTheExecutableInTheConfigDirectory) {
     setenv("XDG_CONFIG_HOME", "/srv/cfg", 1);
@@ -222,6 +283,38 @@ TEST(DefaultPath, NamedAfterTheExecutableInTheConfigDirectory) {
         ignored ? setenv("XDG_CONFIG_HOME", ignored, 1) : unsetenv("XDG_CONFIG_HOME");
         EXPECT_EQ(DefaultProfilePath("marbix"), "/home/pat/.config/marbix.INI");
     }
+    unsetenv("HOME"); // the home folder of the password database
+    const passwd* me = getpwuid(getuid());
+    ASSERT_NE(me, nullptr);
+    EXPECT_EQ(DefaultProfilePath("marbix"), std::string(me->pw_dir) + "/.config/marbix.INI");
+}
+
+// Never the current folder: without a home folder there is no profile, and
+// standard error says so.
+TEST(DefaultPath, WithoutAHomeFolderThereIsNone) {
+    constexpr uid_t kNobodyKnown = 54321;
+    if (geteuid() != 0 || getpwuid(kNobodyKnown))
+        GTEST_SKIP() << "needs root and a user id without a password entry";
+    int error[2];
+    ASSERT_EQ(pipe(error), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(error[1], 2);
+        unsetenv("HOME");
+        unsetenv("XDG_CONFIG_HOME");
+        _exit(setuid(kNobodyKnown) == 0 && DefaultProfilePath("/usr/games/marbix").empty() ? 0 : 1);
+    }
+    close(error[1]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    char told[512] = {};
+    const ssize_t n = read(error[0], told, sizeof told - 1);
+    close(error[0]);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(std::string(told, n > 0 ? std::size_t(n) : 0),
+              "profile_tests: no home folder (HOME is not set and user 54321 has no entry in "
+              "the password database): settings and results are kept for this run only\n");
 }
 
 } // namespace
