@@ -2,6 +2,8 @@
 // live entry and the end of a game, on a profile in a temporary folder that
 // other copies of the game and sudden deaths share.
 #include <csignal>
+#include <cstdlib>
+#include <iostream>
 #include <random>
 
 #include <sys/wait.h>
@@ -19,6 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
+
+// The seed of a test's random moments: MARBIX_SEED when set, to replay a
+// failure, else a fresh one; printed either way.
+unsigned Seed() {
+    const char* given = std::getenv("MARBIX_SEED");
+    const unsigned seed =
+        given && *given ? unsigned(std::strtoul(given, nullptr, 10)) : std::random_device{}();
+    std::cout << "MARBIX_SEED=" << seed << std::endl;
+    return seed;
+}
 
 // One copy of the game without a board: its own table, score keeper and
 // name answers; what the dialog shows is noted.
@@ -191,7 +203,9 @@ TEST_F(HallTest, AKillDuringASaveLeavesTheOldOrTheNewTable) {
         table.resize(20);
         return table;
     };
-    std::mt19937 random(std::random_device{}());
+    const unsigned seed = Seed();
+    SCOPED_TRACE("MARBIX_SEED=" + std::to_string(seed));
+    std::mt19937 random(seed);
     int torn = 0, runs = 300;
     for (int run = 0; run < runs; ++run) {
         CHiscoreList list(m_profile);
