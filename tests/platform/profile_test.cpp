@@ -57,6 +57,9 @@ TEST_F(ProfileTest, AHandWrittenFileFollowsTheReadingRulesAndWhatIsMissingYields
     EXPECT_EQ(CProfile().Read().GetInt("S", "K", 4), 4u); // no path
     EXPECT_FALSE(CProfile().Edit([](CProfileFile&) {}, &failure));
     EXPECT_EQ(failure, "no profile file");
+    testing::internal::CaptureStderr(); // said once where the file was looked for
+    EXPECT_FALSE(CProfile().EditOrTell("settings", [](CProfileFile&) {}));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     Put("; my settings\nTOP=1\n[ settings ]\n  sound_on  =  0  \nClassical\t=\t7\nCLASSICAL=3\n"
         "junk without equals\n=9\nname = \"  inner blanks  \"\nhalf=\"open\nempty=\n"
         "[Other]\nROUND_BALLS=0\n[T]\nB=2\n[SETTINGS]\nLATE=5\n");
