@@ -126,18 +126,4 @@ for what in "binary data" "over 1 MiB"; do
     grep -q '^   1  Alice  *10$' <<<"$out" || bad "$what: the result is lost: $out"
     [ "$what" = "binary data" ] || grep -q '^   2  Old  *5$' <<<"$out" || bad "$what: Old lost"
 done
-
-# A file just under the cap that the next save would take over it: kept aside,
-# and the program's sections go on in a fresh file.
-rm -f "$profile" "$profile".damaged
-{ table Old 5 && echo '[FOREIGN]' && yes 'filler=a line of text'; } 2>/dev/null | head -c 1048400 >"$profile"
-cp "$profile" "$work/damaged.before"
-game Alice | "$driver" --profile "$profile" >/dev/null 2>"$work/err"
-line="marbix-headless: $profile would grow over 1 MiB; it is kept as $profile.damaged"
-[ "$(cat "$work/err")" = "$line and a fresh profile of this program's sections is started" ] ||
-    bad "growing over the cap: $(cat "$work/err")"
-cmp -s "$profile.damaged" "$work/damaged.before" || bad "growing over the cap: not kept whole"
-out=$(echo show | "$driver" --profile "$profile" 2>&1)
-grep -q '^   1  Alice  *10$' <<<"$out" && grep -q '^   2  Old  *5$' <<<"$out" ||
-    bad "growing over the cap: results lost: $out"
 exit $fail
