@@ -2,8 +2,6 @@
 // live entry and the end of a game, on a profile in a temporary folder that
 // other copies of the game and sudden deaths share.
 #include <csignal>
-#include <cstdlib>
-#include <iostream>
 #include <random>
 
 #include <sys/wait.h>
@@ -16,21 +14,12 @@
 #include "score/name_dlg.h"
 #include "score/score_keeper.h"
 #include "scratch.h"
+#include "seed.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-
-// The seed of a test's random moments: MARBIX_SEED when set, to replay a
-// failure, else a fresh one; printed either way.
-unsigned Seed() {
-    const char* given = std::getenv("MARBIX_SEED");
-    const unsigned seed =
-        given && *given ? unsigned(std::strtoul(given, nullptr, 10)) : std::random_device{}();
-    std::cout << "MARBIX_SEED=" << seed << std::endl;
-    return seed;
-}
 
 // One copy of the game without a board: its own table, score keeper and
 // name answers; what the dialog shows is noted.
@@ -203,7 +192,7 @@ TEST_F(HallTest, AKillDuringASaveLeavesTheOldOrTheNewTable) {
         table.resize(20);
         return table;
     };
-    const unsigned seed = Seed();
+    const unsigned seed = TestSeed();
     SCOPED_TRACE("MARBIX_SEED=" + std::to_string(seed));
     std::mt19937 random(seed);
     int torn = 0, runs = 300;
