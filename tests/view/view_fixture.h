@@ -5,6 +5,7 @@
 #include "app/epigraph.h"
 #include "app/main_frame.h"
 #include "cue_recorder.h"
+#include "engine/settings.h"
 #include "platform/resources.h"
 #include "scratch.h"
 
@@ -21,8 +22,7 @@
 class ViewTest : public TempProfileTest {
 protected:
     ViewTest() {
-        g_classical = 0;
-        g_roundBalls = g_soundOn = g_saveOnExit = 1;
+        ResetSettings();
         g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
     }
