@@ -29,11 +29,12 @@ protected:
 
     const std::string& ProfilePath() const { return m_file; }
 
-    // A shown main window; the hall of fame is read from the profile as it
-    // stands at this moment.
-    std::unique_ptr<CMainFrame> MakeFrame() const {
+    // A shown main window with its cues recorded; the hall of fame is read
+    // from the profile as it stands at this moment.
+    std::unique_ptr<CMainFrame> MakeFrame() {
         auto frame = std::make_unique<CMainFrame>(m_profile);
         EXPECT_TRUE(frame->LoadFrame());
+        frame->SendCuesTo(&m_cues);
         frame->resize(900, 650);
         frame->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
