@@ -47,8 +47,6 @@ public:
     CFrameLogic& Frame() { return m_frame; }
     const CFrameLogic& Frame() const { return m_frame; }
     const CHiscoreList& Hall() const { return m_hiscores; }
-    // The game's cue sink, for the sounds of the window around it.
-    CCuePlayer& Cues() { return m_cues; }
 
 private:
     // The move clock ran out: the board skips the move.
