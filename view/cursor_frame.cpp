@@ -59,13 +59,15 @@ bool CCursorFrame::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Black, white and black bands: one of them stands out on the board's grey
-// and its seams and beside every ball colour, also on a monochrome screen.
+// A wide orange band, found at a glance on the board's grey and seams, and a
+// narrow black one along the cell that parts it from every ball colour; the
+// two differ in lightness too, for a monochrome screen.
 void CCursorFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int edge = std::max(1, m_room / 3);
-    FillBand(painter, rect(), m_room, Qt::black);
-    if (m_room > 1)
-        FillBand(painter, rect().adjusted(edge, edge, -edge, -edge), std::max(1, m_room - 2 * edge),
-                 Qt::white);
+    const int inner = m_room > 1 ? std::max(1, m_room / 3) : 0;
+    FillBand(painter, rect(), m_room - inner, QColor::fromRgb(kOuterTone));
+    const int outer = m_room - inner;
+    if (inner > 0)
+        FillBand(painter, rect().adjusted(outer, outer, -outer, -outer), inner,
+                 QColor::fromRgb(kInnerTone));
 }

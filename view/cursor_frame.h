@@ -4,6 +4,7 @@
 // board is laid out anew, and shows only while the cell does.
 #pragma once
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 
@@ -11,6 +12,9 @@ class CCellButton;
 
 class CCursorFrame : public QWidget {
 public:
+    static constexpr QRgb kOuterTone = 0xffff8000; // orange
+    static constexpr QRgb kInnerTone = 0xff000000; // black
+
     // A frame over the cells of board, which must already hold them.
     explicit CCursorFrame(QWidget* board);
 

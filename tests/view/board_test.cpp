@@ -2,6 +2,7 @@
 // and each cell's picture. How they look on a real screen is tested under X.
 #include "view/board_accessible.h"
 #include "view/board_keys.h"
+#include "view/cursor_frame.h"
 #include "view_fixture.h"
 
 using BoardTest = ViewTest;
@@ -135,8 +136,8 @@ TEST_F(CursorTest, AnArrowMovesTheCursorAtOnceAfterADialogAndEachGameStartsOnThe
 
 // The frame lies around the cell, in the seams of the board: every pixel of
 // the cell is the ball's picture as without the frame, for every shape and
-// colour, in the corners and the middle of the board, and the frame's black
-// and white show on each of its four sides. It follows the cell when the
+// colour, in the corners and the middle of the board, and the frame's orange
+// and black show on each of its four sides. It follows the cell when the
 // board is laid out anew.
 TEST_F(CursorTest, TheCursorFramesTheCellAndLeavesEveryPixelOfTheBallAsItIs) {
     ASSERT_TRUE(m_keys);
@@ -146,7 +147,7 @@ TEST_F(CursorTest, TheCursorFramesTheCellAndLeavesEveryPixelOfTheBallAsItIs) {
         QSet<QRgb> seen;
         for (int x = band.left(); x <= band.right(); ++x)
             for (int y = band.top(); y <= band.bottom(); ++y) seen.insert(shot.pixel(x, y));
-        return seen == QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+        return seen == QSet<QRgb>{CCursorFrame::kOuterTone, CCursorFrame::kInnerTone};
     };
     Keys({Qt::Key_Up}); // shown on the centre
     for (auto [col, row] : {std::pair{0, 0}, {8, 0}, {4, 4}, {0, 8}, {8, 8}}) {
