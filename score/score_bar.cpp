@@ -50,7 +50,12 @@ bool CScoreBar::Create(QWidget* parent) {
     auto* scoreLabel = new QLabel(tr("Score :"), this);
     scoreLabel->setGeometry(du.Rect(10, 15, 30, 10));
     m_timeLabel->setObjectName(QStringLiteral("timeLabel"));
-    m_timeLabel->setGeometry(du.Rect(80, 15, 25, 10));
+    // A translation longer than the label grows it to the left, with a unit
+    // between the text and the field; there is room up to the score field.
+    QRect timeRect = du.Rect(80, 15, 25, 10);
+    const int needed = m_timeLabel->sizeHint().width();
+    if (needed > timeRect.width()) timeRect.setLeft(timeRect.right() + 1 - needed - du.X(1));
+    m_timeLabel->setGeometry(timeRect);
 
     auto* decoration = new QLabel(this);
     decoration->setObjectName(QStringLiteral("decoration"));
