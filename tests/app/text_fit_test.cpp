@@ -25,7 +25,8 @@ void PrintTo(const QString& text, std::ostream* out) {
 namespace {
 
 // What is cut of label's text: each line too wide, "N lines" when they are
-// too many for its height, "outside" when the label passes its window's edge.
+// too many for its height, "outside" when the label passes its window's edge,
+// "under" a neighbour that lies partly over it.
 QStringList Cut(const QLabel& label) {
     if (label.wordWrap() || label.text().isEmpty() || !label.isVisibleTo(label.window())) return {};
     QStringList cut;
@@ -39,6 +40,17 @@ QStringList Cut(const QLabel& label) {
         cut << QStringLiteral("%1 lines").arg(lines.size());
     const QRect placed(label.mapTo(label.window(), QPoint(0, 0)), label.size());
     if (!label.window()->rect().contains(placed)) cut << QStringLiteral("outside");
+    // A neighbour partly over it in a pane of fixed size; a frame around it
+    // is no neighbour.
+    const QWidget& pane = *label.parentWidget();
+    if (pane.minimumSize() != pane.maximumSize()) return cut;
+    for (const QObject* other : pane.children()) {
+        const auto* widget = qobject_cast<const QWidget*>(other);
+        if (!widget || widget == &label || widget->isHidden()) continue;
+        const QRect there = widget->geometry();
+        if (there.intersects(label.geometry()) && !there.contains(label.geometry()))
+            cut << QStringLiteral("under ") + widget->metaObject()->className();
+    }
     return cut;
 }
 
