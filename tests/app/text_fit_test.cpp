@@ -5,6 +5,7 @@
 #include "app/about_dlg.h"
 #include "app/epigraph.h"
 #include "app/main_frame.h"
+#include "cue_recorder.h"
 #include "platform/string_table.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
@@ -100,7 +101,8 @@ TEST_P(TextFitTest, TheMainWindowsPanelAndStatusBarShowEveryTextWhole) {
 TEST_P(TextFitTest, TheAboutBoxShowsEveryTextAndEveryEpigraphWhole) {
     for (g_nextEpigraph = kFirstEpigraph; !LoadString(g_nextEpigraph).empty();) {
         const int id = g_nextEpigraph;
-        CAboutDlg about;
+        CCueRecorder cues;
+        CAboutDlg about(cues);
         about.show();
         EXPECT_EQ(CutLabels(about), "") << "with epigraph " << id;
     }
