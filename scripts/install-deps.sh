@@ -17,7 +17,7 @@ test)
     PACKAGES+=(
         libgtest-dev libgmock-dev libbenchmark-dev
         clang-format clang libclang-rt-14-dev
-        xvfb xauth xdotool openbox x11-utils
+        xvfb xauth xdotool openbox x11-utils fonts-noto-cjk
         pulseaudio pulseaudio-utils
         desktop-file-utils appstream
         dbus at-spi2-core python3-pyatspi
