@@ -19,7 +19,7 @@ test)
         clang-format clang libclang-rt-14-dev
         xvfb xauth xdotool openbox x11-utils fonts-noto-cjk
         pulseaudio pulseaudio-utils
-        desktop-file-utils appstream
+        desktop-file-utils appstream unicode-data
         dbus at-spi2-core python3-pyatspi
         debhelper dpkg-dev lintian man-db inotify-tools
     )
