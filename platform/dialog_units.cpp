@@ -1,6 +1,44 @@
 #include "platform/dialog_units.h"
 
+#include <algorithm>
+
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QLocale>
+#include <QRawFont>
+#include <fontconfig/fontconfig.h>
+
+namespace {
+
+// The family a desktop in the given language (as "ja" or "zh-cn") takes for
+// its sans face, as fontconfig chooses it; empty when it chooses none.
+QString DesktopSans(const QString& language) {
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif"));
+    const QByteArray lang = language.toUtf8();
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(lang.constData()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcChar8* name = nullptr;
+    QString family;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch)
+        family = QString::fromUtf8(reinterpret_cast<const char*>(name));
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return family;
+}
+
+// Whether the face itself, without the faces standing in for missing glyphs,
+// has every character of the text.
+bool Covers(const QFont& font, const QString& text) {
+    const QRawFont face = QRawFont::fromFont(font);
+    const QList<uint> codes = text.toUcs4();
+    return std::all_of(codes.begin(), codes.end(),
+                       [&](uint c) { return QChar::isSpace(c) || face.supportsCharacter(c); });
+}
+
+} // namespace
 
 CDialogUnits::CDialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -19,5 +57,12 @@ QFont FixedDialogFont(int points) {
 QFont SansDialogFont(int points) {
     QFont font(QStringLiteral("Liberation Sans"), points);
     font.setStyleHint(QFont::SansSerif);
+    // Where our face lacks the glyphs of the player's language (Chinese,
+    // Japanese), a dialog takes the desktop's face for that language, and its
+    // units grow with that face, so that no line is cut.
+    if (!Covers(font, QCoreApplication::translate("CAboutDlg", "About Marbix"))) {
+        const QString family = DesktopSans(QLocale().name().toLower().replace('_', '-'));
+        if (!family.isEmpty()) font.setFamily(family);
+    }
     return font;
 }

@@ -21,6 +21,7 @@ private:
 };
 
 // The faces standing in for the dialog fonts: a fixed-pitch face for columns
-// of text, and the plain sans face of dialogs.
+// of text, and the plain sans face of dialogs (the desktop's face for the
+// player's language where ours lacks its glyphs).
 QFont FixedDialogFont(int points);
 QFont SansDialogFont(int points);

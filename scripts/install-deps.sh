@@ -7,7 +7,7 @@ set -eu
 
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libpulse-dev
+    qt6-base-dev libpulse-dev libfontconfig-dev
     qt6-qpa-plugins qt6-l10n-tools
     fonts-liberation2
 )
