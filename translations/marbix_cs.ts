@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>( to be continued ... )</source>
-        <translation>( pokračování příště ... )</translation>
+        <translation>( příště dál ... )</translation>
     </message>
 </context>
 <context>
@@ -128,11 +128,11 @@ F3 ukončí, Backspace vrátí tah, F4 vynechá, F5 pozastaví, F1 o programu.</
     </message>
     <message>
         <source>Marbix - paused</source>
-        <translation>Marbix - pozastaveno</translation>
+        <translation>Marbix - pauza</translation>
     </message>
     <message>
         <source>Press OK to continue the game</source>
-        <translation>Stiskni OK a hraj dál</translation>
+        <translation>Stiskni OK a pokračuj ve hře</translation>
     </message>
     <message>
         <source>How to play Marbix</source>
@@ -464,7 +464,7 @@ ostatní čekají na tahy své.</translation>
     </message>
     <message>
         <source>A sad ball is a ball not chosen yet.</source>
-        <translation>Smutná kulička je jen kulička, kterou jsi ještě nevybral.</translation>
+        <translation>Smutná kulička jen ještě nebyla vybrána.</translation>
     </message>
     <message>
         <source>Tomorrow is another day.</source>

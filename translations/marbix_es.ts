@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>by the Marbix developers, 2025</source>
-        <translation>por los desarrolladores de Marbix, 2025</translation>
+        <translation>por el equipo de Marbix, 2025</translation>
     </message>
     <message>
         <source>OK</source>
@@ -189,7 +189,7 @@ F3 para, Retroceso deshace, F4 pasa, F5 pausa, F1 acerca de.</translation>
     <name>CScoreBar</name>
     <message>
         <source>Time :</source>
-        <translation>Tiempo:</translation>
+        <translation>Reloj:</translation>
     </message>
     <message>
         <source>The best players known :</source>

@@ -465,7 +465,7 @@ le altre aspettano il turno a più non posso.</translation>
     </message>
     <message>
         <source>A sad ball is a ball not chosen yet.</source>
-        <translation>Una pallina triste è solo una pallina non ancora scelta.</translation>
+        <translation>Una pallina triste non è ancora stata scelta.</translation>
     </message>
     <message>
         <source>Tomorrow is another day.</source>

@@ -105,15 +105,15 @@ F3 中止、Backspace 取り消し、F4 パス、F5 一時停止、F1 バージ�
     </message>
     <message>
         <source>unknown option</source>
-        <translation>不明なオプションです</translation>
+        <translation>不明なオプション</translation>
     </message>
     <message>
         <source>unexpected argument</source>
-        <translation>予期しない引数です</translation>
+        <translation>予期しない引数</translation>
     </message>
     <message>
         <source>missing value after</source>
-        <translation>値がありません：</translation>
+        <translation>値が指定されていません：</translation>
     </message>
     <message>
         <source>Try &apos;marbix --help&apos; for more information.</source>

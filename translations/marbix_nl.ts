@@ -465,7 +465,7 @@ de rest wacht geduldig, zonder nood.</translation>
     </message>
     <message>
         <source>A sad ball is a ball not chosen yet.</source>
-        <translation>Een verdrietige bal is een bal die nog niet gekozen is.</translation>
+        <translation>Een droeve bal is gewoon nog niet gekozen.</translation>
     </message>
     <message>
         <source>Tomorrow is another day.</source>

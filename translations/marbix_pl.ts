@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>( to be continued ... )</source>
-        <translation>( ciąg dalszy nastąpi ... )</translation>
+        <translation>( c.d.n. ... )</translation>
     </message>
 </context>
 <context>
@@ -456,8 +456,8 @@ ale kulki przesuwa jedna mysz.
     <message>
         <source>Blue goes with blue, and red with red;
 the others wait for the turn ahead.</source>
-        <translation>Niebieska do niebieskiej, czerwona do czerwonej;
-reszta czeka na swój ruch, spokojna i zadowolona.</translation>
+        <translation>Niebieska z niebieską, z czerwoną czerwona;
+reszta czeka na ruch, spokojna, zadowolona.</translation>
     </message>
     <message>
         <source>Haste makes waste.</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>by the Marbix developers, 2025</source>
-        <translation>pelos desenvolvedores do Marbix, 2025</translation>
+        <translation>pela equipe do Marbix, 2025</translation>
     </message>
     <message>
         <source>OK</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>( to be continued ... )</source>
-        <translation>( продолжение следует ... )</translation>
+        <translation>( ещё будет ... )</translation>
     </message>
 </context>
 <context>
@@ -465,7 +465,7 @@ the others wait for the turn ahead.</source>
     </message>
     <message>
         <source>A sad ball is a ball not chosen yet.</source>
-        <translation>Грустный шар - это шар, который ещё не выбрали.</translation>
+        <translation>Грустный шар - просто ещё не выбранный.</translation>
     </message>
     <message>
         <source>Tomorrow is another day.</source>

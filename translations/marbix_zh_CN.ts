@@ -132,7 +132,7 @@ F3 停止，Backspace 悔棋，F4 跳过，F5 暂停，F1 关于。</translation
     </message>
     <message>
         <source>Press OK to continue the game</source>
-        <translation>按 OK 继续游戏</translation>
+        <translation>游戏已暂停，请按 OK 继续游戏</translation>
     </message>
     <message>
         <source>How to play Marbix</source>

@@ -2,14 +2,23 @@
 // each shipped language from its catalogue, English and any locale without a
 // catalogue exactly as written, right-to-left locales mirrored but for the
 // board. The catalogues are found the way an installed program finds them.
+#include "app/about_dlg.h"
 #include "app/language.h"
 #include "app/main_frame.h"
+#include "score/hiscore_list.h"
+#include "score/name_dlg.h"
+#include "score/name_dlg_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QTemporaryDir>
+#include <QTextLayout>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -27,7 +36,7 @@ QStringList ExpectedFor(const QString& language) {
           "Temps:"}},
         {"es",
          {"&Partida|&Opciones|A&yuda", "Marbix para siempre ...",
-          "Tiempo de juego: 0 h 00 min 00 s", "Tiempo:"}},
+          "Tiempo de juego: 0 h 00 min 00 s", "Reloj:"}},
         {"pt_BR",
          {"&Jogo|&Opções|Aj&uda", "Marbix para sempre ...", "Tempo de jogo: 0 h 00 min 00 s",
           "Tempo:"}},
@@ -68,6 +77,38 @@ QString CatalogueLanguage(const QLocale& locale) {
     return shipped.contains(language) ? language : QString();
 }
 
+// Each label of a fixed-size dialog shows its whole text: laid out in the
+// label's font, with the faces that stand in for glyphs it lacks, the ink of
+// its lines lies inside the label.
+void ExpectLabelsWhole(QWidget* dialog) {
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        QString text = label->text();
+        QTextLayout layout(text.replace(QLatin1Char('\n'), QChar::LineSeparator), label->font());
+        layout.beginLayout();
+        qreal y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(1e6);
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        layout.endLayout();
+        QRectF ink;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> places = run.positions();
+            for (qsizetype g = 0; g < glyphs.size(); ++g)
+                ink |= run.rawFont().pathForGlyph(glyphs[g]).boundingRect().translated(places[g]);
+        }
+        // Less than half a pixel beyond an edge is no cut glyph.
+        const QRectF room = QRectF(label->contentsRect()).adjusted(-0.5, -0.5, 0.5, 0.5);
+        EXPECT_TRUE(room.translated(-label->contentsRect().topLeft()).contains(ink))
+            << label->text().toStdString() << ": ink " << ink.left() << "," << ink.top() << " to "
+            << ink.right() << "," << ink.bottom() << " in " << label->contentsRect().width()
+            << " x " << label->contentsRect().height();
+    }
+}
+
 } // namespace
 
 TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
@@ -89,6 +130,23 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
     EXPECT_EQ(std::pair(frame.layoutDirection(), frame.m_wndField.layoutDirection()),
               std::pair(locale.language() == QLocale::Hebrew ? Qt::RightToLeft : Qt::LeftToRight,
                         Qt::LeftToRight));
+}
+
+TEST(LanguageTest, TheAboutBoxAndTheNameDialogShowEveryTextWhole) {
+    InstallLanguage();
+    for (int i = 0; i < 20; ++i) { // every epigraph
+        CAboutDlg about;
+        ExpectLabelsWhole(&about);
+    }
+    CHiscoreList list;
+    CNameDlgWindow window;
+    CNameDlg dialog(&list, &window);
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(window.Current());
+        ExpectLabelsWhole(window.Current());
+        window.Current()->reject();
+    });
+    EXPECT_EQ(dialog.DoModal(), CNameDlg::IDCANCEL);
 }
 
 int main(int argc, char** argv) {
