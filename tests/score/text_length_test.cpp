@@ -60,14 +60,16 @@ TEST(TextLengthTest, BytesThatAreNotUtf8CountOneEach) {
     EXPECT_EQ(TextLength(std::string("a\0b", 3)), 3u); // a control stands alone
 }
 
-TEST(TextLengthTest, NameDialogTakes15CharactersAsAPlayerSeesThem) {
+TEST(TextLengthTest, NameDialogTakes15CharactersAsAPlayerSeesThemExactlyAsTyped) {
     const std::string eAcute = "e\xCC\x81";                       // e + combining acute
     const std::string han = "\xE5\x90\x8D";                       // 名
     const std::string thumb = "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"; // thumbs up, medium skin
     const std::string family = "\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"; // woman ZWJ girl
     const std::string flag = "\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5";               // JP
     const std::string hangul = "\xE1\x84\x92\xE1\x85\xA1\xE1\x86\xAB";         // 한 in jamo
-    for (const std::string& unit : {eAcute, han, thumb, family, flag, hangul}) {
+    const std::string precomposed = "\xC3\xA9";                                // é
+    for (const std::string& unit :
+         {std::string("A"), precomposed, eAcute, han, thumb, family, flag, hangul}) {
         CNameDlg dlg(nullptr);
         dlg.SetFieldText(Repeat(unit, 15));
         EXPECT_TRUE(dlg.OnOK()) << unit;
@@ -77,4 +79,9 @@ TEST(TextLengthTest, NameDialogTakes15CharactersAsAPlayerSeesThem) {
         EXPECT_EQ(dlg.Name(), Repeat(unit, 15)) << "a refused name is not taken";
     }
     EXPECT_EQ(TextLength(Repeat(flag, 14) + flag.substr(0, 4)), 15u); // a lone indicator
+    for (const std::string& name : {std::string(), std::string("  x  ")}) {
+        CNameDlg dlg(nullptr);
+        dlg.SetFieldText(name);
+        EXPECT_TRUE(dlg.OnOK() && dlg.Name() == name) << "'" << name << "'";
+    }
 }
