@@ -1,4 +1,5 @@
 #include "app/language.h"
+#include "platform/dialog_units.h"
 #include "platform/profile.h"
 
 #include <QCoreApplication>
@@ -41,8 +42,9 @@ bool InstallLanguage() {
     const QString path = FindCatalogue(locale.name());
     if (path.isEmpty()) return false;
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(path)) return false;
-    return QCoreApplication::installTranslator(translator);
+    if (!translator->load(path) || !QCoreApplication::installTranslator(translator)) return false;
+    ChooseSansDialogFace(locale);
+    return true;
 }
 
 CTranslate CommandLineLanguage() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QRawFont>
@@ -38,6 +37,8 @@ bool Covers(const QFont& font, const QString& text) {
                        [&](uint c) { return QChar::isSpace(c) || face.supportsCharacter(c); });
 }
 
+QString g_sansFamily = QStringLiteral("Liberation Sans");
+
 } // namespace
 
 CDialogUnits::CDialogUnits(const QFont& font) {
@@ -55,14 +56,15 @@ QFont FixedDialogFont(int points) {
 }
 
 QFont SansDialogFont(int points) {
-    QFont font(QStringLiteral("Liberation Sans"), points);
+    QFont font(g_sansFamily, points);
     font.setStyleHint(QFont::SansSerif);
-    // Where our face lacks the glyphs of the player's language (Chinese,
-    // Japanese), a dialog takes the desktop's face for that language, and its
-    // units grow with that face, so that no line is cut.
-    if (!Covers(font, QCoreApplication::translate("CAboutDlg", "About Marbix"))) {
-        const QString family = DesktopSans(QLocale().name().toLower().replace('_', '-'));
-        if (!family.isEmpty()) font.setFamily(family);
-    }
     return font;
+}
+
+void ChooseSansDialogFace(const QLocale& language) {
+    g_sansFamily = QStringLiteral("Liberation Sans");
+    // The language's name written in itself is a sample of its script.
+    if (Covers(SansDialogFont(8), language.nativeLanguageName())) return;
+    const QString family = DesktopSans(language.name().toLower().replace('_', '-'));
+    if (!family.isEmpty()) g_sansFamily = family;
 }
