@@ -1,6 +1,7 @@
 #include "app/language.h"
 #include "platform/dialog_units.h"
 #include "platform/profile.h"
+#include "platform/resources.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +45,8 @@ bool InstallLanguage() {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(path) || !QCoreApplication::installTranslator(translator)) return false;
     ChooseSansDialogFace(locale);
+    // The catalogue's name is that of the language's pictures: marbix_<name>.qm.
+    SetPictureLanguage(QFileInfo(path).completeBaseName().section(QLatin1Char('_'), 1));
     return true;
 }
 
