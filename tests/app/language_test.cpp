@@ -1,14 +1,16 @@
 // The main window in the language of the system locale, as ctest sets it:
-// each shipped language from its catalogue, English and any locale without a
-// catalogue exactly as written, right-to-left locales mirrored but for the
-// board. The catalogues are found the way an installed program finds them.
+// each shipped language from its catalogue, with the words drawn into its
+// pictures, English and any locale without a catalogue exactly as written, right-to-left locales
+// mirrored but for the board. The catalogues are found the way an installed program finds them.
 #include "app/about_dlg.h"
 #include "app/language.h"
 #include "app/main_frame.h"
+#include "engine/identifiers.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
 #include "score/name_dlg_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QGlyphRun>
@@ -132,10 +134,40 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
                         Qt::LeftToRight));
 }
 
+// The Undo button's word and the paused board's are the language's own: its
+// pictures, which differ from the English ones, or the English pictures for a
+// locale without a catalogue.
+TEST(LanguageTest, TheToolbarAndThePausedBoardSpeakTheLocalesLanguage) {
+    const QString language = CatalogueLanguage(QLocale::system());
+    InstallLanguage();
+    CMainFrame frame{CProfile()};
+    ASSERT_TRUE(frame.LoadFrame());
+    const QString folder = language.isEmpty() ? QString() : language + QLatin1Char('/');
+    auto picture = [](const QString& path) {
+        return QImage(QStringLiteral(":/res/bmp/") + path).convertToFormat(QImage::Format_RGB32);
+    };
+    const QRect undo(2 * 81, 0, 81, 29); // the third of the strip's five buttons
+    const QImage shownUndo = frame.Action(ID_GAME_UNDO)
+                                 ->icon()
+                                 .pixmap(undo.size())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shownUndo, picture(folder + QStringLiteral("171.png")).copy(undo));
+    frame.m_wndField.ShowPaused();
+    EXPECT_EQ(
+        frame.m_wndField.m_background.Picture().toImage().convertToFormat(QImage::Format_RGB32),
+        picture(folder + QStringLiteral("182.png")));
+    if (!language.isEmpty()) {
+        EXPECT_NE(shownUndo, picture(QStringLiteral("171.png")).copy(undo));
+        EXPECT_NE(picture(folder + QStringLiteral("182.png")), picture(QStringLiteral("182.png")));
+    }
+}
+
 TEST(LanguageTest, TheAboutBoxAndTheNameDialogShowEveryTextWhole) {
     InstallLanguage();
+    CCueForwarder silent;
     for (int i = 0; i < 20; ++i) { // every epigraph
-        CAboutDlg about;
+        CAboutDlg about(silent);
         ExpectLabelsWhole(&about);
     }
     CHiscoreList list;
