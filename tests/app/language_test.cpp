@@ -5,6 +5,7 @@
 #include "app/about_dlg.h"
 #include "app/language.h"
 #include "app/main_frame.h"
+#include "engine/cue.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
 #include "score/name_dlg_window.h"
@@ -134,8 +135,9 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
 
 TEST(LanguageTest, TheAboutBoxAndTheNameDialogShowEveryTextWhole) {
     InstallLanguage();
+    CCueForwarder silence;
     for (int i = 0; i < 20; ++i) { // every epigraph
-        CAboutDlg about;
+        CAboutDlg about(silence);
         ExpectLabelsWhole(&about);
     }
     CHiscoreList list;
