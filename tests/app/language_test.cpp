@@ -5,6 +5,7 @@
 #include "app/about_dlg.h"
 #include "app/language.h"
 #include "app/main_frame.h"
+#include "engine/cue.h"
 #include "engine/identifiers.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
@@ -165,9 +166,9 @@ TEST(LanguageTest, TheToolbarAndThePausedBoardSpeakTheLocalesLanguage) {
 
 TEST(LanguageTest, TheAboutBoxAndTheNameDialogShowEveryTextWhole) {
     InstallLanguage();
-    CCueForwarder silent;
+    CCueForwarder silence;
     for (int i = 0; i < 20; ++i) { // every epigraph
-        CAboutDlg about(silent);
+        CAboutDlg about(silence);
         ExpectLabelsWhole(&about);
     }
     CHiscoreList list;
