@@ -17,6 +17,7 @@
 #include <QGlyphRun>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -36,7 +38,7 @@ QStringList ExpectedFor(const QString& language) {
           "Zeit:"}},
         {"fr",
          {"&Partie|&Options|&Aide", "Marbix pour toujours ...", "Temps de jeu : 0 h 00 min 00 s",
-          "Temps:"}},
+          "Temps :"}},
         {"es",
          {"&Partida|&Opciones|A&yuda", "Marbix para siempre ...",
           "Tiempo de juego: 0 h 00 min 00 s", "Reloj:"}},
@@ -112,6 +114,30 @@ void ExpectLabelsWhole(QWidget* dialog) {
     }
 }
 
+// The box telling that a result could not be saved, where it is known.
+std::optional<QString> SaveFailureFor(const QString& language) {
+    static const std::map<QString, QString> shown{
+        {"de", "Ihr Ergebnis konnte nicht in der Bestenliste gespeichert werden: /p: Read-only"},
+        {"fr", "Votre résultat n'a pas pu être enregistré dans le palmarès : /p: Read-only"},
+        {"", "Your result could not be saved in the hall of fame: /p: Read-only"},
+    };
+    const auto it = shown.find(language);
+    return it != shown.end() ? std::optional(it->second) : std::nullopt;
+}
+
+// The text of the box shown when the result could not be saved.
+QString SaveFailureShown(QWidget& owner) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->close();
+        }
+    });
+    CNameDlgWindow(&owner).ShowSaveFailure("/p: Read-only");
+    return shown;
+}
+
 } // namespace
 
 TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
@@ -129,6 +155,8 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
               ExpectedFor(language));
     // The pane's first text is the clock at zero: it does not jump at the first second.
     EXPECT_EQ(PlayTimeShown(0), frame.PlayTimePane()->text());
+    const auto failure = SaveFailureFor(language);
+    if (failure) EXPECT_EQ(SaveFailureShown(frame), *failure);
     // Mirrored but for the board.
     EXPECT_EQ(std::pair(frame.layoutDirection(), frame.m_wndField.layoutDirection()),
               std::pair(locale.language() == QLocale::Hebrew ? Qt::RightToLeft : Qt::LeftToRight,
