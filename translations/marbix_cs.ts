@@ -157,6 +157,10 @@ F3 ukončí, Backspace vrátí tah, F4 vynechá, F5 pozastaví, F1 o programu.</
         <source>Marbix registration</source>
         <translation>Marbix - zápis</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Tvůj výsledek se nepodařilo zapsat do síně slávy: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

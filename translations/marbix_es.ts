@@ -157,6 +157,10 @@ F3 para, Retroceso deshace, F4 pasa, F5 pausa, F1 acerca de.</translation>
         <source>Marbix registration</source>
         <translation>Marbix - registro</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>No se pudo guardar tu resultado en el cuadro de honor: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

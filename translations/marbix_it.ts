@@ -157,6 +157,10 @@ F3 ferma, Backspace annulla, F4 salta, F5 pausa, F1 informazioni.</translation>
         <source>Marbix registration</source>
         <translation>Marbix - registrazione</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Non è stato possibile salvare il tuo risultato tra i migliori: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

@@ -157,6 +157,10 @@ F3 中止、Backspace 取り消し、F4 パス、F5 一時停止、F1 バージ�
         <source>Marbix registration</source>
         <translation>Marbix - 名前の登録</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>成績をハイスコアに保存できませんでした：%1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

@@ -157,6 +157,10 @@ F3 stopt, Backspace maakt ongedaan, F4 slaat over, F5 pauzeert, F1 over.</transl
         <source>Marbix registration</source>
         <translation>Marbix - registratie</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Je resultaat kon niet op de erelijst worden opgeslagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

@@ -157,6 +157,10 @@ F3 przerywa, Backspace cofa, F4 pomija, F5 wstrzymuje, F1 o programie.</translat
         <source>Marbix registration</source>
         <translation>Marbix - rejestracja</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Nie udało się zapisać wyniku na liście najlepszych: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

@@ -157,6 +157,10 @@ F3 para, Backspace desfaz, F4 passa, F5 pausa, F1 sobre.</translation>
         <source>Marbix registration</source>
         <translation>Marbix - registro</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Não foi possível salvar seu resultado no quadro de honra: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

@@ -157,6 +157,10 @@ F3 - прервать, Backspace - отменить, F4 - пропустить, 
         <source>Marbix registration</source>
         <translation>Marbix - запись</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Не удалось сохранить ваш результат в таблице рекордов: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

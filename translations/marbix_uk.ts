@@ -157,6 +157,10 @@ F3 - перервати, Backspace - скасувати, F4 - пропустит
         <source>Marbix registration</source>
         <translation>Marbix - запис</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Не вдалося зберегти ваш результат у таблиці рекордів: %1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>

@@ -157,6 +157,10 @@ F3 停止，Backspace 悔棋，F4 跳过，F5 暂停，F1 关于。</translation
         <source>Marbix registration</source>
         <translation>Marbix - 登记</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>无法将你的成绩保存到排行榜：%1</translation>
+    </message>
 </context>
 <context>
     <name>CPictureWords</name>
