@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
-constexpr std::string_view kUsage = "Usage: marbix [--help | --version]\n"
+constexpr std::string_view kUsage = "Usage: marbix [--help | --version] [FILE]\n"
                                     "Move coloured balls into rows of five on a 9 x 9 board.\n"
                                     "\n"
                                     "  --help     show this help and exit\n"
                                     "  --version  show the version and exit\n"
+                                    "  FILE       watch the recorded game FILE (.marbix-game);\n"
+                                    "             marbix-headless --verify FILE checks it\n"
                                     "\n"
                                     "Keys: arrows and Space or Return play the board, F2 starts,\n"
                                     "F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.\n";
@@ -37,6 +40,14 @@ constexpr std::array<CToolkitOption, 14> kToolkitOptions{{
     {"-geometry", true},
     {"-sync", false},
 }};
+
+// A word that is no option is a recorded game when it names a file or ends
+// like one.
+bool IsGameFile(std::string_view arg) {
+    constexpr std::string_view kSuffix = ".marbix-game";
+    if (arg.empty() || arg.starts_with('-')) return false;
+    return arg.ends_with(kSuffix) || ::access(std::string(arg).c_str(), F_OK) == 0;
+}
 
 const CToolkitOption* ToolkitOption(std::string_view arg) {
     if (arg.starts_with("--")) arg.remove_prefix(1);
@@ -68,9 +79,14 @@ CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostre
             return {true, 0};
         }
     }
+    CCommandLineResult result;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const CToolkitOption* option = ToolkitOption(arg);
+        if (!option && result.file.empty() && IsGameFile(arg)) {
+            result.file = arg;
+            continue;
+        }
         if (!option) {
             const bool isOption = arg.starts_with('-') && arg.size() > 1;
             return Refuse(err, isOption ? "unknown option" : "unexpected argument", arg);
@@ -78,5 +94,5 @@ CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostre
         if (option->takesValue && arg.find('=') == std::string_view::npos && ++i == argc)
             return Refuse(err, "missing value after", arg);
     }
-    return {};
+    return result;
 }

@@ -1,13 +1,16 @@
 // The program's command line, read before any window or display connection
 // is made: --help and --version answer and end the run, an unknown option is
-// refused, and the options of the toolkit itself are let through.
+// refused, the options of the toolkit itself are let through, and one file,
+// a recorded game to watch, is taken.
 #pragma once
 
 #include <ostream>
+#include <string>
 
 struct CCommandLineResult {
     bool exit = false; // the run ends here, with exitCode
     int exitCode = 0;
+    std::string file; // the recorded game to watch, if one is given
 };
 
 CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostream& out,

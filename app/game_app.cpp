@@ -18,7 +18,8 @@ CBytes WaveBytes(unsigned id, bool fromModule) {
 
 } // namespace
 
-CGameApp::CGameApp(CProfile profile) : m_profile(std::move(profile)) {}
+CGameApp::CGameApp(CProfile profile, std::string gamesFolder)
+    : m_profile(std::move(profile)), m_gamesFolder(std::move(gamesFolder)) {}
 
 CGameApp::~CGameApp() {
     SetCuePlayer(nullptr);
@@ -27,7 +28,7 @@ CGameApp::~CGameApp() {
 
 bool CGameApp::InitInstance() {
     LoadSoundModule();
-    m_pMainWnd = new CMainFrame(m_profile);
+    m_pMainWnd = new CMainFrame(m_profile, m_gamesFolder);
     m_pMainWnd->LoadFrame();
     // Nothing slow before the first paint: the sound device wakes after it.
     if (m_startSoundService) m_pMainWnd->centralWidget()->installEventFilter(this);

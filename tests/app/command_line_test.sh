@@ -16,5 +16,6 @@ check --help 0 '^Usage: marbix .*--version.*F4 skips, F5 pauses' '^$'
 check '--help --bogus' 0 '^Usage: marbix' '^$'
 check --bogus 2 '^$' "^marbix: unknown option '--bogus'.*marbix --help"
 check 'stray' 2 '^$' "^marbix: unexpected argument 'stray'"
+check 'one.marbix-game two.marbix-game' 2 '^$' "^marbix: unexpected argument 'two.marbix-game'"
 check '-style' 2 '^$' "^marbix: missing value after '-style'"
 exit $status
