@@ -2,7 +2,6 @@
 
 #include "app/app_settings.h"
 #include "app/main_frame.h"
-#include "engine/cue.h"
 #include "platform/resources.h"
 #include "sound/sound_service.h"
 
@@ -22,7 +21,6 @@ CGameApp::CGameApp(CProfile profile, std::string gamesFolder)
     : m_profile(std::move(profile)), m_gamesFolder(std::move(gamesFolder)) {}
 
 CGameApp::~CGameApp() {
-    SetCuePlayer(nullptr);
     delete m_pMainWnd;
 }
 
@@ -46,11 +44,11 @@ bool CGameApp::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CGameApp::StartSoundService() {
-    if (m_cuePlayer) return;
+    if (m_cuePlayer || !m_pMainWnd) return;
     m_cuePlayer = LoadSoundService(WaveBytes);
     if (!m_cuePlayer) return;
-    SetCuePlayer(m_cuePlayer.get());
     m_cuePlayer->Preload(g_soundModule != nullptr);
+    m_pMainWnd->SendCuesTo(m_cuePlayer.get());
 }
 
 int CGameApp::ExitInstance(int exitCode) {
@@ -59,7 +57,6 @@ int CGameApp::ExitInstance(int exitCode) {
     delete m_pMainWnd;
     m_pMainWnd = nullptr;
     SaveSettings(m_profile);
-    SetCuePlayer(nullptr);
     m_cuePlayer.reset();
     return exitCode;
 }

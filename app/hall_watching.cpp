@@ -11,10 +11,10 @@
 #include "score/score_bar.h"
 
 CHallWatching::CHallWatching(QWidget* window, CGame& game, CFieldWnd& field, CScoreBar& panel,
-                             QLabel* pane, std::string gamesFolder)
+                             QLabel* pane, CCuePlayer* cues, std::string gamesFolder)
     : QObject(window), m_window(window), m_game(game), m_panel(panel), m_pane(pane),
       m_idleText(pane->text()), m_gamesFolder(std::move(gamesFolder)),
-      m_watcher(field, panel, [this](const QString& text) { Show(text); }) {
+      m_watcher(field, panel, cues, [this](const QString& text) { Show(text); }) {
     CHiscoreListBox* list = panel.m_list;
     connect(list, &QListWidget::itemActivated, this,
             [this, list](QListWidgetItem* item) { WatchLine(list->row(item)); });

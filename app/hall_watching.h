@@ -19,9 +19,10 @@ class QWidget;
 class CHallWatching : public QObject {
     Q_OBJECT
 public:
-    // Everything stays the caller's; the records are looked for in gamesFolder.
+    // Everything stays the caller's; the records are looked for in gamesFolder,
+    // and the games watched sound on cues.
     CHallWatching(QWidget* window, CGame& game, CFieldWnd& field, CScoreBar& panel, QLabel* pane,
-                  std::string gamesFolder);
+                  CCuePlayer* cues, std::string gamesFolder);
 
     CWatcher& Watcher() { return m_watcher; }
 

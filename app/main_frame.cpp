@@ -118,10 +118,10 @@ bool CMainFrame::LoadFrame() {
     BuildStatusBar();
     BuildScorePanel();
     m_game = MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost,
-                            *this, m_profile, m_gamesFolder);
+                            *this, m_profile, &m_cues, m_gamesFolder);
     if (!m_game) return false;
-    m_watching =
-        new CHallWatching(this, *m_game, m_wndField, m_wndScoreBar, m_idlePane, m_gamesFolder);
+    m_watching = new CHallWatching(this, *m_game, m_wndField, m_wndScoreBar, m_idlePane, &m_cues,
+                                   m_gamesFolder);
     setAcceptDrops(true);
     qApp->installEventFilter(this); // the watching's keys, wherever the focus is
     setCentralWidget(&m_wndField);
@@ -310,7 +310,7 @@ void CMainFrame::OnHowToPlay() {
 }
 
 void CMainFrame::OnAppAbout() {
-    CAboutDlg dialog(this);
+    CAboutDlg dialog(m_cues, this);
     dialog.exec();
 }
 

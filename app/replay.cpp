@@ -106,26 +106,15 @@ std::string CReplay::Failure() const {
     return {};
 }
 
-CReplayGame::CReplayGame() : m_game(Parts()) {
-    m_game.Field().SetPlayLog(nullptr);
-}
-
-CGameParts CReplayGame::Parts() {
-    CGameParts parts;
-    for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
-    parts.clockTimers = &m_clockTimers;
-    parts.playTimers = &m_playTimers;
-    return parts;
-}
-
-CVerifyResult VerifyRecord(CReplayGame& host, const CGameRecord& record) {
+CVerifyResult VerifyRecord(CGame& game, const CGameRecord& record) {
     const CSettingGuard quiet(g_soundOn, 0);
-    CReplay replay(host.Game(), record);
+    game.Field().SetPlayLog(nullptr);
+    CReplay replay(game, record);
     replay.Restart();
     replay.PlayToEnd();
     CVerifyResult result;
     result.reproduces = replay.Reproduces();
-    result.reachedScore = host.Game().Score().Score();
+    result.reachedScore = game.Score().Score();
     if (!result.reproduces) result.failure = replay.Failure();
     return result;
 }

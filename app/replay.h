@@ -4,13 +4,11 @@
 // the watching of one, forward and back.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 
 #include "app/game.h"
-#include "engine/manual_timers.h"
-#include "engine/plain_cell.h"
+#include "app/headless_game.h"
 #include "record/game_record.h"
 
 class CReplay {
@@ -46,21 +44,8 @@ private:
     std::string m_failure;
 };
 
-// A game without a display made to replay records: plain cells, timers that
-// never tick, no profile, no name dialog, and nothing recorded.
-class CReplayGame {
-public:
-    CReplayGame();
-    CGame& Game() { return m_game; }
-
-private:
-    CGameParts Parts();
-
-    std::array<CPlainCell, kBoardCells> m_cells;
-    CManualTimers m_clockTimers;
-    CManualTimers m_playTimers;
-    CGame m_game;
-};
+// A game without a display to replay records in.
+using CReplayGame = CHeadlessGame<>;
 
 struct CVerifyResult {
     bool reproduces = false;
@@ -68,5 +53,6 @@ struct CVerifyResult {
     std::string failure;
 };
 
-// Plays the record through the game, without sound, to its end.
-CVerifyResult VerifyRecord(CReplayGame& host, const CGameRecord& record);
+// Plays the record through the game, without sound, to its end. The game's
+// own recorder is left out from then on: a replay is not a game played.
+CVerifyResult VerifyRecord(CGame& game, const CGameRecord& record);

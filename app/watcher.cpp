@@ -19,8 +19,9 @@ private:
     CBoardLook& m_board;
 };
 
-CWatcher::CWatcher(CFieldWnd& field, CScoreBar& panel, std::function<void(const QString&)> show)
-    : m_field(field), m_panel(panel), m_show(std::move(show)),
+CWatcher::CWatcher(CFieldWnd& field, CScoreBar& panel, CCuePlayer* cues,
+                   std::function<void(const QString&)> show)
+    : m_field(field), m_panel(panel), m_cues(cues), m_show(std::move(show)),
       m_look(std::make_unique<CLook>(field)) {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CWatcher::PlayNext);
@@ -37,6 +38,7 @@ void CWatcher::Watch(const CGameRecord& record) {
     parts.playTimers = &m_playTimers;
     parts.look = m_look.get();
     parts.scoreDisplay = &m_panel;
+    parts.cues = m_cues;
     m_game = std::make_unique<CGame>(parts);
     m_replay = std::make_unique<CReplay>(*m_game, m_record);
     m_pace = CPlaybackPace();

@@ -21,9 +21,10 @@ class CScoreBar;
 class CWatcher : public QObject {
     Q_OBJECT
 public:
-    // The field and panel stay the caller's; show puts a text in the message
-    // pane, and an empty text gives the pane back.
-    CWatcher(CFieldWnd& field, CScoreBar& panel, std::function<void(const QString&)> show);
+    // The field, panel and cue sink stay the caller's; show puts a text in
+    // the message pane, and an empty text gives the pane back.
+    CWatcher(CFieldWnd& field, CScoreBar& panel, CCuePlayer* cues,
+             std::function<void(const QString&)> show);
     ~CWatcher() override;
 
     // Starts watching the record from its first action.
@@ -50,6 +51,7 @@ private:
 
     CFieldWnd& m_field;
     CScoreBar& m_panel;
+    CCuePlayer* m_cues;
     std::function<void(const QString&)> m_show;
     std::unique_ptr<CLook> m_look;
     CManualTimers m_clockTimers;

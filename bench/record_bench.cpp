@@ -2,7 +2,6 @@
 // end, parsed from their text and replayed through the engine. One game per
 // item, on one core.
 #include <algorithm>
-#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,12 +17,7 @@ namespace {
 // them to free cells, as the recorder wrote them.
 std::vector<std::string> RecordedGames(int count) {
     std::mt19937 random(11);
-    std::array<CPlainCell, kBoardCells> cells;
-    CManualTimers timers;
-    CGameParts parts;
-    for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &cells[i];
-    parts.clockTimers = parts.playTimers = &timers;
-    CGame game(parts);
+    CHeadlessGame<> game;
     std::vector<std::string> texts;
     g_soundOn = 0;
     while (static_cast<int>(texts.size()) < count) {

@@ -83,8 +83,8 @@ marbix_layer(marbix_app BELOW marbix_record
             app/frame_logic.cpp app/game.cpp app/game_recorder.cpp app/placement.cpp
             app/replay.cpp app/rules_text.cpp
     HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
-            app/frame_logic.h app/game.h app/game_recorder.h app/placement.h app/replay.h
-            app/rules_text.h)
+            app/frame_logic.h app/game.h app/game_recorder.h app/headless_game.h app/placement.h
+            app/replay.h app/rules_text.h)
 
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")

@@ -8,9 +8,7 @@
 #include <random>
 #include <string>
 
-#include "app/game.h"
-#include "engine/manual_timers.h"
-#include "engine/plain_cell.h"
+#include "app/headless_game.h"
 
 // A game played by random actions through the frame's commands and the
 // clock's ticks, as the window would play it.
@@ -18,7 +16,7 @@ class CPlayedGame {
 public:
     explicit CPlayedGame(unsigned seed, const CProfile& profile = CProfile(),
                          const std::string& folder = std::string())
-        : m_random(seed), m_game(Parts(profile, folder)) {
+        : m_random(seed), m_game(Parts(profile, folder)), m_cells(m_game.m_cells) {
         m_game.Recorder().SetClock([this] { return m_ms; });
     }
 
@@ -57,9 +55,6 @@ public:
 
     CGameParts Parts(const CProfile& profile, const std::string& folder) {
         CGameParts parts;
-        for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
-        parts.clockTimers = &m_clockTimers;
-        parts.playTimers = &m_playTimers;
         parts.nameHost = &m_answers;
         parts.profile = profile;
         parts.gamesFolder = folder;
@@ -68,8 +63,7 @@ public:
 
     std::mt19937 m_random;
     long long m_ms = 0;
-    std::array<CPlainCell, kBoardCells> m_cells;
-    CManualTimers m_clockTimers, m_playTimers;
     CQueuedNameAnswers m_answers;
-    CGame m_game;
+    CHeadlessGame<> m_game;
+    const std::array<CPlainCell, kBoardCells>& m_cells;
 };

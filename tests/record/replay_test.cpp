@@ -28,8 +28,8 @@ protected:
     // Sends the last ball that moved to another free cell, as an edit by
     // hand would; false when no ball moved.
     bool MoveElsewhere(CGameRecord& record) {
-        CReplay replay(m_host.Game(), record);
-        const CFieldGame& field = m_host.Game().Field();
+        CReplay replay(m_host, record);
+        const CFieldGame& field = m_host.Field();
         std::size_t last = record.actions.size();
         replay.Restart();
         for (std::size_t i = 0; i < record.actions.size(); ++i) {
@@ -96,7 +96,7 @@ TEST_F(ReplayTest, StepsBackToWhatPlayingAgainShows) {
     const CGameRecord& record = played.m_game.Recorder().LastRecord();
     ASSERT_GT(record.actions.size(), 10u);
     CReplayGame other;
-    CReplay forward(other.Game(), record), back(m_host.Game(), record);
+    CReplay forward(other, record), back(m_host, record);
     back.Restart();
     back.PlayToEnd();
     ASSERT_TRUE(back.Reproduces()) << back.Failure();
@@ -105,9 +105,8 @@ TEST_F(ReplayTest, StepsBackToWhatPlayingAgainShows) {
         ASSERT_EQ(back.Position(), target);
         forward.Restart();
         while (forward.Position() < target) ASSERT_TRUE(forward.StepForward());
-        ASSERT_EQ(RecordedBoard(m_host.Game().Field()), RecordedBoard(other.Game().Field()))
-            << target;
-        ASSERT_EQ(m_host.Game().Score().Score(), other.Game().Score().Score()) << target;
+        ASSERT_EQ(RecordedBoard(m_host.Field()), RecordedBoard(other.Field())) << target;
+        ASSERT_EQ(m_host.Score().Score(), other.Score().Score()) << target;
     }
 }
 
