@@ -4,17 +4,42 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "app/headless_game.h"
 #include "app/replay.h"
 #include "engine/settings.h"
 
 namespace {
 
-// Games played to a full board by clicks that mostly select balls and move
-// them to free cells, as the recorder wrote them.
+// The free cells a ball at index can reach, by a breadth-first search.
+std::vector<int> Reachable(const CGame& game, int from) {
+    std::vector<bool> seen(kBoardCells, false);
+    std::vector<int> queue{from}, found;
+    seen[from] = true;
+    for (std::size_t next = 0; next < queue.size(); ++next) {
+        const int col = IndexCol(queue[next]), row = IndexRow(queue[next]);
+        for (const auto [dc, dr] : {std::pair(-1, 0), {1, 0}, {0, -1}, {0, 1}}) {
+            const int c = col + dc, r = row + dr;
+            if (c < 0 || c >= kSide || r < 0 || r >= kSide || seen[CellIndex(c, r)]) continue;
+            seen[CellIndex(c, r)] = true;
+            if (!IsFreeForMove(*game.Field().Cell(c, r))) continue;
+            queue.push_back(CellIndex(c, r));
+            found.push_back(CellIndex(c, r));
+        }
+    }
+    return found;
+}
+
+void Click(CGame& game, int index) {
+    game.Field().OnCommand(CellCommandId(IndexCol(index), IndexRow(index)));
+}
+
+// Games played to a full board as a player plays them: a ball that can move
+// is selected and sent to a free cell it reaches, as the recorder wrote them.
 std::vector<std::string> RecordedGames(int count) {
     std::mt19937 random(11);
     CHeadlessGame<> game;
@@ -24,12 +49,12 @@ std::vector<std::string> RecordedGames(int count) {
         game.Field().SetSeed(static_cast<int>(random()));
         game.Frame().OnCommand(ID_GAME_START);
         while (game.Frame().Running()) {
-            const bool wantBall = game.Field().SelCol() == -1 || random() % 4 == 0;
-            int index = static_cast<int>(random() % kBoardCells);
-            for (int tries = 0; tries < kBoardCells; ++tries, index = (index + 1) % kBoardCells)
-                if (HoldsBall(*game.Field().Cell(IndexCol(index), IndexRow(index))) == wantBall)
-                    break;
-            game.Field().OnCommand(CellCommandId(IndexCol(index), IndexRow(index)));
+            const int ball = static_cast<int>(random() % kBoardCells);
+            if (!HoldsBall(*game.Field().Cell(IndexCol(ball), IndexRow(ball)))) continue;
+            const std::vector<int> targets = Reachable(game, ball);
+            if (targets.empty()) continue;
+            Click(game, ball);
+            Click(game, targets[random() % targets.size()]);
         }
         texts.push_back(RecordText(game.Recorder().LastRecord()));
     }
