@@ -86,7 +86,7 @@ TEST_F(ReplayTest, EveryRandomGameReproducesAndAnEditedOneDoesNot) {
         }
     }
     // A moved ball that ends on the same board and score is rare, not the rule.
-    EXPECT_GE(edits * 100, moves * 90) << edits << " of " << moves << " moved balls found";
+    EXPECT_GE(edits * 100, moves * 85) << edits << " of " << moves << " moved balls found";
     EXPECT_GT(moves, 100);
 }
 
