@@ -51,10 +51,6 @@ public:
     // when it was given none.
     const std::string& ResultName() const { return m_resultName; }
 
-    // What the player is told when the result could not be stored; failure
-    // is "PATH: REASON".
-    static std::string SaveFailedMessage(const std::string& failure);
-
 private:
     void Refresh() { m_display.Refresh(m_score, m_secondsLeft); }
 

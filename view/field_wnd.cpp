@@ -74,6 +74,7 @@ void CFieldWnd::EndPlayingLook() {
     setUpdatesEnabled(true);
     RepaintNow();
     setFocus(Qt::OtherFocusReason); // a new game is played on the board
+    emit GameBegun();
 }
 
 void CFieldWnd::ShowStoppedLook() {

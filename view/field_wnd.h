@@ -47,6 +47,8 @@ public:
 signals:
     // A cell was clicked: the command with its identifier.
     void CellCommand(long long id);
+    // A new game is dealt and shown.
+    void GameBegun();
 
 protected:
     void BeginPlayingLook() override;
