@@ -69,8 +69,9 @@ marbix_layer(marbix_audio BELOW marbix_engine
 
 marbix_layer(marbix_score BELOW marbix_engine marbix_platform
     SOURCES score/hiscore_list.cpp score/name_dlg.cpp score/score_keeper.cpp
-    HEADERS score/clock_hold.h score/hiscore_list.h score/name_dlg.h score/score_keeper.h
-            score/text_length.h)
+            score/text_length.cpp
+    HEADERS score/clock_hold.h score/grapheme_table.h score/hiscore_list.h score/name_dlg.h
+            score/score_keeper.h score/text_length.h)
 
 marbix_layer(marbix_record BELOW marbix_score
     SOURCES record/game_record.cpp record/playback_pace.cpp record/record_file.cpp

@@ -80,6 +80,51 @@
     </message>
 </context>
 <context>
+    <name>CCommandLine</name>
+    <message>
+        <source>Usage: marbix [--help | --version]</source>
+        <translation>Utilisation : marbix [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Move coloured balls into rows of five on a 9 x 9 board.</source>
+        <translation>Alignez des boules de couleur par cinq sur un plateau de 9 x 9.</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>affiche cette aide et quitte</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>Keys: arrows and Space or Return play the board, F2 starts,
+F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.</source>
+        <translation>Touches : flèches et Espace ou Entrée jouent sur le plateau, F2 commence,
+F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</translation>
+    </message>
+    <message>
+        <source>unknown option</source>
+        <translation>option inconnue</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>argument inattendu</translation>
+    </message>
+    <message>
+        <source>missing value after</source>
+        <translation>valeur manquante après</translation>
+    </message>
+    <message>
+        <source>Try &apos;marbix --help&apos; for more information.</source>
+        <translation>Essayez &apos;marbix --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>regarder une partie enregistrée (marbix-headless --verify FILE la vérifie)</translation>
+    </message>
+</context>
+<context>
     <name>CHallWatching</name>
     <message>
         <source>Stop the game to watch a recorded one.</source>
@@ -87,11 +132,11 @@
     </message>
     <message>
         <source>There is no recorded game for this line of the hall of fame.</source>
-        <translation>Aucune partie enregistrée pour cette ligne du tableau d&apos;honneur.</translation>
+        <translation>Aucune partie enregistrée pour cette ligne du tableau d'honneur.</translation>
     </message>
     <message>
         <source>The game could not be saved: %1</source>
-        <translation>La partie n&apos;a pas pu être enregistrée : %1</translation>
+        <translation>La partie n'a pas pu être enregistrée : %1</translation>
     </message>
     <message>
         <source>Save this game as</source>
@@ -153,6 +198,33 @@
     </message>
 </context>
 <context>
+    <name>CPictureWords</name>
+    <message>
+        <source>Start</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Passer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused...</source>
+        <translation>En pause...</translation>
+    </message>
+</context>
+<context>
     <name>CScoreBar</name>
     <message>
         <source>Time :</source>
@@ -195,7 +267,7 @@
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Fin de la partie de %1, %2 points. Gauche revient d&apos;un pas, Échap ou Commencer met fin au visionnage.</translation>
+        <translation>Fin de la partie de %1, %2 points. Gauche revient d'un pas, Échap ou Commencer met fin au visionnage.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
