@@ -1,7 +1,9 @@
 // marbix-gen-assets: draws every picture and synthesises every sound of
 // Marbix into res/, and the review sheet into docs/pictures.png.
 // Every picture comes at two scales: <id>.png and, for screens of double
-// density, <id>@2x.png. What is written is then read back and checked.
+// density, <id>@2x.png; the cells and the boards also at scales 3 to 6
+// (<id>@<k>x.png), for the zoomed board. What is written is then read back
+// and checked.
 //   marbix-gen-assets [--check] [source folder]
 #include "board.h"
 #include "cells.h"
@@ -50,8 +52,10 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
         Fail(QStringLiteral("cannot write %1").arg(path));
 }
 
-// The pictures of one scale: cells, boards, tile, decoration, toolbar, icon.
-PictureSet DrawPictures(int k) {
+constexpr int kLargestScale = 6;
+
+// What the zoomed board shows at scale k: the cells and the three boards.
+PictureSet DrawBoardPictures(int k) {
     PictureSet pictures;
     for (int round = 0; round < 2; ++round)
         for (int colour = 0; colour < 8; ++colour)
@@ -61,6 +65,13 @@ PictureSet DrawPictures(int k) {
     pictures[PictureId::kBoard] = DrawBoard(BoardLook::Playing, k);
     pictures[PictureId::kBoardPaused] = DrawBoard(BoardLook::Paused, k);
     pictures[PictureId::kBoardStopped] = DrawBoard(BoardLook::Stopped, k);
+    return pictures;
+}
+
+// The pictures of one scale: at 1 and 2 every picture, above only the board's.
+PictureSet DrawPictures(int k) {
+    PictureSet pictures = DrawBoardPictures(k);
+    if (k > 2) return pictures;
     pictures[PictureId::kTile] = DrawTile(k);
     pictures[PictureId::kDecoration] = DrawDecoration(k);
     pictures[PictureId::kToolbar] = DrawToolbar(k);
@@ -68,9 +79,12 @@ PictureSet DrawPictures(int k) {
     return pictures;
 }
 
-// res/bmp/<id>.png, and <id>@2x.png for double density.
+// res/bmp/<id>.png at scale 1, else <id>@<k>x.png.
+QString Suffix(int k) {
+    return k == 1 ? QString() : QStringLiteral("@%1x").arg(k);
+}
 QString PicturePath(const QDir& root, int id, int k) {
-    return root.filePath(QStringLiteral("res/bmp/%1%2.png").arg(id).arg(k == 2 ? "@2x" : ""));
+    return root.filePath(QStringLiteral("res/bmp/%1%2.png").arg(id).arg(Suffix(k)));
 }
 
 PictureSet ReadPictures(const QDir& root, const PictureSet& drawn, int k) {
@@ -86,11 +100,15 @@ QStringList Differences(const PictureSet& drawn, const PictureSet& read, int k) 
         const QImage& file = read.at(id);
         if (file.isNull() || file.convertToFormat(QImage::Format_ARGB32) !=
                                  image.convertToFormat(QImage::Format_ARGB32))
-            lines << QStringLiteral("%1%2: differs from the drawing")
-                         .arg(id)
-                         .arg(k == 2 ? "@2x" : "");
+            lines << QStringLiteral("%1%2: differs from the drawing").arg(id).arg(Suffix(k));
     }
     return lines;
+}
+
+size_t PictureCount(const std::map<int, PictureSet>& scales) {
+    size_t n = 0;
+    for (const auto& [k, pictures] : scales) n += pictures.size();
+    return n;
 }
 
 int Report(const QStringList& failures) {
@@ -112,11 +130,12 @@ int main(int argc, char** argv) {
     if (!root.exists(QStringLiteral("res"))) Fail(QStringLiteral("run me in the source folder"));
     RequireFonts();
 
-    const PictureSet single = DrawPictures(1), twice = DrawPictures(2);
+    std::map<int, PictureSet> scales;
+    for (int k = 1; k <= kLargestScale; ++k) scales[k] = DrawPictures(k);
+    const PictureSet &single = scales[1], &twice = scales[2];
     if (!checkOnly) {
-        for (int k : {1, 2})
-            for (const auto& [id, image] : k == 1 ? single : twice)
-                pal::Save(image, PicturePath(root, id, k));
+        for (const auto& [k, pictures] : scales)
+            for (const auto& [id, image] : pictures) pal::Save(image, PicturePath(root, id, k));
         for (int size : {16, 24, 32, 48, 64, 128, 256})
             pal::Save(DrawDesktopIcon(size),
                       root.filePath(QStringLiteral("res/icons/marbix-%1.png").arg(size)));
@@ -130,12 +149,12 @@ int main(int argc, char** argv) {
 
     // What is on disk now is what is checked.
     QStringList failures;
-    for (int k : {1, 2}) {
-        const PictureSet& drawn = k == 1 ? single : twice;
+    for (const auto& [k, drawn] : scales) {
         const PictureSet read = ReadPictures(root, drawn, k);
         failures << Differences(drawn, read, k);
         for (const QString& line : VerifyPictures(read, k))
-            failures << QStringLiteral("%1%2").arg(line, k == 2 ? " (@2x)" : "");
+            failures << QStringLiteral("%1%2").arg(
+                line, k > 1 ? QStringLiteral(" (%1)").arg(Suffix(k)) : QString());
     }
     failures << VerifyPair(single, twice);
     const std::vector<Sound> program = ProgramSounds(), module = ModuleSounds();
@@ -160,9 +179,9 @@ int main(int argc, char** argv) {
             failures << QStringLiteral("marbix-%1.png: not the icon").arg(size);
     }
     if (failures.isEmpty())
-        std::printf("marbix-gen-assets: %s %zu pictures at two scales and %zu sounds%s, all "
+        std::printf("marbix-gen-assets: %s %zu pictures at %d scales and %zu sounds%s, all "
                     "checks hold\n",
-                    checkOnly ? "compared" : "wrote", single.size() + twice.size(),
+                    checkOnly ? "compared" : "wrote", PictureCount(scales), kLargestScale,
                     program.size() + module.size(),
                     checkOnly ? " with the committed files" : ", the icons and the sheet");
     return Report(failures);
