@@ -1,5 +1,6 @@
 #include "app/app_settings.h"
 
+#include "app/zoom.h"
 #include "engine/settings.h"
 #include "platform/profile.h"
 
@@ -11,7 +12,17 @@ int Read(const CProfileFile& file, const char* key, int defaultValue) {
     return static_cast<int>(file.GetInt(kSection, key, defaultValue));
 }
 
+bool HasKey(const CProfileFile& file, const char* key) {
+    return file.GetInt(kSection, key, 1) == file.GetInt(kSection, key, 2);
+}
+
 } // namespace
+
+int g_zoom = kZoomOne;
+
+int ReadZoom(const CProfile& profile) {
+    return StoredZoom(Read(profile.Read(), "ZOOM", kZoomOne));
+}
 
 void LoadSettings(const CProfile& profile) {
     const CProfileFile file = profile.Read();
@@ -28,5 +39,6 @@ bool SaveSettings(const CProfile& profile) {
         file.WriteInt(kSection, "SOUND_ON", g_soundOn);
         file.WriteInt(kSection, "SAVE_ON_EXIT", g_saveOnExit);
         file.WriteInt(kSection, "ROUND_BALLS", g_roundBalls);
+        if (g_zoom != kZoomOne || HasKey(file, "ZOOM")) file.WriteInt(kSection, "ZOOM", g_zoom);
     });
 }

@@ -71,9 +71,9 @@ marbix_layer(marbix_score BELOW marbix_engine marbix_platform
 
 marbix_layer(marbix_app BELOW marbix_score
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
-            app/frame_logic.cpp app/game.cpp app/placement.cpp app/rules_text.cpp
+            app/frame_logic.cpp app/game.cpp app/placement.cpp app/rules_text.cpp app/zoom.cpp
     HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
-            app/frame_logic.h app/game.h app/placement.h app/rules_text.h)
+            app/frame_logic.h app/game.h app/placement.h app/rules_text.h app/zoom.h)
 
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")

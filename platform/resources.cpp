@@ -1,6 +1,7 @@
 // Pictures and sounds are compiled in with the Qt resource system under
 // :/res/bmp and :/res/wave, each picture as <id>.png and, drawn for double
-// density, <id>@2x.png; the optional sound module's sounds come from the
+// density, <id>@2x.png (the board's pictures also at scales 3 to 6, as
+// <id>@<k>x.png, for the zoomed board); the optional sound module's sounds come from the
 // module loaded at start-up. A lookup is only a path: an identifier with no
 // file simply finds nothing.
 #include "platform/resources.h"
@@ -9,6 +10,8 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -24,16 +27,20 @@ int PictureScale() {
     return qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
 }
 
+int PictureScaleFor(qreal ratio, int zoom) {
+    return std::clamp(int(std::ceil(ratio * zoom / 10 - 1e-6)), 1, 6);
+}
+
 QImage LoadPicture(int id) {
     return LoadPicture(id, PictureScale());
 }
 
 QImage LoadPicture(int id, int scale) {
     if (id < 0) return {};
-    if (scale == 2) {
-        QImage image(QStringLiteral(":/res/bmp/%1@2x.png").arg(id));
+    if (scale > 1) {
+        QImage image(QStringLiteral(":/res/bmp/%1@%2x.png").arg(id).arg(scale));
         if (!image.isNull()) {
-            image.setDevicePixelRatio(2);
+            image.setDevicePixelRatio(scale);
             return image;
         }
     }

@@ -23,7 +23,7 @@ int CCellButton::SetBall(int colour, int state) {
     // Classical style keeps announced balls secret: the cell goes on showing
     // the empty square it showed before.
     if (!(g_classical && state == Preview)) {
-        if (!LoadBitmaps(PictureFor(colour, state))) return 0;
+        if (!LoadBitmaps(PictureFor(colour, state), m_zoom)) return 0;
     }
     m_colour = colour;
     m_state = state;
@@ -32,21 +32,32 @@ int CCellButton::SetBall(int colour, int state) {
     return 1;
 }
 
+void CCellButton::SetZoom(int zoom, const QRect& rect) {
+    m_zoom = zoom;
+    setGeometry(rect);
+    if (PictureId() != 0) LoadBitmaps(PictureId(), zoom);
+    update();
+}
+
 void CCellButton::SetCursorMark(bool marked) {
     if (marked == m_cursorMark) return;
     m_cursorMark = marked;
     repaint();
 }
 
-// Three nested one-pixel frames, black, white and black: one of them stands
-// out on the grey ground and on every ball colour.
+// Three nested frames, black, white and black, one pixel wide each on the
+// board as drawn and wider as it is zoomed: one of them stands out on the
+// grey ground and on every ball colour.
 void CCellButton::paintEvent(QPaintEvent* event) {
     CBitmapButton::paintEvent(event);
     if (!m_cursorMark) return;
     QPainter painter(this);
     const QColor tones[] = {Qt::black, Qt::white, Qt::black};
+    const int t = (m_zoom + 5) / 10;
     for (int i = 0; i < 3; ++i) {
-        painter.setPen(tones[i]);
-        painter.drawRect(rect().adjusted(1 + i, 1 + i, -2 - i, -2 - i));
+        const QRect outer = rect().adjusted(t * (1 + i), t * (1 + i), -t * (1 + i), -t * (1 + i));
+        const QRect inner = outer.adjusted(t, t, -t, -t);
+        painter.setClipRegion(QRegion(outer).subtracted(inner));
+        painter.fillRect(outer, tones[i]);
     }
 }

@@ -17,6 +17,9 @@ public:
 
     int SetBall(int colour, int state) override;
 
+    // Moves the cell to rect and shows its picture zoomed by zoom tenths.
+    void SetZoom(int zoom, const QRect& rect);
+
     // The keyboard cursor's frame, drawn over the picture while marked.
     void SetCursorMark(bool marked);
     bool CursorMark() const { return m_cursorMark; }
@@ -31,4 +34,5 @@ protected:
 
 private:
     bool m_cursorMark = false;
+    int m_zoom = 10;
 };
