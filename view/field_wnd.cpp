@@ -69,21 +69,19 @@ void CFieldWnd::SetZoom(int zoom) {
         for (int col = 0; col < 9; ++col)
             m_cellButtons[CellIndex(col, row)].SetZoom(
                 zoom, QRect(m_geometry.Cell(col, row), m_geometry.CellSize()));
-    const QSize board = m_geometry.Size();
-    if (larger && !m_areaBeforeZoom.isValid() &&
-        (width() < board.width() || height() < board.height()))
-        m_areaBeforeZoom = size();
+    if (larger && isVisible() && !m_areaBeforeZoom.isValid()) m_areaBeforeZoom = size();
     if (!larger) ShrinkFrameToBoard();
     updateGeometry();
     OnSize(width(), height());
     update();
 }
 
-// Back to the larger of the board and the area the frame had before a zoom
-// grew it; once the board fits that area again the frame is the player's.
+// Back to the larger of the board and the area the board had before it was
+// zoomed in, or to the board where it came zoomed from the start; once the
+// board fits that area again the area is the player's.
 void CFieldWnd::ShrinkFrameToBoard() {
-    if (!m_areaBeforeZoom.isValid()) return;
-    const QSize wanted = m_geometry.Size().expandedTo(m_areaBeforeZoom);
+    const QSize board = m_geometry.Size();
+    const QSize wanted = board.expandedTo(m_areaBeforeZoom.isValid() ? m_areaBeforeZoom : board);
     if (wanted == m_areaBeforeZoom) m_areaBeforeZoom = QSize();
     QWidget* frame = window();
     if (frame == this || frame->windowState() != Qt::WindowNoState) return;

@@ -39,7 +39,7 @@ public:
 
     // Zooms the board, its cells and pictures, by zoom tenths (10 to 30). A
     // larger board grows the frame as a small area does; a smaller one
-    // shrinks it back, no further than the area it had before it grew.
+    // shrinks it back, no further than the area before the zoom in.
     void SetZoom(int zoom);
     int Zoom() const { return m_geometry.zoom; }
     // The board's size at this zoom.
@@ -78,6 +78,6 @@ private:
     void RepaintNow();
     void ShrinkFrameToBoard();
 
-    QSize m_areaBeforeZoom; // the area before a zoom grew the frame, invalid when none
+    QSize m_areaBeforeZoom; // the area before the board was zoomed in, invalid when none
     int m_wheel = 0;        // wheel turn not yet counted as a step
 };
