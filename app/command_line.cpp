@@ -13,7 +13,9 @@ constexpr std::string_view kUsage = "Usage: marbix [--help | --version]\n"
                                     "  --version  show the version and exit\n"
                                     "\n"
                                     "Keys: arrows and Space or Return play the board, F2 starts,\n"
-                                    "F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.\n";
+                                    "F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.\n"
+                                    "Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over\n"
+                                    "the board, zoom the board; Ctrl+0 shows it at its own size.\n";
 
 // The toolkit's own options (also written with two dashes) and whether each
 // takes the next word as its value.

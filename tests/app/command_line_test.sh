@@ -12,7 +12,7 @@ check() { # ARGS EXPECTED-STATUS OUT-PATTERN ERR-PATTERN
     [[ $err =~ $4 ]] || { echo "marbix $1: error output '$err'"; status=1; }
 }
 check --version 0 "^marbix $2\$" '^$'
-check --help 0 '^Usage: marbix .*--version.*F4 skips, F5 pauses' '^$'
+check --help 0 '^Usage: marbix .*--version.*F4 skips, F5 pauses.*Ctrl\+plus and Ctrl\+minus.*Ctrl\+0' '^$'
 check '--help --bogus' 0 '^Usage: marbix' '^$'
 check --bogus 2 '^$' "^marbix: unknown option '--bogus'.*marbix --help"
 check 'stray' 2 '^$' "^marbix: unexpected argument 'stray'"
