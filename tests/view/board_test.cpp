@@ -1,10 +1,7 @@
 // The board window and its cells offscreen: where the board lies, the tiles
-// and each cell's picture. How they look on a real screen is tested under X.
+// and each cell's picture, at each zoom. How they look on a real screen is tested under X.
 #include "view/board_accessible.h"
 #include "view_fixture.h"
-
-#include "app/app_settings.h"
-#include "app/zoom.h"
 
 #include <QAccessible>
 #include <QSignalSpy>

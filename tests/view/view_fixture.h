@@ -2,8 +2,10 @@
 // on a private profile in a temporary folder, with the cues recorded.
 #pragma once
 
+#include "app/app_settings.h"
 #include "app/epigraph.h"
 #include "app/main_frame.h"
+#include "app/zoom.h"
 #include "cue_recorder.h"
 #include "platform/resources.h"
 #include "scratch.h"
@@ -25,6 +27,7 @@ protected:
         g_roundBalls = g_soundOn = g_saveOnExit = 1;
         g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
+        g_zoom = kZoomOne;
     }
 
     const std::string& ProfilePath() const { return m_file; }
