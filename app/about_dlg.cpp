@@ -25,8 +25,8 @@ QLabel* Static(QWidget* parent, const QString& text, const QRect& rect) {
 
 // The cue sounds while the box opens; the epigraph is taken at once, so the
 // next opening shows the next one.
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    PlayCue(Cue::AboutOpened);
+CAboutDlg::CAboutDlg(CCuePlayer& cues, QWidget* parent) : QDialog(parent) {
+    PlayCue(cues, Cue::AboutOpened);
     m_epigraph.clear();
     m_epigraph = TakeNextEpigraph();
     BuildControls();

@@ -118,7 +118,7 @@ bool CMainFrame::LoadFrame() {
     BuildStatusBar();
     BuildScorePanel();
     m_game = MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost,
-                            *this, m_profile);
+                            *this, m_profile, &m_cues);
     if (!m_game) return false;
     setCentralWidget(&m_wndField);
     new CBoardKeys(&m_wndField);
@@ -346,7 +346,7 @@ void CMainFrame::OnHowToPlay() {
 }
 
 void CMainFrame::OnAppAbout() {
-    CAboutDlg dialog(this);
+    CAboutDlg dialog(m_cues, this);
     dialog.exec();
 }
 
@@ -366,8 +366,8 @@ void CMainFrame::ActivateFrame() {
     m_sizePending = true;
     m_placeTries = 3;
     // The zoom of the last game, or the largest step below it this screen holds.
-    g_zoom = FittingZoom(ReadZoom(m_profile), [this](int zoom) { return BoardFits(zoom); });
-    m_wndField.SetZoom(g_zoom);
+    m_wndField.SetZoom(
+        FittingZoom(ReadZoom(m_profile), [this](int zoom) { return BoardFits(zoom); }));
     if (m_placement.state != 0)
         showMaximized();
     else

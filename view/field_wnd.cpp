@@ -20,8 +20,7 @@ CCellArray CFieldWnd::Cells() {
     return cells;
 }
 
-bool CFieldWnd::Create(QWidget* parent, int id) {
-    m_id = id;
+bool CFieldWnd::Create(QWidget* parent, int /*id*/) {
     if (parent) setParent(parent);
 
     m_background.setParent(this);
@@ -179,7 +178,6 @@ void CFieldWnd::wheelEvent(QWheelEvent* event) {
 // The area around the board is tiled from the window's top-left corner; the
 // last column and row of tiles are cut off by the window's edge.
 void CFieldWnd::paintEvent(QPaintEvent*) {
-    m_lastTileCount = 0;
     const QPixmap tile = CachedPicture(PictureId::kTile);
     if (tile.isNull()) return;
     QPainter painter(this);
@@ -189,7 +187,6 @@ void CFieldWnd::paintEvent(QPaintEvent*) {
     for (int i = 0; i <= nx; ++i) {
         for (int j = 0; j <= ny; ++j) {
             painter.drawPixmap(i * size.width(), j * size.height(), tile);
-            ++m_lastTileCount;
         }
     }
 }

@@ -50,8 +50,6 @@ public:
 
     CBitmapButton m_background;
     std::array<CCellButton, kBoardCells> m_cellButtons;
-    int m_id = 0;
-    int m_lastTileCount = 0;   // tiles copied by the last erase
     CBoardGeometry m_geometry; // for the screens' device pixel ratio and the zoom
 
 signals:

@@ -25,6 +25,22 @@ TEST(Epigraph, TheCycleTurnsAtTheFirstMissingString) {
     EXPECT_EQ(std::count(shown.begin(), shown.end(), std::string()), 0);
 }
 
+// Without a file: the defaults, the same as a reset gives, and on saving
+// every key in the table's order but the zoom, which the player never changed.
+TEST_F(ProfileTest, AFirstStartReadsTheDefaultsAndWritesEveryKeyInOrder) {
+    const auto flags = [] {
+        return std::vector{g_classical, g_soundOn, g_saveOnExit, g_roundBalls, g_zoom};
+    };
+    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = g_zoom = 5;
+    LoadSettings(m_profile);
+    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1, 10}));
+    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = g_zoom = 5;
+    ResetSettings();
+    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1, 10}));
+    EXPECT_TRUE(SaveSettings(m_profile));
+    EXPECT_EQ(Contents(), "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
+}
+
 TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
     Put("[SETTINGS]\nCLASSICAL=7\nSOUND_ON=0\nROUND_BALLS=0\n");
     LoadSettings(m_profile);
@@ -75,17 +91,13 @@ TEST(Zoom, StepsThatDoNotFitAreSkipped) {
               std::tuple(15, 25, 10));
 }
 
-// No key, no change: a player who never zoomed keeps the file of old; a zoom
-// goes back and forth through ZOOM, which then stays, also at 1×.
-TEST_F(ProfileTest, TheZoomIsKeptOnlyOnceThePlayerZoomed) {
+// ZOOM goes back and forth once the player zoomed, and then stays, also at
+// 1×; a stored value that is no step shows the board as drawn.
+TEST_F(ProfileTest, TheZoomIsKeptOnceThePlayerZoomed) {
     const std::string old = "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n";
     Put(old);
     LoadSettings(m_profile);
-    g_zoom = ReadZoom(m_profile);
-    EXPECT_EQ(g_zoom, kZoomOne);
-    EXPECT_TRUE(SaveSettings(m_profile));
-    EXPECT_EQ(Contents(), old);
-
+    EXPECT_EQ(std::pair(g_zoom, ReadZoom(m_profile)), std::pair(kZoomOne, kZoomOne));
     g_zoom = 25;
     EXPECT_TRUE(SaveSettings(m_profile));
     EXPECT_EQ(Contents(), old + "ZOOM=25\n");
@@ -93,8 +105,6 @@ TEST_F(ProfileTest, TheZoomIsKeptOnlyOnceThePlayerZoomed) {
     g_zoom = kZoomOne;
     EXPECT_TRUE(SaveSettings(m_profile));
     EXPECT_EQ(Contents(), old + "ZOOM=10\n");
-
-    // What is no step shows the board as drawn.
     for (const char* stored : {"0", "12", "-15", "35", "300", "x"}) {
         Put(std::string("[SETTINGS]\nZOOM=") + stored + "\n");
         EXPECT_EQ(ReadZoom(m_profile), kZoomOne) << stored;

@@ -94,7 +94,7 @@ TEST(Timers, HeldAndForeignTicksAreLostNoTimerMeansNoLimitAndThePlayingTimeReads
               std::pair(29u, 201u));
 
     CTestGame untimed(4);
-    untimed.m_panelTimers.m_failStarts = true;
+    untimed.m_game.m_clockTimers.m_failStarts = true;
     untimed.m_frame.OnStart();
     const auto position = untimed.Position();
     for (int i = 0; i < 40; ++i) untimed.m_scoreBar.OnTimer(1);

@@ -1,5 +1,6 @@
 // The board window and its cells offscreen: where the board lies, the tiles
 // and each cell's picture, at each zoom. How they look on a real screen is tested under X.
+#include "app/zoom.h"
 #include "view/board_accessible.h"
 #include "view_fixture.h"
 
