@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +20,13 @@ QLabel* Static(QWidget* parent, const QString& text, const QRect& rect) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// A text longer than the English one widens its label, as far as the box's
+// right margin at `right`, from where it grows to the left.
+void FitWidth(QLabel* label, int right) {
+    const int width = std::max(label->width(), label->sizeHint().width());
+    label->setGeometry(std::min(label->x(), right - width), label->y(), width, label->height());
 }
 
 } // namespace
@@ -62,6 +70,6 @@ void CAboutDlg::BuildControls() {
     frame->setGeometry(du.Rect(40, 50, 175, 25));
     frame->lower();
 
-    Static(this, tr("( to be continued ... )"), du.Rect(140, 35, 70, 8));
+    FitWidth(Static(this, tr("( to be continued ... )"), du.Rect(140, 35, 70, 8)), du.X(215));
     ok->setFocus();
 }

@@ -76,15 +76,11 @@ void CScoreKeeper::EndGame() {
     // Also below the twenty: the file then receives the same twenty again.
     const int slot = m_hiscores.SaveResult(name, m_score);
     if (slot < 0 && m_nameHost)
-        m_nameHost->ShowMessage(SaveFailedMessage(m_hiscores.SaveFailure()));
+        m_nameHost->ShowSaveFailure(m_hiscores.SaveFailure());
     else if (slot == 0)
         PlayCue(m_cues, Cue::NewBest);
     else if (slot > 0 && slot < CHiscoreList::kStored)
         PlayCue(m_cues, Cue::AmongBest);
-}
-
-std::string CScoreKeeper::SaveFailedMessage(const std::string& failure) {
-    return "Your result could not be saved in the hall of fame: " + failure;
 }
 
 void CScoreKeeper::OnTimer(unsigned id) {

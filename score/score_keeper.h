@@ -48,10 +48,6 @@ public:
     unsigned SavedScore() const { return m_savedScore; }
     unsigned SecondsLeft() const { return m_secondsLeft; }
 
-    // What the player is told when the result could not be stored; failure
-    // is "PATH: REASON".
-    static std::string SaveFailedMessage(const std::string& failure);
-
 private:
     void Refresh() { m_display.Refresh(m_score, m_secondsLeft); }
 

@@ -20,17 +20,15 @@ public:
     // Moves the cell to rect and shows its picture zoomed by zoom tenths.
     void SetZoom(int zoom, const QRect& rect);
 
-    // The keyboard cursor's frame, drawn over the picture while marked.
-    void SetCursorMark(bool marked);
+    // Whether the keyboard cursor is on the cell; its frame is drawn around
+    // the cell, never over the picture.
+    void SetCursorMark(bool marked) { m_cursorMark = marked; }
     bool CursorMark() const { return m_cursorMark; }
 
     // The picture for colour and state under the current ball shape.
     static int PictureFor(int colour, int state);
 
     int m_id = 0;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_cursorMark = false;

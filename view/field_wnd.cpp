@@ -73,6 +73,7 @@ void CFieldWnd::SetZoom(int zoom) {
     updateGeometry();
     OnSize(width(), height());
     update();
+    emit Zoomed();
 }
 
 // Back to the larger of the board and the area the board had before it was
@@ -110,6 +111,7 @@ void CFieldWnd::EndPlayingLook() {
     setUpdatesEnabled(true);
     RepaintNow();
     setFocus(Qt::OtherFocusReason); // a new game is played on the board
+    emit GameBegun();
 }
 
 void CFieldWnd::ShowStoppedLook() {

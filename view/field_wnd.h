@@ -55,8 +55,12 @@ public:
 signals:
     // A cell was clicked: the command with its identifier.
     void CellCommand(long long id);
+    // A new game is dealt and shown.
+    void GameBegun();
     // The wheel was turned over the board with Ctrl held: steps up or down.
     void ZoomWheeled(int steps);
+    // The board was zoomed and laid out anew.
+    void Zoomed();
 
 protected:
     void BeginPlayingLook() override;

@@ -56,7 +56,7 @@ struct CLookRecorder : CBoardLook, CNameDlgHost {
                  ",clock=" + (m_game->ClockRunning() ? "on" : "off") + ");";
         return CNameDlg::IDCANCEL;
     }
-    void ShowMessage(const std::string&) override {}
+    void ShowSaveFailure(const std::string&) override {}
     std::string m_log;
     int m_revealed = 0; // cells revealed empty, in storage order
     CTestGame* m_game = nullptr;
