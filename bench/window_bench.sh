@@ -12,7 +12,7 @@ build=$(cd "${1:-build}" && pwd)
 runs=${2:-15}
 zoom=${3:-}
 screen=1024x768x24
-[ -z "$zoom" ] || screen=2400x1600x24
+[ -z "$zoom" ] || screen=1600x1200x24
 marbix=$build/marbix
 [ -x "$marbix" ] || { echo "build $marbix first" >&2; exit 1; }
 
