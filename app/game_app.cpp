@@ -24,10 +24,10 @@ CGameApp::~CGameApp() {
 }
 
 bool CGameApp::InitInstance() {
-    LoadSoundModule();
     m_pMainWnd = new CMainFrame(m_profile);
     m_pMainWnd->LoadFrame();
-    // Nothing slow before the first paint: the sound device wakes after it.
+    // Nothing the first paint does not show comes before it: the sound
+    // module is read and the sound device wakes after it.
     if (m_startSoundService) m_pMainWnd->centralWidget()->installEventFilter(this);
     m_pMainWnd->ActivateFrame();
     LoadSettings(m_profile);
@@ -44,6 +44,7 @@ bool CGameApp::eventFilter(QObject* watched, QEvent* event) {
 
 void CGameApp::StartSoundService() {
     if (m_cuePlayer || !m_pMainWnd) return;
+    LoadSoundModule();
     m_cuePlayer = LoadSoundService(WaveBytes);
     if (!m_cuePlayer) return;
     m_cuePlayer->Preload(g_soundModule != nullptr);

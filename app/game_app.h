@@ -16,8 +16,9 @@ public:
     explicit CGameApp(CProfile profile);
     ~CGameApp() override;
 
-    // Loads the sound module, builds and shows the main window, then reads the
-    // settings. The sound service starts once the window has been painted.
+    // Builds and shows the main window, then reads the settings. The sound
+    // module is loaded and the sound service started once the window has been
+    // painted.
     bool InitInstance();
     // Takes the main window down (a running game is dropped without an entry
     // in the hall of fame), writes the settings while saving is on, and

@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv) {
     // Answered before the toolkit starts: no display is needed for these.
-    const CCommandLineResult line = ReadCommandLine(argc, argv, std::cout, std::cerr);
+    const CCommandLineResult line =
+        ReadCommandLine(argc, argv, std::cout, std::cerr, CommandLineLanguage());
     if (line.exit) return line.exitCode;
 
     QApplication app(argc, argv);

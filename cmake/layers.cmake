@@ -66,8 +66,9 @@ marbix_layer(marbix_audio BELOW marbix_engine
 
 marbix_layer(marbix_score BELOW marbix_engine marbix_platform
     SOURCES score/hiscore_list.cpp score/name_dlg.cpp score/score_keeper.cpp
-    HEADERS score/clock_hold.h score/hiscore_list.h score/name_dlg.h score/score_keeper.h
-            score/text_length.h)
+            score/text_length.cpp
+    HEADERS score/clock_hold.h score/grapheme_table.h score/hiscore_list.h score/name_dlg.h
+            score/score_keeper.h score/text_length.h)
 
 marbix_layer(marbix_app BELOW marbix_score
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp

@@ -1,7 +1,8 @@
 // Pictures and sounds are compiled in with the Qt resource system under
 // :/res/bmp and :/res/wave, each picture as <id>.png and, drawn for double
 // density, <id>@2x.png (the board's pictures also at scales 3 to 6, as
-// <id>@<k>x.png, for the zoomed board); the optional sound module's sounds come from the
+// <id>@<k>x.png, for the zoomed board), and the pictures with words again for
+// each language in :/res/bmp/<language>/; the optional sound module's sounds come from the
 // module loaded at start-up. A lookup is only a path: an identifier with no
 // file simply finds nothing.
 #include "platform/resources.h"
@@ -10,10 +11,13 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+QString g_pictureLanguage;
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -35,16 +39,29 @@ QImage LoadPicture(int id) {
     return LoadPicture(id, PictureScale());
 }
 
+void SetPictureLanguage(const QString& language) {
+    g_pictureLanguage = language;
+}
+
 QImage LoadPicture(int id, int scale) {
     if (id < 0) return {};
-    if (scale > 1) {
-        QImage image(QStringLiteral(":/res/bmp/%1@%2x.png").arg(id).arg(scale));
-        if (!image.isNull()) {
-            image.setDevicePixelRatio(scale);
-            return image;
+    // The language's own picture, even at single size, before an English one.
+    QStringList folders{QStringLiteral(":/res/bmp/")};
+    if (!g_pictureLanguage.isEmpty())
+        folders.prepend(QStringLiteral(":/res/bmp/%1/").arg(g_pictureLanguage));
+    for (const QString& folder : folders) {
+        // The scale asked for, else double size, else single size.
+        for (int k = scale; k >= 2; k = k > 2 ? 2 : 0) {
+            QImage image(folder + QStringLiteral("%1@%2x.png").arg(id).arg(k));
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(k);
+                return image;
+            }
         }
+        QImage image(folder + QStringLiteral("%1.png").arg(id));
+        if (!image.isNull()) return image;
     }
-    return QImage(QStringLiteral(":/res/bmp/%1.png").arg(id));
+    return {};
 }
 
 QByteArray LoadWave(unsigned id, bool fromModule) {

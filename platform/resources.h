@@ -9,16 +9,21 @@
 // takes more than one device pixel, else 1.
 int PictureScale();
 
+// The language whose own pictures, those with words drawn in, are shown
+// in place of the English ones: the name of its catalogue ("de", "pt_BR"),
+// set once that catalogue is loaded; empty, as at first, for English alone.
+void SetPictureLanguage(const QString& language);
+
 // The scale of the pictures to draw a board zoomed by zoom tenths from at
 // this device pixel ratio: the smallest drawn one not below their product, so
 // that no picture is ever enlarged (6, the largest, above it).
 int PictureScaleFor(qreal ratio, int zoom);
 
 // The picture with this identifier, drawn for the screens' scale (see
-// PictureScale) or for the given scale (the single-size picture where there
-// is none of that scale); a null image when the program has none. A picture
-// of scale k carries device pixel ratio k, so it keeps the single-size
-// picture's size in the layout.
+// PictureScale) or for the given scale (else at double, else at single size),
+// in the picture language where it has one of its own; a null image when the
+// program has none. A picture of scale k carries device pixel ratio k, so it
+// keeps the single-size picture's size in the layout.
 QImage LoadPicture(int id);
 QImage LoadPicture(int id, int scale);
 

@@ -80,6 +80,47 @@
     </message>
 </context>
 <context>
+    <name>CCommandLine</name>
+    <message>
+        <source>Usage: marbix [--help | --version]</source>
+        <translation>Aufruf: marbix [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Move coloured balls into rows of five on a 9 x 9 board.</source>
+        <translation>Bunte Kugeln auf einem 9 x 9-Brett zu Fünferreihen schieben.</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Keys: arrows and Space or Return play the board, F2 starts,
+F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.</source>
+        <translation>Tasten: Pfeile und Leertaste oder Eingabe spielen auf dem Brett, F2 startet,
+F3 bricht ab, Rücktaste nimmt zurück, F4 setzt aus, F5 hält an, F1 Über.</translation>
+    </message>
+    <message>
+        <source>unknown option</source>
+        <translation>unbekannte Option</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>unerwartetes Argument</translation>
+    </message>
+    <message>
+        <source>missing value after</source>
+        <translation>fehlender Wert nach</translation>
+    </message>
+    <message>
+        <source>Try &apos;marbix --help&apos; for more information.</source>
+        <translation>Mehr Informationen mit &apos;marbix --help&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>You have been playing for :%1 h %2 m %3 s</source>
@@ -119,6 +160,33 @@
     <message>
         <source>Your result could not be saved in the hall of fame: %1</source>
         <translation>Ihr Ergebnis konnte nicht in der Bestenliste gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWords</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Aussetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused...</source>
+        <translation>Pause...</translation>
     </message>
 </context>
 <context>

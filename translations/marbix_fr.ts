@@ -80,6 +80,47 @@
     </message>
 </context>
 <context>
+    <name>CCommandLine</name>
+    <message>
+        <source>Usage: marbix [--help | --version]</source>
+        <translation>Utilisation : marbix [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Move coloured balls into rows of five on a 9 x 9 board.</source>
+        <translation>Alignez des boules de couleur par cinq sur un plateau de 9 x 9.</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>affiche cette aide et quitte</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>Keys: arrows and Space or Return play the board, F2 starts,
+F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.</source>
+        <translation>Touches : flèches et Espace ou Entrée jouent sur le plateau, F2 commence,
+F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</translation>
+    </message>
+    <message>
+        <source>unknown option</source>
+        <translation>option inconnue</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>argument inattendu</translation>
+    </message>
+    <message>
+        <source>missing value after</source>
+        <translation>valeur manquante après</translation>
+    </message>
+    <message>
+        <source>Try &apos;marbix --help&apos; for more information.</source>
+        <translation>Essayez &apos;marbix --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>You have been playing for :%1 h %2 m %3 s</source>
@@ -119,6 +160,33 @@
     <message>
         <source>Your result could not be saved in the hall of fame: %1</source>
         <translation>Votre résultat n&apos;a pas pu être enregistré dans le palmarès : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWords</name>
+    <message>
+        <source>Start</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Passer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused...</source>
+        <translation>En pause...</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,9 @@
 // Marbix into res/, and the review sheet into docs/pictures.png.
 // Every picture comes at two scales: <id>.png and, for screens of double
 // density, <id>@2x.png; the cells and the boards also at scales 3 to 6
-// (<id>@<k>x.png), for the zoomed board. What is written is then read back
+// (<id>@<k>x.png), for the zoomed board. The pictures with words are drawn again in the
+// language of each catalogue under translations/, into res/bmp/<language>/
+// where they differ from the English ones. What is written is then read back
 // and checked.
 //   marbix-gen-assets [--check] [source folder]
 #include "board.h"
@@ -30,17 +32,19 @@ void Fail(const QString& message) {
     std::exit(1);
 }
 
-void RequireFonts() {
+void RequireFonts(const std::vector<PictureLanguage>& languages) {
     // Families installed by more than one foundry are listed as "Name [foundry]".
     const QStringList families = QFontDatabase::families();
-    for (const char* name : {"Z003", "Nimbus Sans"}) {
-        const QString family = QString::fromLatin1(name);
+    QStringList needed{"Z003", "Nimbus Sans", "Nimbus Sans Narrow"};
+    for (const PictureLanguage& language : languages)
+        if (!language.cjkFamily.isEmpty()) needed << language.cjkFamily;
+    for (const QString& family : needed) {
         const bool found = std::any_of(families.begin(), families.end(), [&](const QString& f) {
             return f == family || f.startsWith(family + QStringLiteral(" ["));
         });
         if (!found)
-            Fail(QStringLiteral("the font family \"%1\" is missing; install the Debian package "
-                                "fonts-urw-base35 (make assets does this)")
+            Fail(QStringLiteral("the font family \"%1\" is missing; install the Debian packages "
+                                "fonts-urw-base35 and fonts-noto-cjk (make assets does this)")
                      .arg(family));
     }
 }
@@ -52,6 +56,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
         Fail(QStringLiteral("cannot write %1").arg(path));
 }
 
+// The pictures of one scale: cells, boards, tile, decoration, toolbar, icon.
 constexpr int kLargestScale = 6;
 
 // What the zoomed board shows at scale k: the cells and the three boards.
@@ -68,10 +73,9 @@ PictureSet DrawBoardPictures(int k) {
     return pictures;
 }
 
-// The pictures of one scale: at 1 and 2 every picture, above only the board's.
+// The pictures of one scale, 1 or 2: every picture.
 PictureSet DrawPictures(int k) {
     PictureSet pictures = DrawBoardPictures(k);
-    if (k > 2) return pictures;
     pictures[PictureId::kTile] = DrawTile(k);
     pictures[PictureId::kDecoration] = DrawDecoration(k);
     pictures[PictureId::kToolbar] = DrawToolbar(k);
@@ -79,18 +83,54 @@ PictureSet DrawPictures(int k) {
     return pictures;
 }
 
-// res/bmp/<id>.png at scale 1, else <id>@<k>x.png.
-QString Suffix(int k) {
-    return k == 1 ? QString() : QStringLiteral("@%1x").arg(k);
-}
-QString PicturePath(const QDir& root, int id, int k) {
-    return root.filePath(QStringLiteral("res/bmp/%1%2.png").arg(id).arg(Suffix(k)));
+// res/bmp/<id>.png, and <id>@2x.png for double density; a language's own
+// pictures in res/bmp/<language>/.
+QString PictureName(int id, int k) {
+    return QStringLiteral("%1%2.png")
+        .arg(id)
+        .arg(k == 1 ? QString() : QStringLiteral("@%1x").arg(k));
 }
 
-PictureSet ReadPictures(const QDir& root, const PictureSet& drawn, int k) {
+QString PicturePath(const QDir& root, int id, int k, const QString& language = {}) {
+    const QString folder = language.isEmpty() ? QString() : language + QLatin1Char('/');
+    return root.filePath(QStringLiteral("res/bmp/") + folder + PictureName(id, k));
+}
+
+PictureSet ReadPictures(const QDir& root, const PictureSet& drawn, int k,
+                        const QString& language = {}) {
     PictureSet read;
-    for (const auto& [id, image] : drawn) read[id] = QImage(PicturePath(root, id, k));
+    for (const auto& [id, image] : drawn) read[id] = QImage(PicturePath(root, id, k, language));
     return read;
+}
+
+// The pictures with words drawn in one language, those of them that differ
+// from the English ones, at both scales.
+struct LocalPictures {
+    PictureLanguage language;
+    PictureSet single, twice;
+};
+
+LocalPictures DrawLocalPictures(const PictureLanguage& language, const PictureSet& single,
+                                const PictureSet& twice) {
+    LocalPictures local{language, {}, {}};
+    for (int k : {1, 2}) {
+        PictureSet& own = k == 1 ? local.single : local.twice;
+        own[PictureId::kToolbar] = DrawToolbar(k, language);
+        own[PictureId::kBoardPaused] = DrawBoard(BoardLook::Paused, k, language);
+    }
+    for (int id : {PictureId::kToolbar, PictureId::kBoardPaused}) {
+        if (local.single.at(id) == single.at(id) && local.twice.at(id) == twice.at(id)) {
+            local.single.erase(id);
+            local.twice.erase(id);
+        }
+    }
+    return local;
+}
+
+// The English set with a language's own pictures in place.
+PictureSet WithLocal(PictureSet pictures, const PictureSet& local) {
+    for (const auto& [id, image] : local) pictures[id] = image;
+    return pictures;
 }
 
 // Lines naming every committed picture that differs from the drawn one.
@@ -100,15 +140,55 @@ QStringList Differences(const PictureSet& drawn, const PictureSet& read, int k) 
         const QImage& file = read.at(id);
         if (file.isNull() || file.convertToFormat(QImage::Format_ARGB32) !=
                                  image.convertToFormat(QImage::Format_ARGB32))
-            lines << QStringLiteral("%1%2: differs from the drawing").arg(id).arg(Suffix(k));
+            lines << QStringLiteral("%1: differs from the drawing").arg(PictureName(id, k));
     }
     return lines;
 }
 
-size_t PictureCount(const std::map<int, PictureSet>& scales) {
-    size_t n = 0;
-    for (const auto& [k, pictures] : scales) n += pictures.size();
-    return n;
+// Clears res/bmp/<language>/ of every language and writes its own pictures;
+// a language whose pictures are all the English ones has no folder.
+void WriteLocalPictures(const QDir& root, const std::vector<LocalPictures>& locals) {
+    const QDir bmp(root.filePath(QStringLiteral("res/bmp")));
+    for (const QString& folder : bmp.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QDir(bmp.filePath(folder)).removeRecursively();
+    for (const LocalPictures& local : locals)
+        for (int k : {1, 2})
+            for (const auto& [id, image] : k == 1 ? local.single : local.twice)
+                pal::Save(image, PicturePath(root, id, k, local.language.name));
+}
+
+// Each language's committed pictures are its drawings, keep every rule of
+// the English ones, and are all there is under res/bmp/<language>/.
+QStringList CheckLocalPictures(const QDir& root, const std::vector<LocalPictures>& locals,
+                               const PictureSet& single, const PictureSet& twice) {
+    QStringList failures;
+    QStringList folders;
+    for (const LocalPictures& local : locals) {
+        const QString& name = local.language.name;
+        QStringList expected;
+        for (int k : {1, 2}) {
+            const PictureSet& own = k == 1 ? local.single : local.twice;
+            const PictureSet read = ReadPictures(root, own, k, name);
+            QStringList lines = Differences(own, read, k);
+            lines << VerifyPictures(WithLocal(k == 1 ? single : twice, read), k);
+            for (const QString& line : lines)
+                failures << QStringLiteral("%1/%2%3").arg(name, line, k == 2 ? " (@2x)" : "");
+            for (const auto& [id, image] : own) expected << PictureName(id, k);
+        }
+        if (!expected.isEmpty()) folders << name;
+        const QDir folder(root.filePath(QStringLiteral("res/bmp/") + name));
+        QStringList found = folder.exists() ? folder.entryList(QDir::Files) : QStringList();
+        expected.sort();
+        found.sort();
+        if (found != expected)
+            failures
+                << QStringLiteral("res/bmp/%1: other files than the language's pictures").arg(name);
+    }
+    const QDir bmp(root.filePath(QStringLiteral("res/bmp")));
+    for (const QString& folder : bmp.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (!folders.contains(folder))
+            failures << QStringLiteral("res/bmp/%1: no catalogue draws these pictures").arg(folder);
+    return failures;
 }
 
 int Report(const QStringList& failures) {
@@ -128,14 +208,22 @@ int main(int argc, char** argv) {
     const bool checkOnly = args.removeAll(QStringLiteral("--check")) > 0;
     const QDir root(args.isEmpty() ? QDir::currentPath() : args.first());
     if (!root.exists(QStringLiteral("res"))) Fail(QStringLiteral("run me in the source folder"));
-    RequireFonts();
+    const std::vector<PictureLanguage> languages = ReadPictureLanguages(root);
+    RequireFonts(languages);
 
-    std::map<int, PictureSet> scales;
-    for (int k = 1; k <= kLargestScale; ++k) scales[k] = DrawPictures(k);
-    const PictureSet &single = scales[1], &twice = scales[2];
+    const PictureSet single = DrawPictures(1), twice = DrawPictures(2);
+    std::map<int, PictureSet> zoomed; // the board's pictures at scales 3 to 6
+    for (int k = 3; k <= kLargestScale; ++k) zoomed[k] = DrawBoardPictures(k);
+    std::vector<LocalPictures> locals;
+    for (const PictureLanguage& language : languages)
+        locals.push_back(DrawLocalPictures(language, single, twice));
     if (!checkOnly) {
-        for (const auto& [k, pictures] : scales)
+        for (int k : {1, 2})
+            for (const auto& [id, image] : k == 1 ? single : twice)
+                pal::Save(image, PicturePath(root, id, k));
+        for (const auto& [k, pictures] : zoomed)
             for (const auto& [id, image] : pictures) pal::Save(image, PicturePath(root, id, k));
+        WriteLocalPictures(root, locals);
         for (int size : {16, 24, 32, 48, 64, 128, 256})
             pal::Save(DrawDesktopIcon(size),
                       root.filePath(QStringLiteral("res/icons/marbix-%1.png").arg(size)));
@@ -149,14 +237,21 @@ int main(int argc, char** argv) {
 
     // What is on disk now is what is checked.
     QStringList failures;
-    for (const auto& [k, drawn] : scales) {
+    for (int k : {1, 2}) {
+        const PictureSet& drawn = k == 1 ? single : twice;
         const PictureSet read = ReadPictures(root, drawn, k);
         failures << Differences(drawn, read, k);
         for (const QString& line : VerifyPictures(read, k))
-            failures << QStringLiteral("%1%2").arg(
-                line, k > 1 ? QStringLiteral(" (%1)").arg(Suffix(k)) : QString());
+            failures << QStringLiteral("%1%2").arg(line, k == 2 ? " (@2x)" : "");
+    }
+    for (const auto& [k, drawn] : zoomed) {
+        const PictureSet read = ReadPictures(root, drawn, k);
+        failures << Differences(drawn, read, k);
+        for (const QString& line : VerifyPictures(read, k))
+            failures << QStringLiteral("%1 (@%2x)").arg(line).arg(k);
     }
     failures << VerifyPair(single, twice);
+    failures << CheckLocalPictures(root, locals, single, twice);
     const std::vector<Sound> program = ProgramSounds(), module = ModuleSounds();
     failures << VerifySounds(program, module);
     for (const auto& [folder, sounds] : {std::pair{"wave", &program}, {"module", &module}}) {
@@ -178,10 +273,15 @@ int main(int argc, char** argv) {
             qGreen(face) < 150 || qBlue(face) > 120)
             failures << QStringLiteral("marbix-%1.png: not the icon").arg(size);
     }
+    qsizetype localCount = 0;
+    for (const LocalPictures& local : locals)
+        localCount += local.single.size() + local.twice.size();
     if (failures.isEmpty())
-        std::printf("marbix-gen-assets: %s %zu pictures at %d scales and %zu sounds%s, all "
-                    "checks hold\n",
-                    checkOnly ? "compared" : "wrote", PictureCount(scales), kLargestScale,
+        std::printf("marbix-gen-assets: %s %zu pictures at two scales and %zu for the zoomed "
+                    "board, %lld in %zu other languages and %zu sounds%s, all checks hold\n",
+                    checkOnly ? "compared" : "wrote", single.size() + twice.size(),
+                    zoomed.size() * zoomed.begin()->second.size(),
+                    static_cast<long long>(localCount), locals.size(),
                     program.size() + module.size(),
                     checkOnly ? " with the committed files" : ", the icons and the sheet");
     return Report(failures);
