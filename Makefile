@@ -39,8 +39,8 @@ sanitize: deps-test
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	@ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
 
-# The sound readers fuzzed for FUZZ_SECONDS (libFuzzer, clang); findings
-# belong in tests/fuzz/findings.
+# The sound readers and the recorded-game reader fuzzed for FUZZ_SECONDS
+# each (libFuzzer, clang); findings belong in tests/fuzz/findings.
 FUZZ_SECONDS ?= 600
 
 fuzz: deps-test

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +19,8 @@ constexpr const char* kPurpose =
 constexpr const char* kHelpOption = QT_TRANSLATE_NOOP("CCommandLine", "show this help and exit");
 constexpr const char* kVersionOption =
     QT_TRANSLATE_NOOP("CCommandLine", "show the version and exit");
+constexpr const char* kFileOption = QT_TRANSLATE_NOOP(
+    "CCommandLine", "watch a recorded game (marbix-headless --verify FILE checks one)");
 constexpr const char* kKeys = QT_TRANSLATE_NOOP(
     "CCommandLine", "Keys: arrows and Space or Return play the board, F2 starts,\n"
                     "F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.");
@@ -33,9 +36,10 @@ constexpr const char* kZoomKeys = "Ctrl+plus and Ctrl+minus, or Ctrl and the mou
                                   "the board, zoom the board; Ctrl+0 shows it at its own size.\n";
 
 std::string Usage(const CTranslate& tr) {
-    return tr(kContext, kSynopsis) + "\n" + tr(kContext, kPurpose) + "\n\n  --help     " +
-           tr(kContext, kHelpOption) + "\n  --version  " + tr(kContext, kVersionOption) + "\n\n" +
-           tr(kContext, kKeys) + "\n" + kZoomKeys;
+    return tr(kContext, kSynopsis) + " [FILE]\n" + tr(kContext, kPurpose) + "\n\n  --help     " +
+           tr(kContext, kHelpOption) + "\n  --version  " + tr(kContext, kVersionOption) +
+           "\n  FILE       " + tr(kContext, kFileOption) + "\n\n" + tr(kContext, kKeys) + "\n" +
+           kZoomKeys;
 }
 
 // The toolkit's own options (also written with two dashes) and whether each
@@ -70,11 +74,19 @@ const CToolkitOption* ToolkitOption(std::string_view arg) {
     return it == kToolkitOptions.end() ? nullptr : &*it;
 }
 
+// A word that is no option is a recorded game when it names a file or ends
+// like one.
+bool IsGameFile(std::string_view arg) {
+    constexpr std::string_view kSuffix = ".marbix-game";
+    if (arg.empty() || arg.starts_with('-')) return false;
+    return arg.ends_with(kSuffix) || ::access(std::string(arg).c_str(), F_OK) == 0;
+}
+
 CCommandLineResult Refuse(std::ostream& err, const CTranslate& tr, const char* what,
                           std::string_view arg) {
     err << "marbix: " << tr(kContext, what) << " '" << arg << "'\n"
         << tr(kContext, kTryHelp) << "\n";
-    return {true, 2};
+    return {true, 2, {}};
 }
 
 } // namespace
@@ -87,16 +99,21 @@ CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostre
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             out << Usage(tr);
-            return {true, 0};
+            return {true, 0, {}};
         }
         if (arg == "--version") {
             out << "marbix " << MARBIX_VERSION << '\n';
-            return {true, 0};
+            return {true, 0, {}};
         }
     }
+    CCommandLineResult result;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const CToolkitOption* option = ToolkitOption(arg);
+        if (!option && result.file.empty() && IsGameFile(arg)) {
+            result.file = arg;
+            continue;
+        }
         if (!option) {
             const bool isOption = arg.starts_with('-') && arg.size() > 1;
             return Refuse(err, tr, isOption ? kUnknownOption : kUnexpectedArgument, arg);
@@ -104,5 +121,5 @@ CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostre
         if (option->takesValue && arg.find('=') == std::string_view::npos && ++i == argc)
             return Refuse(err, tr, kMissingValue, arg);
     }
-    return {};
+    return result;
 }

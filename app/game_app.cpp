@@ -17,14 +17,15 @@ CBytes WaveBytes(unsigned id, bool fromModule) {
 
 } // namespace
 
-CGameApp::CGameApp(CProfile profile) : m_profile(std::move(profile)) {}
+CGameApp::CGameApp(CProfile profile, std::string gamesFolder)
+    : m_profile(std::move(profile)), m_gamesFolder(std::move(gamesFolder)) {}
 
 CGameApp::~CGameApp() {
     delete m_pMainWnd;
 }
 
 bool CGameApp::InitInstance() {
-    m_pMainWnd = new CMainFrame(m_profile);
+    m_pMainWnd = new CMainFrame(m_profile, m_gamesFolder);
     m_pMainWnd->LoadFrame();
     // Nothing the first paint does not show comes before it: the sound
     // module is read and the sound device wakes after it.

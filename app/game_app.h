@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <memory>
+#include <string>
 
 class CMainFrame;
 class CSoundService;
@@ -12,8 +13,9 @@ class CSoundService;
 class CGameApp : public QObject {
     Q_OBJECT
 public:
-    // The settings, the placement and the hall of fame are kept in profile.
-    explicit CGameApp(CProfile profile);
+    // The settings, the placement and the hall of fame are kept in profile,
+    // the games played in gamesFolder (none: not on disk).
+    explicit CGameApp(CProfile profile, std::string gamesFolder = std::string());
     ~CGameApp() override;
 
     // Builds and shows the main window, then reads the settings. The sound
@@ -37,4 +39,5 @@ private:
     void StartSoundService();
 
     CProfile m_profile;
+    std::string m_gamesFolder;
 };

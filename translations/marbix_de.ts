@@ -119,6 +119,41 @@ F3 bricht ab, Rücktaste nimmt zurück, F4 setzt aus, F5 hält an, F1 Über.</tr
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Mehr Informationen mit &apos;marbix --help&apos;.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>ein aufgezeichnetes Spiel ansehen (marbix-headless --verify FILE prüft es)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Beenden Sie das Spiel, um ein aufgezeichnetes anzusehen.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Zu dieser Zeile der Bestenliste gibt es kein aufgezeichnetes Spiel.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Dieses Spiel speichern unter</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Aufgezeichnete Spiele (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Dieses Spiel ansehen</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Dieses Spiel speichern unter …</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 bricht ab, Rücktaste nimmt zurück, F4 setzt aus, F5 hält an, F1 Über.</tr
     <message>
         <source>The best players known</source>
         <translation>Die besten Spieler bisher</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Diese Datei kann nicht angesehen werden: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>einem namenlosen Spieler</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Dieses Spiel erreicht seine aufgezeichneten %1 Punkte nicht. Escape oder Starten beendet das Ansehen.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Ende des Spiels von %1, %2 Punkte. Links geht einen Schritt zurück, Escape oder Starten beendet das Ansehen.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Angehalten: das Spiel von %1, %2 Punkte. Leertaste spielt weiter, Links und Rechts gehen schrittweise, Escape oder Starten beendet das Ansehen.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Das Spiel von %1, %2 Punkte, mit %3 %. Leertaste hält an, Links und Rechts gehen schrittweise, + und - ändern das Tempo, Escape oder Starten beendet das Ansehen.</translation>
     </message>
 </context>
 <context>

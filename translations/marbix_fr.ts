@@ -119,6 +119,41 @@ F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</tr
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Essayez &apos;marbix --help&apos; pour plus d&apos;informations.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>regarder une partie enregistrée (marbix-headless --verify FILE la vérifie)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Arrêtez la partie pour en regarder une enregistrée.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Aucune partie enregistrée pour cette ligne du tableau d'honneur.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>La partie n'a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Enregistrer cette partie sous</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Parties enregistrées (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Regarder cette partie</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Enregistrer cette partie sous…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</tr
     <message>
         <source>The best players known</source>
         <translation>Les meilleurs joueurs connus</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Ce fichier ne peut pas être regardé : %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>un joueur sans nom</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Cette partie ne retrouve pas son score enregistré de %1 points. Échap ou Commencer met fin au visionnage.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Fin de la partie de %1, %2 points. Gauche revient d'un pas, Échap ou Commencer met fin au visionnage.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>En pause : la partie de %1, %2 points. Espace reprend, Gauche et Droite avancent pas à pas, Échap ou Commencer met fin au visionnage.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>La partie de %1, %2 points, à %3 %. Espace met en pause, Gauche et Droite avancent pas à pas, + et - changent la vitesse, Échap ou Commencer met fin au visionnage.</translation>
     </message>
 </context>
 <context>

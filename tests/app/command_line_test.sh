@@ -19,13 +19,15 @@ check --help 0 '^Usage: marbix .*--version.*F4 skips, F5 pauses.*Ctrl\+plus and 
 check '--help --bogus' 0 '^Usage: marbix' '^$'
 check --bogus 2 '^$' "^marbix: unknown option '--bogus'.*marbix --help"
 check 'stray' 2 '^$' "^marbix: unexpected argument 'stray'"
+check 'one.marbix-game two.marbix-game' 2 '^$' "^marbix: unexpected argument 'two.marbix-game'"
 check '-style' 2 '^$' "^marbix: missing value after '-style'"
 english=$(timeout 10 "$marbix" --help)
-[ "$english" = "Usage: marbix [--help | --version]
+[ "$english" = "Usage: marbix [--help | --version] [FILE]
 Move coloured balls into rows of five on a 9 x 9 board.
 
   --help     show this help and exit
   --version  show the version and exit
+  FILE       watch a recorded game (marbix-headless --verify FILE checks one)
 
 Keys: arrows and Space or Return play the board, F2 starts,
 F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.
