@@ -60,8 +60,10 @@ marbix_layer(marbix_engine
             engine/identifiers.h engine/manual_timers.h engine/plain_cell.h engine/settings.h)
 
 marbix_layer(marbix_platform
-    SOURCES platform/profile.cpp platform/string_table.cpp
-    HEADERS platform/profile.h platform/string_table.h platform/text_mark.h)
+    SOURCES platform/profile.cpp platform/profile_location.cpp platform/profile_text.cpp
+            platform/string_table.cpp
+    HEADERS platform/profile.h platform/profile_location.h platform/profile_text.h
+            platform/string_table.h platform/text_mark.h)
 
 marbix_layer(marbix_audio BELOW marbix_engine
     SOURCES sound/module_search.cpp sound/sound_module.cpp sound/wave_file.cpp
