@@ -123,6 +123,12 @@ F3 ukončí, Backspace vrátí tah, F4 vynechá, F5 pozastaví, F1 o programu.</
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>přehraje zaznamenanou hru (marbix-headless --verify FILE ji zkontroluje)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+plus a Ctrl+minus nebo Ctrl a kolečko myši nad plochou
+plochu zvětší či zmenší; Ctrl+0 ji ukáže v její vlastní velikosti.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

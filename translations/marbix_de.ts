@@ -123,6 +123,12 @@ F3 bricht ab, Rücktaste nimmt zurück, F4 setzt aus, F5 hält an, F1 Über.</tr
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>ein aufgezeichnetes Spiel ansehen (marbix-headless --verify FILE prüft es)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Strg+Plus und Strg+Minus oder Strg mit dem Mausrad über dem Brett
+zoomen das Brett; Strg+0 zeigt es in seiner eigenen Größe.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

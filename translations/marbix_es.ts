@@ -123,6 +123,12 @@ F3 para, Retroceso deshace, F4 pasa, F5 pausa, F1 acerca de.</translation>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>muestra una partida grabada (marbix-headless --verify FILE la comprueba)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+más y Ctrl+menos, o Ctrl y la rueda del ratón sobre el tablero,
+amplían o reducen el tablero; Ctrl+0 lo muestra a su tamaño original.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

@@ -123,6 +123,12 @@ F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</tr
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>regarder une partie enregistrée (marbix-headless --verify FILE la vérifie)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+plus et Ctrl+moins, ou Ctrl et la molette sur le plateau,
+zooment le plateau ; Ctrl+0 le montre à sa taille d&apos;origine.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>
@@ -132,11 +138,11 @@ F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</tr
     </message>
     <message>
         <source>There is no recorded game for this line of the hall of fame.</source>
-        <translation>Aucune partie enregistrée pour cette ligne du tableau d'honneur.</translation>
+        <translation>Aucune partie enregistrée pour cette ligne du tableau d&apos;honneur.</translation>
     </message>
     <message>
         <source>The game could not be saved: %1</source>
-        <translation>La partie n'a pas pu être enregistrée : %1</translation>
+        <translation>La partie n&apos;a pas pu être enregistrée : %1</translation>
     </message>
     <message>
         <source>Save this game as</source>
@@ -267,7 +273,7 @@ F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</tr
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Fin de la partie de %1, %2 points. Gauche revient d'un pas, Échap ou Commencer met fin au visionnage.</translation>
+        <translation>Fin de la partie de %1, %2 points. Gauche revient d&apos;un pas, Échap ou Commencer met fin au visionnage.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>

@@ -123,6 +123,12 @@ F3 ferma, Backspace annulla, F4 salta, F5 pausa, F1 informazioni.</translation>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>mostra una partita registrata (marbix-headless --verify FILE la verifica)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+più e Ctrl+meno, o Ctrl e la rotellina del mouse sul tavoliere,
+ingrandiscono o riducono il tavoliere; Ctrl+0 lo riporta alle sue dimensioni.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

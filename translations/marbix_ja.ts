@@ -123,6 +123,12 @@ F3 中止、Backspace 取り消し、F4 パス、F5 一時停止、F1 バージ�
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>記録されたゲームを再生します (marbix-headless --verify FILE で検証できます)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+プラスと Ctrl+マイナス、または盤面の上で Ctrl を押しながらマウスホイールで
+盤面を拡大・縮小します。Ctrl+0 で元の大きさに戻ります。</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

@@ -123,6 +123,12 @@ F3 stopt, Backspace maakt ongedaan, F4 slaat over, F5 pauzeert, F1 over.</transl
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>een opgenomen spel bekijken (marbix-headless --verify FILE controleert er een)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+plus en Ctrl+min, of Ctrl en het muiswiel boven het bord,
+zoomen het bord in of uit; Ctrl+0 toont het op ware grootte.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

@@ -123,6 +123,12 @@ F3 przerywa, Backspace cofa, F4 pomija, F5 wstrzymuje, F1 o programie.</translat
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>odtwarza nagraną grę (marbix-headless --verify FILE ją sprawdza)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+plus i Ctrl+minus albo Ctrl i kółko myszy nad planszą
+powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej własny rozmiar.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

@@ -123,6 +123,12 @@ F3 para, Backspace desfaz, F4 passa, F5 pausa, F1 sobre.</translation>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>mostra uma partida gravada (marbix-headless --verify FILE a verifica)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+mais e Ctrl+menos, ou Ctrl e a roda do mouse sobre o tabuleiro,
+ampliam ou reduzem o tabuleiro; Ctrl+0 o mostra no tamanho original.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

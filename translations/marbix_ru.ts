@@ -123,6 +123,12 @@ F3 - прервать, Backspace - отменить, F4 - пропустить, 
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>посмотреть записанную игру (marbix-headless --verify FILE её проверяет)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+плюс и Ctrl+минус или Ctrl и колёсико мыши над полем
+меняют масштаб поля; Ctrl+0 возвращает его исходный размер.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

@@ -123,6 +123,12 @@ F3 - перервати, Backspace - скасувати, F4 - пропустит
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>переглянути записану гру (marbix-headless --verify FILE її перевіряє)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+плюс і Ctrl+мінус або Ctrl і коліщатко миші над полем
+змінюють масштаб поля; Ctrl+0 повертає його власний розмір.</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>

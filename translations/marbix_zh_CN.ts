@@ -123,6 +123,12 @@ F3 停止，Backspace 悔棋，F4 跳过，F5 暂停，F1 关于。</translation
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
         <translation>观看录制的游戏 (marbix-headless --verify FILE 可检验)</translation>
     </message>
+    <message>
+        <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size.</source>
+        <translation>Ctrl+加号和 Ctrl+减号，或在棋盘上按住 Ctrl 滚动鼠标滚轮，
+可以缩放棋盘；Ctrl+0 恢复原始大小。</translation>
+    </message>
 </context>
 <context>
     <name>CHallWatching</name>
