@@ -22,8 +22,13 @@ shopt -s nullglob
 findings=("$src"/tests/fuzz/findings/*)
 [ ${#findings[@]} -eq 0 ] || "$work/sound-fuzzer" "${findings[@]}"
 
+# libFuzzer draws its own seed unless MARBIX_SEED gives one; either is printed.
 cp "$src"/tests/fuzz/seeds/* "$src"/res/module/*.wav "$work/corpus/"
-"$work/sound-fuzzer" -max_total_time="$seconds" -timeout=5 -malloc_limit_mb=64 -rss_limit_mb=512 \
-    -max_len=4096 -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" 2>"$work/log" ||
-    { tail -n 40 "$work/log"; echo "findings are in $work: keep them in tests/fuzz/findings"; exit 1; }
+"$work/sound-fuzzer" ${MARBIX_SEED:+-seed="$MARBIX_SEED"} -max_total_time="$seconds" -timeout=5 \
+    -malloc_limit_mb=64 -rss_limit_mb=512 -max_len=4096 -print_final_stats=1 \
+    -artifact_prefix="$work/" "$work/corpus" 2>"$work/log" ||
+    { tail -n 40 "$work/log"; grep -m 1 '^INFO: Seed:' "$work/log"
+      echo "findings are in $work: keep them in tests/fuzz/findings"; exit 1; }
+seed=$(sed -n 's/^INFO: Seed: \([0-9]*\).*/\1/p' "$work/log" | head -n 1)
+echo "seed $seed (replay with MARBIX_SEED=$seed)"
 grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$work/log" | tail -n 2
