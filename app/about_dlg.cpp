@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -21,12 +22,19 @@ QLabel* Static(QWidget* parent, const QString& text, const QRect& rect) {
     return label;
 }
 
+// A text longer than the English one widens its label, as far as the box's
+// right margin at `right`, from where it grows to the left.
+void FitWidth(QLabel* label, int right) {
+    const int width = std::max(label->width(), label->sizeHint().width());
+    label->setGeometry(std::min(label->x(), right - width), label->y(), width, label->height());
+}
+
 } // namespace
 
 // The cue sounds while the box opens; the epigraph is taken at once, so the
 // next opening shows the next one.
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    PlayCue(Cue::AboutOpened);
+CAboutDlg::CAboutDlg(CCuePlayer& cues, QWidget* parent) : QDialog(parent) {
+    PlayCue(cues, Cue::AboutOpened);
     m_epigraph.clear();
     m_epigraph = TakeNextEpigraph();
     BuildControls();
@@ -62,6 +70,6 @@ void CAboutDlg::BuildControls() {
     frame->setGeometry(du.Rect(40, 50, 175, 25));
     frame->lower();
 
-    Static(this, tr("( to be continued ... )"), du.Rect(140, 35, 70, 8));
+    FitWidth(Static(this, tr("( to be continued ... )"), du.Rect(140, 35, 70, 8)), du.X(215));
     ok->setFocus();
 }

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <string>
 
+class CCuePlayer;
 class QLabel;
 
 class CAboutDlg : public QDialog {
@@ -11,7 +12,8 @@ class CAboutDlg : public QDialog {
 public:
     static constexpr int kEpigraphId = 1003;
 
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    // The opening cue sounds on cues.
+    explicit CAboutDlg(CCuePlayer& cues, QWidget* parent = nullptr);
 
     std::string m_epigraph;
     QLabel* m_epigraphLabel = nullptr;

@@ -4,29 +4,19 @@
 #include "platform/profile.h"
 
 namespace {
-
 constexpr const char* kSection = "SETTINGS";
-
-int Read(const CProfileFile& file, const char* key, int defaultValue) {
-    return static_cast<int>(file.GetInt(kSection, key, defaultValue));
-}
-
 } // namespace
 
 void LoadSettings(const CProfile& profile) {
     const CProfileFile file = profile.Read();
-    g_classical = Read(file, "CLASSICAL", 0);
-    g_soundOn = Read(file, "SOUND_ON", 1);
-    g_saveOnExit = Read(file, "SAVE_ON_EXIT", 1);
-    g_roundBalls = Read(file, "ROUND_BALLS", 1);
+    for (const CSetting& setting : Settings())
+        *setting.value = static_cast<int>(file.GetInt(kSection, setting.key, setting.defaultValue));
 }
 
 bool SaveSettings(const CProfile& profile) {
     if (g_saveOnExit == 0) return false;
     return profile.EditOrTell("settings", [](CProfileFile& file) {
-        file.WriteInt(kSection, "CLASSICAL", g_classical);
-        file.WriteInt(kSection, "SOUND_ON", g_soundOn);
-        file.WriteInt(kSection, "SAVE_ON_EXIT", g_saveOnExit);
-        file.WriteInt(kSection, "ROUND_BALLS", g_roundBalls);
+        for (const CSetting& setting : Settings())
+            file.WriteInt(kSection, setting.key, *setting.value);
     });
 }

@@ -3,6 +3,7 @@
 CBoardLook CGame::s_noLook;
 CScoreDisplay CGame::s_noScoreDisplay;
 CFrameDisplay CGame::s_noFrameDisplay;
+CCueForwarder CGame::s_noCues;
 
 namespace {
 template <class T> T& Or(T* given, T& none) {
@@ -11,15 +12,10 @@ template <class T> T& Or(T* given, T& none) {
 } // namespace
 
 CGame::CGame(const CGameParts& parts)
-    : m_cues(parts.cues), m_hiscores(parts.profile, parts.hallView),
+    : m_cues(Or<CCuePlayer>(parts.cues, s_noCues)), m_hiscores(parts.profile, parts.hallView),
       m_scoreBar(*this, *parts.clockTimers, m_hiscores, parts.nameHost,
-                 Or(parts.scoreDisplay, s_noScoreDisplay)),
+                 Or(parts.scoreDisplay, s_noScoreDisplay), m_cues),
       m_frame(m_field, m_scoreBar, *parts.playTimers, Or(parts.frameDisplay, s_noFrameDisplay)),
-      m_field(parts.cells, m_scoreBar, m_frame, Or(parts.look, s_noLook), parts.seed) {
-    if (m_cues) SetCuePlayer(m_cues);
+      m_field(parts.cells, m_scoreBar, m_frame, Or(parts.look, s_noLook), m_cues, parts.seed) {
     m_scoreBar.Init();
-}
-
-CGame::~CGame() {
-    if (m_cues) SetCuePlayer(nullptr);
 }

@@ -16,8 +16,8 @@
 
 // What a host provides. Cells and timers are required; a display left out
 // shows nothing, no name host ends the name dialog as with Escape, and no cue
-// sink leaves the one in place. Without a profile the hall of fame starts
-// empty and lives as long as the game.
+// sink plays nothing. Without a profile the hall of fame starts empty and
+// lives as long as the game.
 struct CGameParts {
     CCellArray cells{};
     CTimerHost* clockTimers = nullptr; // the move clock's timer
@@ -27,7 +27,7 @@ struct CGameParts {
     CListView* hallView = nullptr;
     CFrameDisplay* frameDisplay = nullptr;
     CNameDlgHost* nameHost = nullptr;
-    CCuePlayer* cues = nullptr; // installed for the game's lifetime
+    CCuePlayer* cues = nullptr; // every cue of the game, through PlayCue
     CProfile profile;
     int seed = CFieldGame::ClockSeed();
 };
@@ -36,7 +36,6 @@ class CGame : private CMoveExpiry {
 public:
     // Loads the hall of fame from the profile.
     explicit CGame(const CGameParts& parts);
-    ~CGame() override;
 
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
@@ -56,8 +55,9 @@ private:
     static CBoardLook s_noLook;
     static CScoreDisplay s_noScoreDisplay;
     static CFrameDisplay s_noFrameDisplay;
+    static CCueForwarder s_noCues; // points nowhere: drops every cue
 
-    CCuePlayer* m_cues;
+    CCuePlayer& m_cues;
     CHiscoreList m_hiscores;
     CScoreKeeper m_scoreBar;
     // Given the board before it is made; it keeps only the reference.

@@ -2,7 +2,6 @@
 
 #include "app/app_settings.h"
 #include "app/main_frame.h"
-#include "engine/cue.h"
 #include "platform/resources.h"
 #include "sound/sound_service.h"
 
@@ -21,7 +20,6 @@ CBytes WaveBytes(unsigned id, bool fromModule) {
 CGameApp::CGameApp(CProfile profile) : m_profile(std::move(profile)) {}
 
 CGameApp::~CGameApp() {
-    SetCuePlayer(nullptr);
     delete m_pMainWnd;
 }
 
@@ -45,11 +43,11 @@ bool CGameApp::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CGameApp::StartSoundService() {
-    if (m_cuePlayer) return;
+    if (m_cuePlayer || !m_pMainWnd) return;
     m_cuePlayer = LoadSoundService(WaveBytes);
     if (!m_cuePlayer) return;
-    SetCuePlayer(m_cuePlayer.get());
     m_cuePlayer->Preload(g_soundModule != nullptr);
+    m_pMainWnd->SendCuesTo(m_cuePlayer.get());
 }
 
 int CGameApp::ExitInstance(int exitCode) {
@@ -58,7 +56,6 @@ int CGameApp::ExitInstance(int exitCode) {
     delete m_pMainWnd;
     m_pMainWnd = nullptr;
     SaveSettings(m_profile);
-    SetCuePlayer(nullptr);
     m_cuePlayer.reset();
     return exitCode;
 }

@@ -115,7 +115,7 @@ bool CMainFrame::LoadFrame() {
     BuildStatusBar();
     BuildScorePanel();
     m_game = MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost,
-                            *this, m_profile);
+                            *this, m_profile, &m_cues);
     if (!m_game) return false;
     setCentralWidget(&m_wndField);
     new CBoardKeys(&m_wndField);
@@ -302,7 +302,7 @@ void CMainFrame::OnHowToPlay() {
 }
 
 void CMainFrame::OnAppAbout() {
-    CAboutDlg dialog(this);
+    CAboutDlg dialog(m_cues, this);
     dialog.exec();
 }
 

@@ -44,6 +44,10 @@ public:
     // Shows every command's enabled and check state and the playing time.
     void RefreshCommandUi();
 
+    // The game's cues go to player from now on, such as the sound service once
+    // it is loaded; null silences them, as they are at first.
+    void SendCuesTo(CCuePlayer* player) { m_cues.ForwardTo(player); }
+
     // Writes the placement the first time it is called, while saving is on.
     void SaveWindowPlacement();
 
@@ -81,6 +85,7 @@ private:
     void ForgetStaleHover();
 
     CProfile m_profile;
+    CCueForwarder m_cues;
     std::unique_ptr<CGame> m_game;
     std::map<unsigned, QAction*> m_actions;
     QToolBar* m_wndToolBar = nullptr;

@@ -3,7 +3,7 @@
 std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& field,
                                       CScoreBar& panel, CTimerHost& clockTimer,
                                       CTimerHost& playTimer, CFrameDisplay& frame,
-                                      const CProfile& profile) {
+                                      const CProfile& profile, CCuePlayer* cues) {
     CGameParts parts;
     parts.cells = field.Cells();
     parts.clockTimers = &clockTimer;
@@ -14,6 +14,7 @@ std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& fi
     parts.frameDisplay = &frame;
     parts.nameHost = &panel.m_nameWindow;
     parts.profile = profile;
+    parts.cues = cues;
     auto game = std::make_unique<CGame>(parts);
     if (!field.Create(owner, fieldId)) return nullptr;
     CGame* target = game.get();

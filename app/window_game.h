@@ -11,10 +11,11 @@
 
 class QWidget;
 
-// Makes the game over field and panel with its hall of fame in profile,
-// creates the board window as owner's child with identifier fieldId and sends
-// its cell clicks to the game; returns null when the board window cannot be made.
+// Makes the game over field and panel with its hall of fame in profile and
+// its cues played on cues (none: silent), creates the board window as owner's
+// child with identifier fieldId and sends its cell clicks to the game;
+// returns null when the board window cannot be made.
 std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& field,
                                       CScoreBar& panel, CTimerHost& clockTimer,
                                       CTimerHost& playTimer, CFrameDisplay& frame,
-                                      const CProfile& profile);
+                                      const CProfile& profile, CCuePlayer* cues);

@@ -5,10 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/game.h"
-#include "engine/manual_timers.h"
-#include "engine/plain_cell.h"
-#include "engine/settings.h"
+#include "app/headless_game.h"
 
 namespace {
 
@@ -18,16 +15,10 @@ struct CCountingPlayer : CCuePlayer {
 };
 
 struct CBenchGame {
-    explicit CBenchGame(int seed) : m_game(Parts(seed)) {
-        g_classical = 0;
-        g_soundOn = 1;
-    }
+    explicit CBenchGame(int seed) : m_game(Parts(seed)) {}
 
     CGameParts Parts(int seed) {
         CGameParts parts;
-        for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
-        parts.clockTimers = &m_panelTimers;
-        parts.playTimers = &m_frameTimers;
         parts.cues = &m_cues;
         parts.seed = seed;
         return parts;
@@ -35,14 +26,13 @@ struct CBenchGame {
 
     int Pick(std::mt19937& random, bool ball) {
         int index = static_cast<int>(random() % 81);
-        for (int n = 0; n < 81 && HoldsBall(m_cells[index]) != ball; ++n) index = (index + 1) % 81;
+        for (int n = 0; n < 81 && HoldsBall(m_game.m_cells[index]) != ball; ++n)
+            index = (index + 1) % 81;
         return CellCommandId(IndexCol(index), IndexRow(index));
     }
 
-    std::array<CPlainCell, 81> m_cells;
-    CManualTimers m_frameTimers, m_panelTimers;
     CCountingPlayer m_cues;
-    CGame m_game;
+    CHeadlessGame<> m_game;
 };
 
 // One turn: a click on a ball, then a click on a free cell, with all that
@@ -74,12 +64,13 @@ void SpiralPathSearch(benchmark::State& state) {
     CBenchGame game(1);
     for (int row = 0; row < 9; ++row)
         for (int col = 0; col < 9; ++col)
-            game.m_cells[CellIndex(col, row)].SetBall(kSpiral[row][col] == '.' ? 0 : 2, Normal);
+            game.m_game.m_cells[CellIndex(col, row)].SetBall(kSpiral[row][col] == '.' ? 0 : 2,
+                                                             Normal);
     for (auto _ : state) {
         benchmark::DoNotOptimize(game.m_game.Field().MoveBall(0, 0, 4, 4));
         benchmark::DoNotOptimize(game.m_game.Field().MoveBall(4, 4, 0, 0));
     }
-    if (game.m_cells[0].m_colour != 2) state.SkipWithError("the spiral was not followed");
+    if (game.m_game.m_cells[0].m_colour != 2) state.SkipWithError("the spiral was not followed");
     state.counters["search"] =
         benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

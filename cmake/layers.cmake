@@ -73,7 +73,7 @@ marbix_layer(marbix_app BELOW marbix_score
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
             app/frame_logic.cpp app/game.cpp app/placement.cpp app/rules_text.cpp
     HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
-            app/frame_logic.h app/game.h app/placement.h app/rules_text.h)
+            app/frame_logic.h app/game.h app/headless_game.h app/placement.h app/rules_text.h)
 
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")

@@ -2,7 +2,7 @@
 
 #include "engine/cue.h"
 
-void CCell::PlayColourCue(int kind) {
+void CCell::PlayColourCue(CCuePlayer& player, int kind) {
     if (kind < kBallSelected || kind > kBallsRemoved) return;
-    PlayCue(ColourCue(m_colour, kind));
+    PlayCue(player, ColourCue(m_colour, kind));
 }

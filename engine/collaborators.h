@@ -1,9 +1,11 @@
 // The engine's only ways out: the cells, the score panel, the frame's flags,
 // the timers, the move clock's expiry and the board's changes of look; with
-// the settings it reads (engine/settings.h) and the cue sink (engine/cue.h)
-// they are all it knows of the program. Widgets implement them in the
+// the settings it reads (engine/settings.h) and the cue sink it is given
+// (engine/cue.h) they are all it knows of the program. Widgets implement them in the
 // program; plain recording objects implement them in tests and tools.
 #pragma once
+
+class CCuePlayer;
 
 enum CellState : int { Normal = 0, Sad = 1, Selected = 2, Preview = 3 };
 
@@ -17,8 +19,9 @@ public:
     // leaves both fields unchanged only when the picture cannot be had.
     virtual int SetBall(int colour, int state) = 0;
 
-    // Sounds cue 600 + 4 * m_colour + kind for kind 1, 2 or 3; nothing else.
-    void PlayColourCue(int kind);
+    // Sounds cue 600 + 4 * m_colour + kind on player for kind 1, 2 or 3;
+    // nothing else.
+    void PlayColourCue(CCuePlayer& player, int kind);
 
     int m_colour = 0;
     int m_state = Normal;

@@ -22,8 +22,9 @@ int CFieldGame::ClockSeed() {
 }
 
 CFieldGame::CFieldGame(const CCellArray& cells, CScorePanel& scoreBar, CGameFlags& frame,
-                       CBoardLook& look, int seed)
-    : m_cells(cells), m_seed(seed), m_scoreBar(scoreBar), m_frame(frame), m_look(look) {}
+                       CBoardLook& look, CCuePlayer& cues, int seed)
+    : m_cells(cells), m_seed(seed), m_scoreBar(scoreBar), m_frame(frame), m_look(look),
+      m_cues(cues) {}
 
 void CFieldGame::SaveUndo() {
     for (int i = 0; i < kCells; ++i) {
@@ -105,7 +106,7 @@ int CFieldGame::MoveBall(int fromCol, int fromRow, int toCol, int toRow) {
     if (!PathExists(fromCol, fromRow, toCol, toRow)) return 0;
     CCell* source = Cell(fromCol, fromRow);
     const int colour = source->m_colour;
-    source->PlayColourCue(kBallMoved);
+    source->PlayColourCue(m_cues, kBallMoved);
     source->SetBall(0, Normal);
     Cell(toCol, toRow)->SetBall(colour, Normal);
     return 1;
@@ -147,7 +148,7 @@ int CFieldGame::RemoveLines() {
         for (int col = 0; col < kSide; ++col) {
             if (marks[CellIndex(col, row)] == 0) continue;
             CCell* cell = Cell(col, row);
-            if (removed == 0) cell->PlayColourCue(kBallsRemoved);
+            if (removed == 0) cell->PlayColourCue(m_cues, kBallsRemoved);
             cell->SetBall(0, Normal);
             ++removed;
         }
@@ -163,7 +164,7 @@ void CFieldGame::ClearSelection() {
 }
 
 void CFieldGame::StartGame() {
-    PlayCue(Cue::GameStart);
+    PlayCue(m_cues, Cue::GameStart);
     m_look.BeginPlayingLook();
     for (int i = 0; i < kCells; ++i) {
         m_cells[i]->SetBall(0, Normal);
@@ -181,7 +182,7 @@ void CFieldGame::StartGame() {
 }
 
 void CFieldGame::StopGame() {
-    PlayCue(Cue::GameStop);
+    PlayCue(m_cues, Cue::GameStop);
     m_frame.SetRunning(0);
     m_frame.SetCanUndo(0);
     m_active = 0;
@@ -192,7 +193,7 @@ void CFieldGame::StopGame() {
 
 void CFieldGame::Undo() {
     m_frame.SetCanUndo(0);
-    PlayCue(Cue::Undo);
+    PlayCue(m_cues, Cue::Undo);
     for (int i = 0; i < kCells; ++i) {
         CCell* cell = m_cells[i];
         if (cell->m_state != m_undoState[i] || cell->m_colour != m_undoColour[i])
@@ -206,10 +207,10 @@ void CFieldGame::Undo() {
 void CFieldGame::SkipMove(int timedOut) {
     if (g_classical != 0) return;
     if (timedOut) {
-        PlayCue(Cue::MoveExpired);
+        PlayCue(m_cues, Cue::MoveExpired);
         m_frame.SetCanUndo(0);
     } else {
-        PlayCue(Cue::Skip);
+        PlayCue(m_cues, Cue::Skip);
         SaveUndo();
         m_frame.SetCanUndo(1);
     }
@@ -227,18 +228,18 @@ void CFieldGame::SelectBall(int col, int row) {
     }
     CCell* cell = Cell(col, row);
     cell->SetBall(cell->m_colour, Selected);
-    cell->PlayColourCue(kBallSelected);
+    cell->PlayColourCue(m_cues, kBallSelected);
     m_selCol = col;
     m_selRow = row;
 }
 
 void CFieldGame::MoveSelectedTo(int col, int row) {
     if (m_selCol == -1 || m_selRow == -1) {
-        PlayCue(Cue::NothingSelected);
+        PlayCue(m_cues, Cue::NothingSelected);
         return;
     }
     if (!MoveBall(m_selCol, m_selRow, col, row)) {
-        PlayCue(Cue::NoPath);
+        PlayCue(m_cues, Cue::NoPath);
         return;
     }
     m_frame.SetCanUndo(1);

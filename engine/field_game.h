@@ -21,10 +21,11 @@ public:
     // The current calendar time in whole seconds: the seed of a board made now.
     static int ClockSeed();
 
-    // The cells, the score panel, the frame's flags and the board's look stay
-    // the caller's and must outlive the game; no game is on until StartGame.
+    // The cells, the score panel, the frame's flags, the board's look and the
+    // cue sink stay the caller's and must outlive the game; no game is on
+    // until StartGame.
     CFieldGame(const CCellArray& cells, CScorePanel& scoreBar, CGameFlags& frame, CBoardLook& look,
-               int seed);
+               CCuePlayer& cues, int seed);
 
     CFieldGame(const CFieldGame&) = delete;
     CFieldGame& operator=(const CFieldGame&) = delete;
@@ -79,6 +80,7 @@ private:
     CScorePanel& m_scoreBar;
     CGameFlags& m_frame;
     CBoardLook& m_look;
+    CCuePlayer& m_cues;
 };
 
 // The three cell tests used throughout the game.

@@ -89,6 +89,10 @@ std::string CNameDlg::MaxCharsMessage() {
     return text;
 }
 
+std::string CNameDlg::SaveFailedMessage(const std::string& failure) {
+    return "Your result could not be saved in the hall of fame: " + failure;
+}
+
 CQueuedNameAnswers::CQueuedNameAnswers(std::function<void(const std::string&)> report)
     : m_report(std::move(report)) {}
 
@@ -107,6 +111,10 @@ int CQueuedNameAnswers::RunModal(CNameDlg& dlg) {
         ShowMessage(CNameDlg::MaxCharsMessage());
     }
     return CNameDlg::IDCANCEL;
+}
+
+void CQueuedNameAnswers::ShowSaveFailure(const std::string& failure) {
+    ShowMessage(CNameDlg::SaveFailedMessage(failure));
 }
 
 void CQueuedNameAnswers::ShowMessage(const std::string& text) {

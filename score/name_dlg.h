@@ -13,12 +13,13 @@ class CNameDlg;
 // Runs the dialog while it is shown: on screen, or from queued answers. It
 // ends the dialog by returning CNameDlg::IDOK after an accepted OnOK, or
 // CNameDlg::IDCANCEL for Escape.
-// It also shows the message box that tells the player the result was lost.
+// It also shows the message box that tells the player the result was lost,
+// with failure, "PATH: REASON", in it.
 class CNameDlgHost {
 public:
     virtual ~CNameDlgHost() = default;
     virtual int RunModal(CNameDlg& dlg) = 0;
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowSaveFailure(const std::string& failure) = 0;
 };
 
 class CNameDlg {
@@ -47,6 +48,8 @@ public:
     bool OnOK();
 
     static std::string MaxCharsMessage();
+    // What the player is told when the result could not be stored.
+    static std::string SaveFailedMessage(const std::string& failure);
 
     // The name the dialog ended with.
     const std::string& Name() const { return m_name; }
@@ -87,9 +90,11 @@ public:
     std::size_t Pending() const { return m_answers.size(); }
 
     int RunModal(CNameDlg& dlg) override;
-    void ShowMessage(const std::string& text) override;
+    void ShowSaveFailure(const std::string& failure) override;
 
 private:
+    void ShowMessage(const std::string& text);
+
     std::deque<Answer> m_answers;
     std::function<void(const std::string&)> m_report;
 };

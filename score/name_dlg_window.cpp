@@ -126,8 +126,11 @@ int CNameDlgWindow::RunModal(CNameDlg& dlg) {
     return result == CNameDlg::IDOK ? CNameDlg::IDOK : CNameDlg::IDCANCEL;
 }
 
-void CNameDlgWindow::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Marbix"), QString::fromStdString(text),
+void CNameDlgWindow::ShowSaveFailure(const std::string& failure) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Marbix"),
+                    QCoreApplication::translate(
+                        "CNameDlg", "Your result could not be saved in the hall of fame: %1")
+                        .arg(QString::fromStdString(failure)),
                     QMessageBox::Ok, m_owner);
     box.setObjectName(QStringLiteral("saveFailed"));
     box.exec();

@@ -16,8 +16,8 @@ public:
 
     void SetOwner(QWidget* owner) { m_owner = owner; }
     int RunModal(CNameDlg& dlg) override;
-    // A warning box over the main window.
-    void ShowMessage(const std::string& text) override;
+    // A warning box over the main window, in the player's language.
+    void ShowSaveFailure(const std::string& failure) override;
 
     // The dialog while it is shown (tests answer it through this).
     QDialog* Current() const { return m_current; }

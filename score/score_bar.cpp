@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace {
 
@@ -46,11 +47,10 @@ bool CScoreBar::Create(QWidget* parent) {
 
     m_list->setGeometry(du.Rect(10, 46, 120, 59));
     m_scoreEdit->setGeometry(du.Rect(42, 15, 33, 12));
-    m_timeEdit->setGeometry(du.Rect(105, 15, 25, 12));
     auto* scoreLabel = new QLabel(tr("Score :"), this);
     scoreLabel->setGeometry(du.Rect(10, 15, 30, 10));
     m_timeLabel->setObjectName(QStringLiteral("timeLabel"));
-    m_timeLabel->setGeometry(du.Rect(80, 15, 25, 10));
+    PlaceTimeFields(du);
 
     auto* decoration = new QLabel(this);
     decoration->setObjectName(QStringLiteral("decoration"));
@@ -64,6 +64,22 @@ bool CScoreBar::Create(QWidget* parent) {
     m_timeEdit->setAccessibleName(tr("Time left for this move"));
     m_list->setAccessibleName(tr("The best players known"));
     return true;
+}
+
+// A translation longer than the clock's label takes up to two units of the
+// gap before it and moves the field to the right by the rest, keeping a unit
+// between the text and the field. In English nothing moves.
+void CScoreBar::PlaceTimeFields(const CDialogUnits& du) {
+    QRect label = du.Rect(80, 15, 25, 10), field = du.Rect(105, 15, 25, 12);
+    const int text = m_timeLabel->sizeHint().width();
+    if (text > label.width()) {
+        const int excess = text + du.X(1) - label.width();
+        const int before = std::min(excess, du.X(2));
+        label.adjust(-before, 0, excess - before, 0);
+        field.translate(excess - before, 0);
+    }
+    m_timeLabel->setGeometry(label);
+    m_timeEdit->setGeometry(field);
 }
 
 void CScoreBar::EnableClockFields(bool enable) {

@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+class CDialogUnits;
 class QLabel;
 class QLineEdit;
 
@@ -33,4 +34,7 @@ public:
     CNameDlgWindow m_nameWindow;
 
     void Refresh(unsigned score, unsigned secondsLeft) override;
+
+private:
+    void PlaceTimeFields(const CDialogUnits& du);
 };

@@ -4,9 +4,9 @@
 #include "score/name_dlg.h"
 
 CScoreKeeper::CScoreKeeper(CMoveExpiry& expiry, CTimerHost& timers, CHiscoreList& hiscores,
-                           CNameDlgHost* nameHost, CScoreDisplay& display)
+                           CNameDlgHost* nameHost, CScoreDisplay& display, CCuePlayer& cues)
     : m_expiry(expiry), m_timers(timers), m_hiscores(hiscores), m_nameHost(nameHost),
-      m_display(display) {}
+      m_display(display), m_cues(cues) {}
 
 void CScoreKeeper::Init() {
     m_score = 0;
@@ -31,7 +31,7 @@ void CScoreKeeper::AddScore(unsigned points) {
     const int old = m_hiscores.RemoveEntry(g_youMarker);
     m_score += points;
     const int now = m_hiscores.InsertEntry(g_youMarker, m_score, true);
-    if (now < old && m_hallWritable) PlayCue(now == 0 ? Cue::FirstPlace : Cue::MovedUp);
+    if (now < old && m_hallWritable) PlayCue(m_cues, now == 0 ? Cue::FirstPlace : Cue::MovedUp);
     Refresh();
 }
 
@@ -76,15 +76,11 @@ void CScoreKeeper::EndGame() {
     // Also below the twenty: the file then receives the same twenty again.
     const int slot = m_hiscores.SaveResult(name, m_score);
     if (slot < 0 && m_nameHost)
-        m_nameHost->ShowMessage(SaveFailedMessage(m_hiscores.SaveFailure()));
+        m_nameHost->ShowSaveFailure(m_hiscores.SaveFailure());
     else if (slot == 0)
-        PlayCue(Cue::NewBest);
+        PlayCue(m_cues, Cue::NewBest);
     else if (slot > 0 && slot < CHiscoreList::kStored)
-        PlayCue(Cue::AmongBest);
-}
-
-std::string CScoreKeeper::SaveFailedMessage(const std::string& failure) {
-    return "Your result could not be saved in the hall of fame: " + failure;
+        PlayCue(m_cues, Cue::AmongBest);
 }
 
 void CScoreKeeper::OnTimer(unsigned id) {

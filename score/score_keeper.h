@@ -21,9 +21,10 @@ public:
 
     // The expiry receives the end of a move's time; the timers run the clock;
     // the hall of fame takes the results; the name host runs the name dialog
-    // (none: it ends as with Escape). All stay the caller's.
+    // (none: it ends as with Escape); the hall of fame's cues go to cues. All
+    // stay the caller's.
     CScoreKeeper(CMoveExpiry& expiry, CTimerHost& timers, CHiscoreList& hiscores,
-                 CNameDlgHost* nameHost, CScoreDisplay& display);
+                 CNameDlgHost* nameHost, CScoreDisplay& display, CCuePlayer& cues);
 
     // The panel's start: numbers to 0, the table loaded, no hold, no timer.
     void Init();
@@ -47,10 +48,6 @@ public:
     unsigned SavedScore() const { return m_savedScore; }
     unsigned SecondsLeft() const { return m_secondsLeft; }
 
-    // What the player is told when the result could not be stored; failure
-    // is "PATH: REASON".
-    static std::string SaveFailedMessage(const std::string& failure);
-
 private:
     void Refresh() { m_display.Refresh(m_score, m_secondsLeft); }
 
@@ -59,6 +56,7 @@ private:
     CHiscoreList& m_hiscores;
     CNameDlgHost* m_nameHost;
     CScoreDisplay& m_display;
+    CCuePlayer& m_cues;
     unsigned m_timerId = 0;
     CClockHold m_hold;
     unsigned m_savedScore = 0;

@@ -88,7 +88,6 @@ public:
         std::lock_guard lock(m_mutex);
         return m_delaysUs;
     }
-    int DrainedCount() const { return m_drained; }
 
 private:
     void Wake() { [[maybe_unused]] auto n = write(m_wakeWrite, "", 1); }
@@ -226,12 +225,11 @@ private:
             me->m_delaysUs.push_back((NowNs() - playback->request.requestedNs) / 1000);
     }
 
-    static void OnDrained(pa_stream*, int success, void* data) {
+    static void OnDrained(pa_stream*, int /*success*/, void* data) {
         auto* playback = static_cast<CPlayback*>(data);
         CSoundThread* me = playback->owner;
         pa_operation_unref(playback->drain);
         playback->drain = nullptr;
-        if (success) ++me->m_drained;
         me->StopPlayback();
     }
 
@@ -257,7 +255,6 @@ private:
     std::unique_ptr<CPlayback> m_current;
     std::unique_ptr<CRequest> m_waiting;
     std::int64_t m_lastAttemptNs = 0;
-    std::atomic<int> m_drained{0};
 
     mutable std::mutex m_mutex;
     std::condition_variable m_stopped;
@@ -278,8 +275,4 @@ void CPulsePlayer::Play(std::shared_ptr<const CWaveSound> sound) {
 
 std::vector<std::int64_t> CPulsePlayer::StartDelaysUs() const {
     return m_thread->StartDelaysUs();
-}
-
-int CPulsePlayer::DrainedCount() const {
-    return m_thread->DrainedCount();
 }

@@ -27,8 +27,6 @@ public:
     // From Play to the server reporting the sound started, for each started
     // sound, in microseconds.
     std::vector<std::int64_t> StartDelaysUs() const;
-    // Sounds that the server played to their end.
-    int DrainedCount() const;
 
 private:
     CSoundThread* m_thread; // left to the end of the process if it cannot stop

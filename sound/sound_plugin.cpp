@@ -26,7 +26,6 @@ public:
     }
 
     std::vector<std::int64_t> StartDelaysUs() const override { return m_player.StartDelaysUs(); }
-    int DrainedCount() const override { return m_player.DrainedCount(); }
 
 private:
     // A sound that cannot be played is remembered as null and not read again.

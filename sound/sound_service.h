@@ -20,8 +20,6 @@ public:
     virtual void Preload(bool withModule) = 0;
     // From PlaySound to the server starting the sound, per started cue.
     virtual std::vector<std::int64_t> StartDelaysUs() const = 0;
-    // Cues the server played to their last sample.
-    virtual int DrainedCount() const = 0;
 };
 
 // The plugin's one entry point.

@@ -116,6 +116,10 @@
         <source>Marbix registration</source>
         <translation>Marbix - Bestenliste</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Ihr Ergebnis konnte nicht in der Bestenliste gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CScoreBar</name>
@@ -192,7 +196,7 @@
     </message>
     <message>
         <source>Non-round balls</source>
-        <translation>Nicht runde Kugeln</translation>
+        <translation>Kugeln nach Form unterscheiden</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
@@ -258,31 +262,31 @@ wo die nächsten Kugeln fallen, haben aber nur 30 Sekunden für jeden Zug.</tran
     <message>
         <source>Start a new game
 Start</source>
-        <translation>Ein neues Spiel beginnen
+        <translation>Beginnt ein neues Spiel
 Starten</translation>
     </message>
     <message>
         <source>Stop the currently playing game
 Stop</source>
-        <translation>Das laufende Spiel abbrechen
+        <translation>Bricht das laufende Spiel ab
 Abbrechen</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation>Den letzten Zug zurücknehmen
+        <translation>Nimmt den letzten Zug zurück
 Rückgängig</translation>
     </message>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>Den Zug aussetzen - nichts tun
+        <translation>Setzt diesen Zug aus - tut nichts
 Aussetzen</translation>
     </message>
     <message>
         <source>Pause the game
 Pause</source>
-        <translation>Das Spiel anhalten
+        <translation>Hält das Spiel an
 Pause</translation>
     </message>
     <message>

@@ -116,12 +116,16 @@
         <source>Marbix registration</source>
         <translation>Marbix - inscription</translation>
     </message>
+    <message>
+        <source>Your result could not be saved in the hall of fame: %1</source>
+        <translation>Votre résultat n&apos;a pas pu être enregistré dans le palmarès : %1</translation>
+    </message>
 </context>
 <context>
     <name>CScoreBar</name>
     <message>
         <source>Time :</source>
-        <translation>Temps:</translation>
+        <translation>Temps :</translation>
     </message>
     <message>
         <source>The best players known :</source>
@@ -192,7 +196,7 @@
     </message>
     <message>
         <source>Non-round balls</source>
-        <translation>Boules non rondes</translation>
+        <translation>Boules de formes différentes</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
@@ -258,31 +262,31 @@ les prochaines boules, mais chaque coup est limité à 30 secondes.</translation
     <message>
         <source>Start a new game
 Start</source>
-        <translation>Commencer une nouvelle partie
+        <translation>Commence une nouvelle partie
 Commencer</translation>
     </message>
     <message>
         <source>Stop the currently playing game
 Stop</source>
-        <translation>Arrêter la partie en cours
+        <translation>Arrête la partie en cours
 Arrêter</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation>Annuler la dernière action
+        <translation>Annule la dernière action
 Annuler</translation>
     </message>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>Passer le coup - ne rien faire
+        <translation>Passe ce coup - ne fait rien
 Passer</translation>
     </message>
     <message>
         <source>Pause the game
 Pause</source>
-        <translation>Mettre la partie en pause
+        <translation>Met la partie en pause
 Pause</translation>
     </message>
     <message>
@@ -367,7 +371,7 @@ les boules sourient et chantent en chœur.
     </message>
     <message>
         <source>Look before you leap.</source>
-        <translation>Réfléchis avant d'agir.</translation>
+        <translation>Réfléchis avant d&apos;agir.</translation>
     </message>
     <message>
         <source>Many hands make light work,

@@ -1,5 +1,6 @@
 #include "view/board_keys.h"
 
+#include "view/cursor_frame.h"
 #include "view/field_wnd.h"
 
 #include <QAccessible>
@@ -9,12 +10,20 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-CBoardKeys::CBoardKeys(CFieldWnd* field) : QObject(field), m_field(field) {
+CBoardKeys::CBoardKeys(CFieldWnd* field)
+    : QObject(field), m_field(field), m_frame(new CCursorFrame(field)) {
     // Tab and a click reach the board; the cells themselves take no focus.
     m_field->setFocusPolicy(Qt::StrongFocus);
     m_field->installEventFilter(this);
     // The mouse over any part of the board, also where no widget tracks it.
     QCoreApplication::instance()->installEventFilter(this);
+    connect(field, &CFieldWnd::GameBegun, this, &CBoardKeys::Recentre);
+}
+
+void CBoardKeys::Recentre() {
+    SetShown(false);
+    m_col = m_row = kCentre;
+    m_placed = false;
 }
 
 bool CBoardKeys::OnBoard(QObject* watched) const {
@@ -75,10 +84,11 @@ bool CBoardKeys::OnKey(const QKeyEvent* key) {
     }
 }
 
-// A hidden cursor first shows where it is; only a shown one moves or acts,
-// so no key ever works on a cell the player cannot see marked.
+// The first key of a game shows the cursor where it is; only a cursor shown
+// before moves, and only a shown one acts, so no key ever works on a cell the
+// player cannot see marked.
 void CBoardKeys::MoveBy(int dc, int dr) {
-    if (m_shown) {
+    if (m_placed) {
         Current().SetCursorMark(false);
         m_col = std::clamp(m_col + dc, 0, 8);
         m_row = std::clamp(m_row + dr, 0, 8);
@@ -96,11 +106,23 @@ void CBoardKeys::Act() {
     if (cell.isVisible()) cell.click();
 }
 
+// The frame goes in the seams around the cell, as wide as the narrowest
+// seam between two cells.
+int CBoardKeys::Room() const {
+    const auto at = [this](int col, int row) {
+        return m_field->m_cellButtons[CellIndex(col, row)].geometry();
+    };
+    const QRect first = at(0, 0);
+    return std::min(at(1, 0).left() - first.right(), at(0, 1).top() - first.bottom()) - 1;
+}
+
 void CBoardKeys::SetShown(bool shown) {
     if (shown) m_mouse = QCursor::pos();
     m_shown = shown;
+    m_placed = m_placed || shown;
     CCellButton& cell = Current();
     cell.SetCursorMark(shown);
+    m_frame->Mark(shown ? &cell : nullptr, Room());
     if (shown && QAccessible::isActive()) {
         QAccessibleEvent focus(&cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);

@@ -4,8 +4,6 @@
 #include "engine/settings.h"
 #include "view/board_accessible.h"
 
-#include <QPainter>
-
 CCellButton::CCellButton(QWidget* parent) : CBitmapButton(parent) {}
 
 bool CCellButton::Create(const QRect& rect, QWidget* parent, int id) {
@@ -30,23 +28,4 @@ int CCellButton::SetBall(int colour, int state) {
     repaint();
     NotifyCellChanged(this);
     return 1;
-}
-
-void CCellButton::SetCursorMark(bool marked) {
-    if (marked == m_cursorMark) return;
-    m_cursorMark = marked;
-    repaint();
-}
-
-// Three nested one-pixel frames, black, white and black: one of them stands
-// out on the grey ground and on every ball colour.
-void CCellButton::paintEvent(QPaintEvent* event) {
-    CBitmapButton::paintEvent(event);
-    if (!m_cursorMark) return;
-    QPainter painter(this);
-    const QColor tones[] = {Qt::black, Qt::white, Qt::black};
-    for (int i = 0; i < 3; ++i) {
-        painter.setPen(tones[i]);
-        painter.drawRect(rect().adjusted(1 + i, 1 + i, -2 - i, -2 - i));
-    }
 }

@@ -17,17 +17,15 @@ public:
 
     int SetBall(int colour, int state) override;
 
-    // The keyboard cursor's frame, drawn over the picture while marked.
-    void SetCursorMark(bool marked);
+    // Whether the keyboard cursor is on the cell; its frame is drawn around
+    // the cell, never over the picture.
+    void SetCursorMark(bool marked) { m_cursorMark = marked; }
     bool CursorMark() const { return m_cursorMark; }
 
     // The picture for colour and state under the current ball shape.
     static int PictureFor(int colour, int state);
 
     int m_id = 0;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_cursorMark = false;

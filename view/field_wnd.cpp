@@ -19,8 +19,7 @@ CCellArray CFieldWnd::Cells() {
     return cells;
 }
 
-bool CFieldWnd::Create(QWidget* parent, int id) {
-    m_id = id;
+bool CFieldWnd::Create(QWidget* parent, int /*id*/) {
     if (parent) setParent(parent);
 
     m_background.setParent(this);
@@ -75,6 +74,7 @@ void CFieldWnd::EndPlayingLook() {
     setUpdatesEnabled(true);
     RepaintNow();
     setFocus(Qt::OtherFocusReason); // a new game is played on the board
+    emit GameBegun();
 }
 
 void CFieldWnd::ShowStoppedLook() {
@@ -129,7 +129,6 @@ void CFieldWnd::FitFrameToBoard() {
 // The area around the board is tiled from the window's top-left corner; the
 // last column and row of tiles are cut off by the window's edge.
 void CFieldWnd::paintEvent(QPaintEvent*) {
-    m_lastTileCount = 0;
     const QPixmap tile = CachedPicture(PictureId::kTile);
     if (tile.isNull()) return;
     QPainter painter(this);
@@ -139,7 +138,6 @@ void CFieldWnd::paintEvent(QPaintEvent*) {
     for (int i = 0; i <= nx; ++i) {
         for (int j = 0; j <= ny; ++j) {
             painter.drawPixmap(i * size.width(), j * size.height(), tile);
-            ++m_lastTileCount;
         }
     }
 }

@@ -42,13 +42,13 @@ public:
 
     CBitmapButton m_background;
     std::array<CCellButton, kBoardCells> m_cellButtons;
-    int m_id = 0;
-    int m_lastTileCount = 0;         // tiles copied by the last erase
     const CBoardGeometry m_geometry; // for the screens' device pixel ratio
 
 signals:
     // A cell was clicked: the command with its identifier.
     void CellCommand(long long id);
+    // A new game is dealt and shown.
+    void GameBegun();
 
 protected:
     void BeginPlayingLook() override;

@@ -24,6 +24,22 @@ TEST(Epigraph, TheCycleTurnsAtTheFirstMissingString) {
     EXPECT_EQ(std::count(shown.begin(), shown.end(), std::string()), 0);
 }
 
+// Without a file: the defaults, the same as a reset gives, and on saving
+// every key in the table's order.
+TEST_F(ProfileTest, AFirstStartReadsTheDefaultsAndWritesEveryKeyInOrder) {
+    const auto flags = [] {
+        return std::vector{g_classical, g_soundOn, g_saveOnExit, g_roundBalls};
+    };
+    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = 5;
+    LoadSettings(m_profile);
+    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1}));
+    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = 5;
+    ResetSettings();
+    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1}));
+    EXPECT_TRUE(SaveSettings(m_profile));
+    EXPECT_EQ(Contents(), "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
+}
+
 TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
     Put("[SETTINGS]\nCLASSICAL=7\nSOUND_ON=0\nROUND_BALLS=0\n");
     LoadSettings(m_profile);

@@ -4,29 +4,49 @@
 // board. The catalogues are found the way an installed program finds them.
 #include "app/language.h"
 #include "app/main_frame.h"
+#include "score/name_dlg_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
-// The menus, the title, the playing-time pane and the clock's label.
+// The menus, the title, the playing-time pane, the clock's label and the box
+// telling that a result could not be saved.
 QStringList ExpectedFor(QLocale::Language language) {
     switch (language) {
     case QLocale::German:
         return {"&Spiel|&Optionen|&Hilfe", "Marbix für immer ...", "Spielzeit: 0 h 00 min 00 s",
-                "Zeit:"};
+                "Zeit:",
+                "Ihr Ergebnis konnte nicht in der Bestenliste gespeichert werden: /p: Read-only"};
     case QLocale::French:
         return {"&Partie|&Options|&Aide", "Marbix pour toujours ...",
-                "Temps de jeu : 0 h 00 min 00 s", "Temps:"};
+                "Temps de jeu : 0 h 00 min 00 s", "Temps :",
+                "Votre résultat n'a pas pu être enregistré dans le palmarès : /p: Read-only"};
     default:
         return {"&Game|&Options|&Help", "Marbix forever ...",
-                "You have been playing for : 0 h 00 m 00 s", "Time :"};
+                "You have been playing for : 0 h 00 m 00 s",
+                "Time :", "Your result could not be saved in the hall of fame: /p: Read-only"};
     }
+}
+
+// The text of the box shown when the result could not be saved.
+QString SaveFailureShown(QWidget& owner) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->close();
+        }
+    });
+    CNameDlgWindow(&owner).ShowSaveFailure("/p: Read-only");
+    return shown;
 }
 
 } // namespace
@@ -43,7 +63,8 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
     QStringList menus;
     for (QAction* popup : frame.menuBar()->actions()) menus << popup->text();
     EXPECT_EQ((QStringList{menus.join(QLatin1Char('|')), frame.windowTitle(),
-                           frame.PlayTimePane()->text(), frame.m_wndScoreBar.m_timeLabel->text()}),
+                           frame.PlayTimePane()->text(), frame.m_wndScoreBar.m_timeLabel->text(),
+                           SaveFailureShown(frame)}),
               ExpectedFor(locale.language()));
     // Mirrored but for the board.
     EXPECT_EQ(std::pair(frame.layoutDirection(), frame.m_wndField.layoutDirection()),

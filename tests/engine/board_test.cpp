@@ -17,15 +17,34 @@ TEST(Board, TheSeedComesFromTheClockCellClicksAreTheBoardsAndNothingIsDealtWithN
 }
 
 TEST(Cue, TheModuleRangeTheLowSixteenBitsAndTheColourKindsDecideWhatPlays) {
-    CTestGame game;
-    PlayCue(623); // no module loaded: from the platform
+    ResetSettings();
+    CCueRecorder cues;
+    PlayCue(cues, 623); // no module loaded: from the platform
     static const int module = 0;
     g_soundModule = &module;
-    for (unsigned id : {151u, 623u, 599u, 600u, 0x10000u + 136}) PlayCue(id);
+    for (unsigned id : {151u, 623u, 599u, 600u, 0x10000u + 136}) PlayCue(cues, id);
     g_soundModule = nullptr;
     CTestCell cell;
     cell.SetBall(5, Normal);
-    for (int kind = -1; kind <= 5; ++kind) cell.PlayColourCue(kind);
-    EXPECT_EQ(game.m_cues.m_ids,
+    for (int kind = -1; kind <= 5; ++kind) cell.PlayColourCue(cues, kind);
+    g_soundOn = 0;
+    PlayCue(cues, 136);
+    g_soundOn = 1;
+    EXPECT_EQ(cues.m_ids,
               (Cues{623, 151, kModule + 623, 599, kModule + 600, kModule + 136, 621, 622, 623}));
+}
+
+// A sink that comes late, as the program's sound service does: what is played
+// before it is pointed at a player, or after it is pointed away, is dropped.
+TEST(Cue, AForwarderPassesCuesOnOnlyWhilePointedAtAPlayer) {
+    ResetSettings();
+    CCueRecorder late;
+    CCueForwarder sink;
+    PlayCue(sink, Cue::GameStart);
+    sink.ForwardTo(&late);
+    PlayCue(sink, Cue::Undo);
+    PlayCue(sink, 623);
+    sink.ForwardTo(nullptr);
+    PlayCue(sink, Cue::GameStop);
+    EXPECT_EQ(late.m_ids, (Cues{unsigned(Cue::Undo), 623}));
 }

@@ -8,11 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
+#include "app/headless_game.h"
 #include "cue_recorder.h"
-#include "engine/manual_timers.h"
-#include "engine/plain_cell.h"
-#include "engine/settings.h"
 
 // A plain cell that can count the balls that vanish from it.
 struct CTestCell : CPlainCell {
@@ -26,15 +23,10 @@ struct CTestCell : CPlainCell {
 struct CTestGame {
     // The look and the name host are optional, to watch.
     explicit CTestGame(int seed = 1, CBoardLook* look = nullptr, CNameDlgHost* names = nullptr)
-        : m_game(Parts(seed, look, names)), m_field(m_game.Field()), m_scoreBar(m_game.Score()),
-          m_frame(m_game.Frame()) {}
+        : m_game(Parts(seed, look, names)) {}
 
     CGameParts Parts(int seed, CBoardLook* look, CNameDlgHost* names) {
-        g_classical = 0, g_soundOn = 1, g_soundModule = nullptr;
         CGameParts parts;
-        for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
-        parts.clockTimers = &m_panelTimers;
-        parts.playTimers = &m_frameTimers;
         parts.look = look;
         parts.nameHost = names;
         parts.cues = &m_cues;
@@ -82,19 +74,13 @@ struct CTestGame {
     int Balls() const { return Count(Normal) + Count(Sad) + Count(Selected); }
     void Click(int col, int row) { m_field.OnCommand(CellCommandId(col, row)); }
 
-    void Tick(int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            if (m_frameTimers.IsRunning(1)) m_frame.OnTimer(1);
-            if (m_panelTimers.IsRunning(1)) m_scoreBar.OnTimer(1);
-        }
-    }
-    bool ClockRunning() const { return m_panelTimers.IsRunning(1); }
+    void Tick(int count = 1) { m_game.Tick(static_cast<unsigned long long>(count)); }
+    bool ClockRunning() const { return m_game.ClockRunning(); }
 
-    std::array<CTestCell, kBoardCells> m_cells;
-    CManualTimers m_frameTimers, m_panelTimers;
     CCueRecorder m_cues;
-    CGame m_game;
-    CFieldGame& m_field;
-    CScoreKeeper& m_scoreBar;
-    CFrameLogic& m_frame;
+    CHeadlessGame<CTestCell> m_game;
+    std::array<CTestCell, kBoardCells>& m_cells = m_game.m_cells;
+    CFieldGame& m_field = m_game.Field();
+    CScoreKeeper& m_scoreBar = m_game.Score();
+    CFrameLogic& m_frame = m_game.Frame();
 };

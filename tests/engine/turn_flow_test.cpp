@@ -56,7 +56,7 @@ struct CLookRecorder : CBoardLook, CNameDlgHost {
                  ",clock=" + (m_game->ClockRunning() ? "on" : "off") + ");";
         return CNameDlg::IDCANCEL;
     }
-    void ShowMessage(const std::string&) override {}
+    void ShowSaveFailure(const std::string&) override {}
     std::string m_log;
     int m_revealed = 0; // cells revealed empty, in storage order
     CTestGame* m_game = nullptr;
@@ -94,7 +94,7 @@ TEST(Timers, HeldAndForeignTicksAreLostNoTimerMeansNoLimitAndThePlayingTimeReads
               std::pair(29u, 201u));
 
     CTestGame untimed(4);
-    untimed.m_panelTimers.m_failStarts = true;
+    untimed.m_game.m_clockTimers.m_failStarts = true;
     untimed.m_frame.OnStart();
     const auto position = untimed.Position();
     for (int i = 0; i < 40; ++i) untimed.m_scoreBar.OnTimer(1);

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 // One copy of the game without a board: its own table, score keeper and
-// name answers; what the dialog shows is noted.
+// name answers and cues; what the dialog shows is noted.
 struct CCopy : CMoveExpiry {
     explicit CCopy(const CProfile& profile) : m_list(profile) { m_keeper.Init(); }
     void MoveExpired() override {}
@@ -39,13 +39,14 @@ struct CCopy : CMoveExpiry {
     CScoreDisplay m_display;
     Lines m_shown;
     CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
-    CScoreKeeper m_keeper{*this, m_timers, m_list, &m_answers, m_display};
+    CCueRecorder m_cues;
+    CScoreKeeper m_keeper{*this, m_timers, m_list, &m_answers, m_display, m_cues};
 };
 
 class HallTest : public TempProfileTest {
 protected:
     HallTest() {
-        g_soundOn = 1;
+        ResetSettings();
         g_lastName.clear();
     }
 
@@ -55,7 +56,6 @@ protected:
         list.LoadTable();
     }
     void FillFull(CHiscoreList& list) { Fill(list, FullHall(200)); }
-    CCueRecorder m_cues;
 };
 
 TEST_F(HallTest, EntriesGoAboveEqualUnsignedScoresAndLinesAreFilledOutByCharacters) {
@@ -155,9 +155,10 @@ TEST_F(HallTest, TheLiveEntryClimbsFromSlot20AndTiesAndTheBestGoAbove) {
     for (auto [points, name, cues, slot] : {std::tuple(9u, "Low", Cues{}, -1),
                                             {10u, "Tie", Cues{150, 154}, 19},
                                             {200u, "Top", Cues{149, 153}, 0}}) {
-        m_cues.m_ids.clear();
+        game.m_cues.m_ids.clear();
         game.Play(points, name);
-        EXPECT_EQ(std::pair(m_cues.m_ids, game.m_list.Selected()), std::pair(cues, slot)) << name;
+        EXPECT_EQ(std::pair(game.m_cues.m_ids, game.m_list.Selected()), std::pair(cues, slot))
+            << name;
     }
     EXPECT_EQ(game.m_shown, (Lines{"dialog \"\"", "dialog \"Low\"", "dialog \"Tie\""}));
     // Tie took P20's place, and Top pushed Tie out.
@@ -172,9 +173,8 @@ TEST_F(HallTest, ACopyThatStartedEarlierKeepsTheResultOfOneThatFinishedMeanwhile
     Fill(b.m_list, {{"Old", 30}});
     a.m_list.LoadTable();
     a.Play(50, "Alice");
-    m_cues.m_ids.clear();
     b.Play(40, "Bob");
-    EXPECT_EQ(m_cues.m_ids, (Cues{149, 154}));
+    EXPECT_EQ(b.m_cues.m_ids, (Cues{149, 154}));
     EXPECT_EQ(b.m_list.Lines(), (Lines{" 1  Alice             50", " 2  Bob               40",
                                        " 3  Old               30"}));
     EXPECT_EQ(b.m_list.Selected(), 1);

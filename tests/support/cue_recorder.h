@@ -1,5 +1,5 @@
-// The cue player of the tests: notes every cue played, in order, and takes
-// the program's place while it lives.
+// The cue player of the tests: notes every cue played, in order. Handed to a
+// game as its cue sink.
 #pragma once
 
 #include <algorithm>
@@ -11,8 +11,7 @@ using Cues = std::vector<unsigned>;
 constexpr unsigned kModule = 0x10000; // added to a cue played from the sound module
 
 struct CCueRecorder : CCuePlayer {
-    CCueRecorder() { SetCuePlayer(this); }
-    ~CCueRecorder() override { SetCuePlayer(nullptr); }
+    CCueRecorder() = default;
     CCueRecorder(const CCueRecorder&) = delete;
     CCueRecorder& operator=(const CCueRecorder&) = delete;
 

@@ -5,6 +5,7 @@
 #include "app/epigraph.h"
 #include "app/main_frame.h"
 #include "cue_recorder.h"
+#include "engine/settings.h"
 #include "platform/resources.h"
 #include "scratch.h"
 
@@ -21,19 +22,19 @@
 class ViewTest : public TempProfileTest {
 protected:
     ViewTest() {
-        g_classical = 0;
-        g_roundBalls = g_soundOn = g_saveOnExit = 1;
+        ResetSettings();
         g_nextEpigraph = kFirstEpigraph;
         g_lastName.clear();
     }
 
     const std::string& ProfilePath() const { return m_file; }
 
-    // A shown main window; the hall of fame is read from the profile as it
-    // stands at this moment.
-    std::unique_ptr<CMainFrame> MakeFrame() const {
+    // A shown main window with its cues recorded; the hall of fame is read
+    // from the profile as it stands at this moment.
+    std::unique_ptr<CMainFrame> MakeFrame() {
         auto frame = std::make_unique<CMainFrame>(m_profile);
         EXPECT_TRUE(frame->LoadFrame());
+        frame->SendCuesTo(&m_cues);
         frame->resize(900, 650);
         frame->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));

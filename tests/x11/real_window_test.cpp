@@ -54,12 +54,18 @@ CBoardSeen DriverBoard(int seed, std::initializer_list<int> cells) {
     return board;
 }
 
-// Whether the board shows expected, the cursor's frame on cell `cursor` or none.
+// The cell the keyboard cursor's frame surrounds, or -1: its orange band
+// lies in the seams around the cell.
+int FramedCell(const QImage& shot, QPoint board) {
+    for (int i = 0; i < 81; ++i)
+        if (shot.pixel(CellCorner(board, i) - QPoint(2, 2)) == qRgb(255, 128, 0)) return i;
+    return -1;
+}
+
+// Whether the board shows expected, the cursor's frame around cell `cursor`
+// or around none.
 bool Shows(const QImage& shot, QPoint board, const CBoardSeen& expected, int cursor = -1) {
-    CBoardSeen seen = ReadBoard(shot, board);
-    if (cursor >= 0 && std::exchange(seen[cursor], expected[cursor]) != CCellSeen{})
-        return false; // no frame there
-    return seen == expected;
+    return FramedCell(shot, board) == cursor && ReadBoard(shot, board) == expected;
 }
 
 std::string At(QPoint p) {
@@ -234,12 +240,19 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
     Xdo("key" + WalkTo(from) + " Return" + WalkTo(to) + " space");
     ExpectShown("4-keyed.png", board, keyed, to);
     // The mouse in use hides the frame; Tab goes to the hall of fame and
-    // back, and the next arrow shows the frame where it was. Backspace takes
-    // the move back; the mouse makes it again.
+    // back, and the next arrow moves the frame from where it was at once; so
+    // does the first arrow after the pause box. Backspace takes the move
+    // back; the mouse makes it again.
     Xdo("mousemove --sync" + At(CellCorner(board, 0) - QPoint(5, 5)));
     ExpectShown("5-mouse.png", board, keyed);
-    Xdo("key Tab Tab Down");
-    ExpectShown("6-back.png", board, keyed, to);
+    const bool up = IndexRow(to) > 0;
+    const int next = CellIndex(IndexCol(to), IndexRow(to) + (up ? -1 : 1));
+    Xdo(std::string("key Tab Tab ") + (up ? "Up" : "Down"));
+    ExpectShown("6-back.png", board, keyed, next);
+    Xdo("key F5");
+    CloseBox(OpenedBox("Marbix - paused"));
+    Xdo(std::string("key ") + (up ? "Down" : "Up"));
+    ExpectShown("6-after-pause.png", board, keyed, to);
     Xdo("key BackSpace");
     ExpectShown("7-undone.png", board, dealt, to);
     Click(CellCorner(board, from) + QPoint(16, 16));
@@ -262,6 +275,10 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
         return s.copy(button) == playing.copy(button) && s.copy(prompt) == playing.copy(prompt);
     };
     EXPECT_TRUE(calm(WaitForShot("10-after-box.png", calm))) << "a stale hover";
+    // A new game's first arrow shows the cursor on the centre again.
+    Xdo("key Left");
+    const auto centred = [&](const QImage& s) { return FramedCell(s, board) == CellIndex(4, 4); };
+    EXPECT_TRUE(centred(WaitForShot("10-centre.png", centred)));
     CloseAsAUser();
     EXPECT_EQ(ProfileText(), QStringLiteral("[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n"
                                             "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\n"

@@ -7,13 +7,13 @@
 #include <QDockWidget>
 #include <QMessageBox>
 
-CHostWindow::CHostWindow(CProfile profile, QWidget* parent)
+CHostWindow::CHostWindow(CProfile profile, CCuePlayer* cues, QWidget* parent)
     : QMainWindow(parent), m_playTimer([this](unsigned id) {
           m_game->Frame().OnTimer(id);
           ShowPlayTime();
       }),
       m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }),
-      m_profile(std::move(profile)) {
+      m_profile(std::move(profile)), m_cues(cues) {
     setObjectName(QStringLiteral("host"));
 }
 
@@ -28,7 +28,7 @@ bool CHostWindow::Create() {
     addDockWidget(Qt::RightDockWidgetArea, m_dock);
 
     m_game = MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_playTimer,
-                            *this, m_profile);
+                            *this, m_profile, m_cues);
     if (!m_game) return false;
     setCentralWidget(&m_wndField);
 

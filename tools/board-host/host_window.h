@@ -19,8 +19,10 @@ class CHostWindow : public QMainWindow, public CFrameDisplay {
 public:
     static constexpr int kFieldId = kFieldWndId;
 
-    // The hall of fame is kept in profile (none: for this run only).
-    explicit CHostWindow(CProfile profile = CProfile(), QWidget* parent = nullptr);
+    // The hall of fame is kept in profile (none: for this run only); the cues
+    // play on cues (none: silent), which must outlive the window.
+    explicit CHostWindow(CProfile profile = CProfile(), CCuePlayer* cues = nullptr,
+                         QWidget* parent = nullptr);
 
     // Builds the panel, the game, then the board, as the main frame does;
     // false when either cannot be built.
@@ -42,5 +44,6 @@ private:
     void ShowPlayTime();
 
     CProfile m_profile;
+    CCuePlayer* m_cues;
     std::unique_ptr<CGame> m_game;
 };

@@ -37,9 +37,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<CSoundService> player =
         LoadSoundServiceFrom(SoundPluginPath(buildDir), waveBytes);
     if (player) player->Preload(g_soundModule != nullptr);
-    SetCuePlayer(player.get());
 
-    CHostWindow window(profile);
+    CHostWindow window(profile, player.get());
     if (!window.Create()) return 1;
     window.show();
     if (picture > 0 && picture + 2 < args.size()) {
@@ -49,7 +48,5 @@ int main(int argc, char** argv) {
         PlayScriptedGame(window, 60);
         return window.grab().save(args[picture + 1]) ? 0 : 1;
     }
-    const int status = app.exec();
-    SetCuePlayer(nullptr);
-    return status;
+    return app.exec();
 }

@@ -1,20 +1,13 @@
 #include "session.h"
 
-#include "engine/settings.h"
-
 CHeadlessSession::CHeadlessSession(std::ostream& out, const CProfile& profile)
     : m_out(out), m_pauseBox(*this), m_cues(out),
       m_answers([this](const std::string& line) { m_out << line << '\n'; }),
       m_game(Parts(profile)) {}
 
 CGameParts CHeadlessSession::Parts(const CProfile& profile) {
-    g_classical = 0;
-    g_soundOn = 1;
     g_lastName.clear(); // a run starts without a last name
     CGameParts parts;
-    for (int i = 0; i < kBoardCells; ++i) parts.cells[i] = &m_cells[i];
-    parts.clockTimers = &m_panelTimers;
-    parts.playTimers = &m_frameTimers;
     parts.frameDisplay = &m_pauseBox;
     parts.nameHost = &m_answers;
     parts.cues = &m_cues;
@@ -80,12 +73,7 @@ void CHeadlessSession::Execute(const CScriptCommand& command) {
 }
 
 void CHeadlessSession::Tick(unsigned long long count) {
-    for (unsigned long long n = 0; n < count; ++n) {
-        if (m_frameTimers.IsRunning(CFrameLogic::kPlayTimer))
-            m_game.Frame().OnTimer(CFrameLogic::kPlayTimer);
-        if (m_panelTimers.IsRunning(CScoreKeeper::kClockTimer))
-            m_game.Score().OnTimer(CScoreKeeper::kClockTimer);
-    }
+    m_game.Tick(count);
 }
 
 void CHeadlessSession::Show() {
@@ -107,7 +95,7 @@ void CHeadlessSession::Show() {
     m_out << "selection " << field.SelCol() << ' ' << field.SelRow() << '\n';
     m_out << "score " << score.Score() << ' ' << score.SavedScore() << '\n';
     m_out << "clock " << score.SecondsLeft() << ' '
-          << (m_panelTimers.IsRunning(CScoreKeeper::kClockTimer) ? "running" : "stopped") << '\n';
+          << (m_game.ClockRunning() ? "running" : "stopped") << '\n';
     m_out << "flags " << frame.CanStart() << ' ' << frame.Running() << ' ' << frame.CanUndo() << ' '
           << field.Active() << '\n';
     m_out << "playtime " << frame.PlaySeconds() << '\n';

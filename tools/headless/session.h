@@ -4,19 +4,17 @@
 // are delivered by hand. Everything it reports goes to one stream.
 #pragma once
 
-#include <array>
 #include <ostream>
 #include <string>
 
-#include "app/game.h"
-#include "engine/manual_timers.h"
-#include "engine/plain_cell.h"
+#include "app/headless_game.h"
 #include "script.h"
 
 class CHeadlessSession {
 public:
-    // Advanced style and sound on; the seed comes from the clock. The hall of
-    // fame is kept in profile, if there is one.
+    // The settings at their defaults (Advanced style, sound on); the seed
+    // comes from the clock. The hall of fame is kept in profile, if there is
+    // one.
     explicit CHeadlessSession(std::ostream& out, const CProfile& profile = CProfile());
 
     CHeadlessSession(const CHeadlessSession&) = delete;
@@ -58,12 +56,9 @@ private:
     CGameParts Parts(const CProfile& profile);
 
     std::ostream& m_out;
-    std::array<CPlainCell, kBoardCells> m_cells;
-    CManualTimers m_frameTimers;
-    CManualTimers m_panelTimers;
     CPauseBox m_pauseBox;
     CPrintingCuePlayer m_cues;
     // The name dialog's answers, kept from one game to the next until taken.
     CQueuedNameAnswers m_answers;
-    CGame m_game;
+    CHeadlessGame<> m_game;
 };
