@@ -50,8 +50,8 @@ sanitize: deps-test
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	@ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
 
-# The sound readers fuzzed for FUZZ_SECONDS (libFuzzer, clang); findings
-# belong in tests/fuzz/findings.
+# The sound readers and the recorded-game reader fuzzed for FUZZ_SECONDS
+# each (libFuzzer, clang); findings belong in tests/fuzz/findings.
 FUZZ_SECONDS ?= 600
 
 fuzz: deps-test
@@ -97,13 +97,14 @@ deb: deps-deb
 
 # Redraws every picture (at single and double size) and resynthesises every
 # sound into res/ (and the review sheet docs/pictures.png) with
-# tools/gen-assets, then checks what it wrote; needs the URW fonts.
+# tools/gen-assets, then checks what it wrote; needs the URW fonts, and the
+# Noto CJK faces for the Chinese and Japanese pictures.
 GEN_BUILD ?= build-gen-assets
 
 assets: deps-test
-	@dpkg -s fonts-urw-base35 >/dev/null 2>&1 || { \
+	@dpkg -s fonts-urw-base35 fonts-noto-cjk >/dev/null 2>&1 || { \
 		sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
-		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35; }
+		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35 fonts-noto-cjk; }
 	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_TESTS=OFF -DMARBIX_BENCH=OFF \
 		$(CMAKE_ARGS) >/dev/null
 	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
@@ -112,9 +113,9 @@ assets: deps-test
 # Draws every picture again and compares it with the committed one, pixel by
 # pixel, and checks their sizes, palettes, grids and faces; writes nothing.
 assets-check: deps
-	@dpkg -s fonts-urw-base35 >/dev/null 2>&1 || { \
+	@dpkg -s fonts-urw-base35 fonts-noto-cjk >/dev/null 2>&1 || { \
 		sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
-		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35; }
+		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35 fonts-noto-cjk; }
 	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_TESTS=OFF -DMARBIX_BENCH=OFF \
 		$(CMAKE_ARGS) >/dev/null
 	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets

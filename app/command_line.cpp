@@ -1,19 +1,41 @@
 #include "app/command_line.h"
 
+#include "platform/text_mark.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
-constexpr std::string_view kUsage = "Usage: marbix [--help | --version]\n"
-                                    "Move coloured balls into rows of five on a 9 x 9 board.\n"
-                                    "\n"
-                                    "  --help     show this help and exit\n"
-                                    "  --version  show the version and exit\n"
-                                    "\n"
-                                    "Keys: arrows and Space or Return play the board, F2 starts,\n"
-                                    "F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.\n";
+// The usage in parts, so that each part is translated alone and the English
+// layout stays as it is.
+constexpr const char* kContext = "CCommandLine";
+constexpr const char* kSynopsis =
+    QT_TRANSLATE_NOOP("CCommandLine", "Usage: marbix [--help | --version]");
+constexpr const char* kPurpose =
+    QT_TRANSLATE_NOOP("CCommandLine", "Move coloured balls into rows of five on a 9 x 9 board.");
+constexpr const char* kHelpOption = QT_TRANSLATE_NOOP("CCommandLine", "show this help and exit");
+constexpr const char* kVersionOption =
+    QT_TRANSLATE_NOOP("CCommandLine", "show the version and exit");
+constexpr const char* kFileOption = QT_TRANSLATE_NOOP(
+    "CCommandLine", "watch a recorded game (marbix-headless --verify FILE checks one)");
+constexpr const char* kKeys = QT_TRANSLATE_NOOP(
+    "CCommandLine", "Keys: arrows and Space or Return play the board, F2 starts,\n"
+                    "F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.");
+constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("CCommandLine", "unknown option");
+constexpr const char* kUnexpectedArgument =
+    QT_TRANSLATE_NOOP("CCommandLine", "unexpected argument");
+constexpr const char* kMissingValue = QT_TRANSLATE_NOOP("CCommandLine", "missing value after");
+constexpr const char* kTryHelp =
+    QT_TRANSLATE_NOOP("CCommandLine", "Try 'marbix --help' for more information.");
+
+std::string Usage(const CTranslate& tr) {
+    return tr(kContext, kSynopsis) + " [FILE]\n" + tr(kContext, kPurpose) + "\n\n  --help     " +
+           tr(kContext, kHelpOption) + "\n  --version  " + tr(kContext, kVersionOption) +
+           "\n  FILE       " + tr(kContext, kFileOption) + "\n\n" + tr(kContext, kKeys) + "\n";
+}
 
 // The toolkit's own options (also written with two dashes) and whether each
 // takes the next word as its value.
@@ -47,20 +69,31 @@ const CToolkitOption* ToolkitOption(std::string_view arg) {
     return it == kToolkitOptions.end() ? nullptr : &*it;
 }
 
-CCommandLineResult Refuse(std::ostream& err, std::string_view what, std::string_view arg) {
-    err << "marbix: " << what << " '" << arg << "'\n"
-        << "Try 'marbix --help' for more information.\n";
+// A word that is no option is a recorded game when it names a file or ends
+// like one.
+bool IsGameFile(std::string_view arg) {
+    constexpr std::string_view kSuffix = ".marbix-game";
+    if (arg.empty() || arg.starts_with('-')) return false;
+    return arg.ends_with(kSuffix) || ::access(std::string(arg).c_str(), F_OK) == 0;
+}
+
+CCommandLineResult Refuse(std::ostream& err, const CTranslate& tr, const char* what,
+                          std::string_view arg) {
+    err << "marbix: " << tr(kContext, what) << " '" << arg << "'\n"
+        << tr(kContext, kTryHelp) << "\n";
     return {true, 2};
 }
 
 } // namespace
 
 CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                   std::ostream& err) {
+                                   std::ostream& err, const CTranslate& translate) {
+    const CTranslate tr =
+        translate ? translate : [](const char*, const char* text) { return std::string(text); };
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            out << kUsage;
+            out << Usage(tr);
             return {true, 0};
         }
         if (arg == "--version") {
@@ -68,15 +101,20 @@ CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostre
             return {true, 0};
         }
     }
+    CCommandLineResult result;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const CToolkitOption* option = ToolkitOption(arg);
+        if (!option && result.file.empty() && IsGameFile(arg)) {
+            result.file = arg;
+            continue;
+        }
         if (!option) {
             const bool isOption = arg.starts_with('-') && arg.size() > 1;
-            return Refuse(err, isOption ? "unknown option" : "unexpected argument", arg);
+            return Refuse(err, tr, isOption ? kUnknownOption : kUnexpectedArgument, arg);
         }
         if (option->takesValue && arg.find('=') == std::string_view::npos && ++i == argc)
-            return Refuse(err, "missing value after", arg);
+            return Refuse(err, tr, kMissingValue, arg);
     }
-    return {};
+    return result;
 }

@@ -16,6 +16,8 @@ CGame::CGame(const CGameParts& parts)
       m_scoreBar(*this, *parts.clockTimers, m_hiscores, parts.nameHost,
                  Or(parts.scoreDisplay, s_noScoreDisplay), m_cues),
       m_frame(m_field, m_scoreBar, *parts.playTimers, Or(parts.frameDisplay, s_noFrameDisplay)),
-      m_field(parts.cells, m_scoreBar, m_frame, Or(parts.look, s_noLook), m_cues, parts.seed) {
+      m_field(parts.cells, m_scoreBar, m_frame, Or(parts.look, s_noLook), m_cues, parts.seed),
+      m_recorder(m_field, m_scoreBar, m_frame, m_hiscores, parts.gamesFolder) {
+    m_field.SetPlayLog(&m_recorder);
     m_scoreBar.Init();
 }

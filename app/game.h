@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/frame_logic.h"
+#include "app/game_recorder.h"
 #include "engine/cue.h"
 #include "engine/field_game.h"
 #include "platform/profile.h"
@@ -30,6 +31,9 @@ struct CGameParts {
     CCuePlayer* cues = nullptr; // every cue of the game, through PlayCue
     CProfile profile;
     int seed = CFieldGame::ClockSeed();
+    // Where the games that end are recorded (record/record_store.h); empty:
+    // they are recorded in memory only.
+    std::string gamesFolder;
 };
 
 class CGame : private CMoveExpiry {
@@ -47,6 +51,8 @@ public:
     CFrameLogic& Frame() { return m_frame; }
     const CFrameLogic& Frame() const { return m_frame; }
     const CHiscoreList& Hall() const { return m_hiscores; }
+    CGameRecorder& Recorder() { return m_recorder; }
+    const CGameRecorder& Recorder() const { return m_recorder; }
 
 private:
     // The move clock ran out: the board skips the move.
@@ -63,4 +69,5 @@ private:
     // Given the board before it is made; it keeps only the reference.
     CFrameLogic m_frame;
     CFieldGame m_field;
+    CGameRecorder m_recorder;
 };

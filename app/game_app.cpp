@@ -17,17 +17,18 @@ CBytes WaveBytes(unsigned id, bool fromModule) {
 
 } // namespace
 
-CGameApp::CGameApp(CProfile profile) : m_profile(std::move(profile)) {}
+CGameApp::CGameApp(CProfile profile, std::string gamesFolder)
+    : m_profile(std::move(profile)), m_gamesFolder(std::move(gamesFolder)) {}
 
 CGameApp::~CGameApp() {
     delete m_pMainWnd;
 }
 
 bool CGameApp::InitInstance() {
-    LoadSoundModule();
-    m_pMainWnd = new CMainFrame(m_profile);
+    m_pMainWnd = new CMainFrame(m_profile, m_gamesFolder);
     m_pMainWnd->LoadFrame();
-    // Nothing slow before the first paint: the sound device wakes after it.
+    // Nothing the first paint does not show comes before it: the sound
+    // module is read and the sound device wakes after it.
     if (m_startSoundService) m_pMainWnd->centralWidget()->installEventFilter(this);
     m_pMainWnd->ActivateFrame();
     LoadSettings(m_profile);
@@ -44,6 +45,7 @@ bool CGameApp::eventFilter(QObject* watched, QEvent* event) {
 
 void CGameApp::StartSoundService() {
     if (m_cuePlayer || !m_pMainWnd) return;
+    LoadSoundModule();
     m_cuePlayer = LoadSoundService(WaveBytes);
     if (!m_cuePlayer) return;
     m_cuePlayer->Preload(g_soundModule != nullptr);

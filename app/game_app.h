@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <memory>
+#include <string>
 
 class CMainFrame;
 class CSoundService;
@@ -12,12 +13,14 @@ class CSoundService;
 class CGameApp : public QObject {
     Q_OBJECT
 public:
-    // The settings, the placement and the hall of fame are kept in profile.
-    explicit CGameApp(CProfile profile);
+    // The settings, the placement and the hall of fame are kept in profile,
+    // the games played in gamesFolder (none: not on disk).
+    explicit CGameApp(CProfile profile, std::string gamesFolder = std::string());
     ~CGameApp() override;
 
-    // Loads the sound module, builds and shows the main window, then reads the
-    // settings. The sound service starts once the window has been painted.
+    // Builds and shows the main window, then reads the settings. The sound
+    // module is loaded and the sound service started once the window has been
+    // painted.
     bool InitInstance();
     // Takes the main window down (a running game is dropped without an entry
     // in the hall of fame), writes the settings while saving is on, and
@@ -36,4 +39,5 @@ private:
     void StartSoundService();
 
     CProfile m_profile;
+    std::string m_gamesFolder;
 };

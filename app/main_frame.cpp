@@ -16,11 +16,14 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -90,13 +93,13 @@ QString PlayTimeShown(unsigned seconds) {
         .arg(seconds % 60, 2, 10, zero);
 }
 
-CMainFrame::CMainFrame(CProfile profile)
+CMainFrame::CMainFrame(CProfile profile, std::string gamesFolder)
     : m_timerHost([this](unsigned id) {
           m_game->Frame().OnTimer(id);
           RefreshCommandUi();
       }),
       m_clockTimer([this](unsigned id) { m_game->Score().OnTimer(id); }),
-      m_profile(std::move(profile)) {
+      m_profile(std::move(profile)), m_gamesFolder(std::move(gamesFolder)) {
     setObjectName(QStringLiteral("mainFrame"));
     // No menu of hideable bars: the toolbar and the panel are always there.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -115,8 +118,12 @@ bool CMainFrame::LoadFrame() {
     BuildStatusBar();
     BuildScorePanel();
     m_game = MakeWindowGame(this, kFieldId, m_wndField, m_wndScoreBar, m_clockTimer, m_timerHost,
-                            *this, m_profile, &m_cues);
+                            *this, m_profile, &m_cues, m_gamesFolder);
     if (!m_game) return false;
+    m_watching = new CHallWatching(this, *m_game, m_wndField, m_wndScoreBar, m_idlePane, &m_cues,
+                                   m_gamesFolder);
+    setAcceptDrops(true);
+    qApp->installEventFilter(this); // the watching's keys, wherever the focus is
     setCentralWidget(&m_wndField);
     new CBoardKeys(&m_wndField);
     // Tab goes between the board and the hall of fame.
@@ -243,6 +250,7 @@ QAction* CMainFrame::Action(unsigned id) const {
 }
 
 bool CMainFrame::Dispatch(unsigned id) {
+    if (id == ID_GAME_START && m_game->Frame().IsEnabled(id)) m_watching->Watcher().End();
     const bool done = m_game->Frame().OnCommand(id);
     RefreshCommandUi();
     ForgetStaleHover();
@@ -371,6 +379,7 @@ void CMainFrame::SaveWindowPlacement() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     SaveWindowPlacement();
+    if (m_game) m_game->Recorder().EndUnfinishedGame();
     event->accept();
 }
 
@@ -409,7 +418,21 @@ void CMainFrame::FitFrameSoon() {
     });
 }
 
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().size() == 1 &&
+        event->mimeData()->urls().first().isLocalFile() && m_game->Frame().Running() == 0)
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    m_watching->Watcher().WatchFile(event->mimeData()->urls().first().toLocalFile());
+    event->acceptProposedAction();
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip) return true;
+    if (event->type() == QEvent::KeyPress && m_watching && isActiveWindow() &&
+        m_watching->Watcher().OnKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }

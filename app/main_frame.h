@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/game.h"
+#include "app/hall_watching.h"
 #include "app/placement.h"
 #include "platform/timer_host.h"
 #include "score/score_bar.h"
@@ -26,8 +27,9 @@ public:
     static constexpr int kToolbarPicture = PictureId::kToolbar;
     static constexpr int kIconPicture = PictureId::kIcon;
 
-    // The window keeps its placement, and the game its hall of fame, in profile.
-    explicit CMainFrame(CProfile profile);
+    // The window keeps its placement, and the game its hall of fame, in profile;
+    // the games played are recorded in gamesFolder (none: not on disk).
+    explicit CMainFrame(CProfile profile, std::string gamesFolder = std::string());
     ~CMainFrame() override;
 
     // Builds the children and the game; false when one of them could not be made.
@@ -35,6 +37,8 @@ public:
 
     // The game, once LoadFrame has made it.
     CGame& Game() { return *m_game; }
+    // Watching recorded games on the board.
+    CHallWatching& Watching() { return *m_watching; }
     // Restores the saved placement and shows the window.
     void ActivateFrame();
 
@@ -73,6 +77,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenu();
@@ -85,8 +91,10 @@ private:
     void ForgetStaleHover();
 
     CProfile m_profile;
+    std::string m_gamesFolder;
     CCueForwarder m_cues;
     std::unique_ptr<CGame> m_game;
+    CHallWatching* m_watching = nullptr;
     std::map<unsigned, QAction*> m_actions;
     QToolBar* m_wndToolBar = nullptr;
     QLabel* m_idlePane = nullptr;

@@ -3,7 +3,8 @@
 std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& field,
                                       CScoreBar& panel, CTimerHost& clockTimer,
                                       CTimerHost& playTimer, CFrameDisplay& frame,
-                                      const CProfile& profile, CCuePlayer* cues) {
+                                      const CProfile& profile, CCuePlayer* cues,
+                                      const std::string& gamesFolder) {
     CGameParts parts;
     parts.cells = field.Cells();
     parts.clockTimers = &clockTimer;
@@ -15,6 +16,7 @@ std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& fi
     parts.nameHost = &panel.m_nameWindow;
     parts.profile = profile;
     parts.cues = cues;
+    parts.gamesFolder = gamesFolder;
     auto game = std::make_unique<CGame>(parts);
     if (!field.Create(owner, fieldId)) return nullptr;
     CGame* target = game.get();

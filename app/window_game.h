@@ -14,8 +14,10 @@ class QWidget;
 // Makes the game over field and panel with its hall of fame in profile and
 // its cues played on cues (none: silent), creates the board window as owner's
 // child with identifier fieldId and sends its cell clicks to the game;
-// returns null when the board window cannot be made.
+// returns null when the board window cannot be made. The games that end are
+// recorded in gamesFolder (empty: not on disk).
 std::unique_ptr<CGame> MakeWindowGame(QWidget* owner, int fieldId, CFieldWnd& field,
                                       CScoreBar& panel, CTimerHost& clockTimer,
                                       CTimerHost& playTimer, CFrameDisplay& frame,
-                                      const CProfile& profile, CCuePlayer* cues);
+                                      const CProfile& profile, CCuePlayer* cues,
+                                      const std::string& gamesFolder = std::string());

@@ -11,9 +11,12 @@
 #                    and where the module is looked for
 #   marbix_score     score keeper with the move clock and what holds it,
 #                    hall of fame, name entry
+#   marbix_record    recorded games: their text, their files, the folder
+#                    that keeps them, the pace at which one is watched
 #   marbix_app       the main frame's commands, flags and play time, the
 #                    settings and window placement on file, the epigraphs;
-#                    and CGame, the one place where a game is wired
+#                    CGame, the one place where a game is wired, with its
+#                    recorder and the replay of a record
 #
 # Each layer is a static library that links only the layers below it and
 # links nothing else, so no Qt header can reach it. Its only include root is
@@ -66,14 +69,23 @@ marbix_layer(marbix_audio BELOW marbix_engine
 
 marbix_layer(marbix_score BELOW marbix_engine marbix_platform
     SOURCES score/hiscore_list.cpp score/name_dlg.cpp score/score_keeper.cpp
-    HEADERS score/clock_hold.h score/hiscore_list.h score/name_dlg.h score/score_keeper.h
-            score/text_length.h)
+            score/text_length.cpp
+    HEADERS score/clock_hold.h score/grapheme_table.h score/hiscore_list.h score/name_dlg.h
+            score/score_keeper.h score/text_length.h)
 
-marbix_layer(marbix_app BELOW marbix_score
+marbix_layer(marbix_record BELOW marbix_score
+    SOURCES record/game_record.cpp record/playback_pace.cpp record/record_file.cpp
+            record/record_store.cpp
+    HEADERS record/game_record.h record/playback_pace.h record/record_file.h
+            record/record_store.h)
+
+marbix_layer(marbix_app BELOW marbix_record
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
-            app/frame_logic.cpp app/game.cpp app/placement.cpp app/rules_text.cpp
+            app/frame_logic.cpp app/game.cpp app/game_recorder.cpp app/placement.cpp
+            app/replay.cpp app/rules_text.cpp
     HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
-            app/frame_logic.h app/game.h app/headless_game.h app/placement.h app/rules_text.h)
+            app/frame_logic.h app/game.h app/game_recorder.h app/headless_game.h app/placement.h
+            app/replay.h app/rules_text.h)
 
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")

@@ -1,8 +1,9 @@
 // The engine's only ways out: the cells, the score panel, the frame's flags,
-// the timers, the move clock's expiry and the board's changes of look; with
-// the settings it reads (engine/settings.h) and the cue sink it is given
-// (engine/cue.h) they are all it knows of the program. Widgets implement them in the
-// program; plain recording objects implement them in tests and tools.
+// the timers, the move clock's expiry, the board's changes of look and the
+// log of what was played; with the settings it reads (engine/settings.h) and
+// the cue sink it is given (engine/cue.h) they are all it knows of the
+// program. Widgets implement them in the program; plain recording objects
+// implement them in tests and tools.
 #pragma once
 
 class CCuePlayer;
@@ -92,4 +93,18 @@ public:
     virtual ~CTimerHost() = default;
     virtual unsigned SetTimer(unsigned id, unsigned milliseconds) = 0;
     virtual int KillTimer(unsigned id) = 0;
+};
+
+// Told of each action the course of a game takes, in order, so that the game
+// can be played again from its seed: a game starts, a cell is clicked while
+// it runs, an Undo, a Skip (timedOut: the move clock ran out), and the game
+// has ended (after the score panel's end of the game). Each may note nothing.
+class CPlayLog {
+public:
+    virtual ~CPlayLog() = default;
+    virtual void GameStarted(int /*seed*/) {}
+    virtual void CellClicked(int /*col*/, int /*row*/) {}
+    virtual void UndoMade() {}
+    virtual void MoveSkipped(bool /*timedOut*/) {}
+    virtual void GameEnded() {}
 };

@@ -17,6 +17,8 @@ bool OnBoard(int col, int row) {
 
 } // namespace
 
+CPlayLog CFieldGame::s_noLog;
+
 int CFieldGame::ClockSeed() {
     return static_cast<int>(static_cast<std::uint32_t>(std::time(nullptr)));
 }
@@ -164,6 +166,7 @@ void CFieldGame::ClearSelection() {
 }
 
 void CFieldGame::StartGame() {
+    m_log->GameStarted(m_seed);
     PlayCue(m_cues, Cue::GameStart);
     m_look.BeginPlayingLook();
     for (int i = 0; i < kCells; ++i) {
@@ -189,9 +192,11 @@ void CFieldGame::StopGame() {
     m_scoreBar.StopMoveClock();
     m_scoreBar.EndGame();
     m_look.ShowStoppedLook();
+    m_log->GameEnded();
 }
 
 void CFieldGame::Undo() {
+    m_log->UndoMade();
     m_frame.SetCanUndo(0);
     PlayCue(m_cues, Cue::Undo);
     for (int i = 0; i < kCells; ++i) {
@@ -206,6 +211,7 @@ void CFieldGame::Undo() {
 
 void CFieldGame::SkipMove(int timedOut) {
     if (g_classical != 0) return;
+    m_log->MoveSkipped(timedOut != 0);
     if (timedOut) {
         PlayCue(m_cues, Cue::MoveExpired);
         m_frame.SetCanUndo(0);
@@ -260,6 +266,7 @@ int CFieldGame::OnCommand(long long param) {
     const int col = CommandCol(static_cast<int>(param));
     const int row = CommandRow(static_cast<int>(param));
     if (m_active != 1) return 1;
+    m_log->CellClicked(col, row);
     if (HoldsBall(*Cell(col, row)))
         SelectBall(col, row);
     else

@@ -51,6 +51,9 @@ public:
     void ShowPaused() { m_look.ShowPaused(); }
     void ShowResumed() { m_look.ShowResumed(); }
 
+    // Where the actions taken are told; null tells nobody. It stays the caller's.
+    void SetPlayLog(CPlayLog* log) { m_log = log ? log : &s_noLog; }
+
     CCell* Cell(int col, int row) const { return m_cells[CellIndex(col, row)]; }
 
     int Seed() const { return m_seed; }
@@ -81,6 +84,8 @@ private:
     CGameFlags& m_frame;
     CBoardLook& m_look;
     CCuePlayer& m_cues;
+    static CPlayLog s_noLog;
+    CPlayLog* m_log = &s_noLog;
 };
 
 // The three cell tests used throughout the game.

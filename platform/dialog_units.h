@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLocale>
 #include <QRect>
 
 class CDialogUnits {
@@ -24,3 +25,9 @@ private:
 // of text, and the plain sans face of dialogs.
 QFont FixedDialogFont(int points);
 QFont SansDialogFont(int points);
+
+// The dialogs' sans face for the language of the texts: ours, or where it
+// lacks the glyphs of the language (Chinese, Japanese) the face a desktop in
+// that language takes, as fontconfig chooses it. The dialog units grow with
+// it, so that no line is cut.
+void ChooseSansDialogFace(const QLocale& language);

@@ -1,6 +1,7 @@
 // Pictures and sounds are compiled in with the Qt resource system under
 // :/res/bmp and :/res/wave, each picture as <id>.png and, drawn for double
-// density, <id>@2x.png; the optional sound module's sounds come from the
+// density, <id>@2x.png, and the pictures with words again for each language
+// in :/res/bmp/<language>/; the optional sound module's sounds come from the
 // module loaded at start-up. A lookup is only a path: an identifier with no
 // file simply finds nothing.
 #include "platform/resources.h"
@@ -9,8 +10,11 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QStringList>
 
 namespace {
+
+QString g_pictureLanguage;
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -28,16 +32,28 @@ QImage LoadPicture(int id) {
     return LoadPicture(id, PictureScale());
 }
 
+void SetPictureLanguage(const QString& language) {
+    g_pictureLanguage = language;
+}
+
 QImage LoadPicture(int id, int scale) {
     if (id < 0) return {};
-    if (scale == 2) {
-        QImage image(QStringLiteral(":/res/bmp/%1@2x.png").arg(id));
-        if (!image.isNull()) {
-            image.setDevicePixelRatio(2);
-            return image;
+    // The language's own picture, even at single size, before an English one.
+    QStringList folders{QStringLiteral(":/res/bmp/")};
+    if (!g_pictureLanguage.isEmpty())
+        folders.prepend(QStringLiteral(":/res/bmp/%1/").arg(g_pictureLanguage));
+    for (const QString& folder : folders) {
+        if (scale == 2) {
+            QImage image(folder + QStringLiteral("%1@2x.png").arg(id));
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(2);
+                return image;
+            }
         }
+        QImage image(folder + QStringLiteral("%1.png").arg(id));
+        if (!image.isNull()) return image;
     }
-    return QImage(QStringLiteral(":/res/bmp/%1.png").arg(id));
+    return {};
 }
 
 QByteArray LoadWave(unsigned id, bool fromModule) {

@@ -9,10 +9,15 @@
 // takes more than one device pixel, else 1.
 int PictureScale();
 
+// The language whose own pictures, those with words drawn in, are shown
+// in place of the English ones: the name of its catalogue ("de", "pt_BR"),
+// set once that catalogue is loaded; empty, as at first, for English alone.
+void SetPictureLanguage(const QString& language);
+
 // The picture with this identifier, drawn for the screens' scale (see
-// PictureScale) or for the given scale; a null image when the program has
-// none. A double-size picture carries device pixel ratio 2, so it keeps the
-// single-size picture's size in the layout.
+// PictureScale) or for the given scale, in the picture language where it has
+// one of its own; a null image when the program has none. A double-size picture carries device
+// pixel ratio 2, so it keeps the single-size picture's size in the layout.
 QImage LoadPicture(int id);
 QImage LoadPicture(int id, int scale);
 

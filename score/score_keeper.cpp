@@ -65,6 +65,7 @@ int CScoreKeeper::StopMoveClock() {
 // for the place it takes there, once it is stored.
 void CScoreKeeper::EndGame() {
     CNameDlg dlg(&m_hiscores, m_nameHost);
+    m_resultName.clear();
     if (m_score == 0) {
         m_hiscores.RemoveEntry(g_youMarker);
         return;
@@ -73,6 +74,7 @@ void CScoreKeeper::EndGame() {
     m_hiscores.RemoveEntry(g_youMarker);
     const std::string& name = dlg.Name();
     if (name.empty() || name == g_youMarker) return;
+    m_resultName = name;
     // Also below the twenty: the file then receives the same twenty again.
     const int slot = m_hiscores.SaveResult(name, m_score);
     if (slot < 0 && m_nameHost)

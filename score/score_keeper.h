@@ -47,6 +47,9 @@ public:
     unsigned Score() const { return m_score; }
     unsigned SavedScore() const { return m_savedScore; }
     unsigned SecondsLeft() const { return m_secondsLeft; }
+    // The name the last game's result was given in the name dialog; empty
+    // when it was given none.
+    const std::string& ResultName() const { return m_resultName; }
 
 private:
     void Refresh() { m_display.Refresh(m_score, m_secondsLeft); }
@@ -62,6 +65,7 @@ private:
     unsigned m_savedScore = 0;
     unsigned m_score = 0;
     unsigned m_secondsLeft = 0;
+    std::string m_resultName;
     // Whether the profile could take this game's result when it started.
     bool m_hallWritable = true;
 };

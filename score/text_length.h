@@ -1,14 +1,12 @@
-// Length of a name as the player sees it.
+// Length of a name as the player sees it: the characters on screen, where a
+// letter with its combining marks, a Hangul syllable in jamo, a flag or an
+// emoji with its modifiers and joined parts is one character.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 
-// The number of characters of UTF-8 text: every byte but the continuation
-// bytes (10xxxxxx) starts one, so text that is not UTF-8 still has a length.
-inline std::size_t TextLength(std::string_view text) {
-    std::size_t n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
+// The number of grapheme clusters of UTF-8 text (the extended clusters of
+// Unicode text segmentation). A byte that does not belong to well-formed
+// UTF-8 counts as one character of its own, so any text has a length.
+std::size_t TextLength(std::string_view text);

@@ -9,7 +9,7 @@ set -eu
 
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libpulse-dev
+    qt6-base-dev libpulse-dev libfontconfig-dev
     qt6-qpa-plugins qt6-l10n-tools qt6-tools-dev
     fonts-liberation2
 )
@@ -20,9 +20,9 @@ test)
     PACKAGES+=(
         libgtest-dev libgmock-dev libbenchmark-dev
         clang-format clang clang-tidy libclang-rt-14-dev
-        xvfb xauth xdotool openbox x11-utils
+        xvfb xauth xdotool openbox x11-utils fonts-noto-cjk
         pulseaudio pulseaudio-utils
-        desktop-file-utils appstream
+        desktop-file-utils appstream unicode-data
         dbus at-spi2-core python3-pyatspi
         debhelper dpkg-dev lintian man-db inotify-tools
     )

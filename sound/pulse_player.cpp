@@ -4,15 +4,18 @@
 #include <chrono>
 #include <condition_variable>
 #include <fcntl.h>
+#include <limits>
 #include <mutex>
 #include <pulse/pulseaudio.h>
 #include <unistd.h>
 
 namespace {
 
-// A short target buffer keeps a cut prompt; the server asks for more long
-// before it runs dry.
-constexpr std::int64_t kBufferMs = 80;
+// The server is handed the whole cue at once (up to the longest buffer it
+// allows, many seconds), so a sound thread that a busy machine keeps waiting
+// cannot leave it without samples mid-cue. What the sink plays ahead stays
+// short, which keeps a start and a cut prompt.
+constexpr std::int64_t kSinkAheadMs = 20;
 // A cue that waited for the connection longer than this is stale.
 constexpr std::int64_t kStaleNs = 150'000'000;
 // After a failed connection, the next attempt waits for a cue this much later.
@@ -171,9 +174,12 @@ private:
         pa_stream_set_write_callback(playback->stream, OnWritable, playback.get());
         pa_stream_set_started_callback(playback->stream, OnStarted, playback.get());
         pa_buffer_attr buffer{};
-        buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = UINT32_MAX;
-        buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferMs * 1000, &samples));
-        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY);
+        buffer.maxlength = buffer.prebuf = buffer.fragsize = UINT32_MAX;
+        buffer.tlength = static_cast<std::uint32_t>(
+            std::min<std::size_t>(sound.pcm.size(), std::numeric_limits<std::uint32_t>::max()));
+        // With early requests the sink plays ahead by one request, not by the buffer.
+        buffer.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(kSinkAheadMs * 1000, &samples));
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_EARLY_REQUESTS);
         m_current = std::move(playback);
         if (pa_stream_connect_playback(m_current->stream, nullptr, &buffer, flags, nullptr,
                                        nullptr) < 0)

@@ -80,6 +80,82 @@
     </message>
 </context>
 <context>
+    <name>CCommandLine</name>
+    <message>
+        <source>Usage: marbix [--help | --version]</source>
+        <translation>Aufruf: marbix [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Move coloured balls into rows of five on a 9 x 9 board.</source>
+        <translation>Bunte Kugeln auf einem 9 x 9-Brett zu Fünferreihen schieben.</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Keys: arrows and Space or Return play the board, F2 starts,
+F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.</source>
+        <translation>Tasten: Pfeile und Leertaste oder Eingabe spielen auf dem Brett, F2 startet,
+F3 bricht ab, Rücktaste nimmt zurück, F4 setzt aus, F5 hält an, F1 Über.</translation>
+    </message>
+    <message>
+        <source>unknown option</source>
+        <translation>unbekannte Option</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>unerwartetes Argument</translation>
+    </message>
+    <message>
+        <source>missing value after</source>
+        <translation>fehlender Wert nach</translation>
+    </message>
+    <message>
+        <source>Try &apos;marbix --help&apos; for more information.</source>
+        <translation>Mehr Informationen mit &apos;marbix --help&apos;.</translation>
+    </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>ein aufgezeichnetes Spiel ansehen (marbix-headless --verify FILE prüft es)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Beenden Sie das Spiel, um ein aufgezeichnetes anzusehen.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Zu dieser Zeile der Bestenliste gibt es kein aufgezeichnetes Spiel.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Dieses Spiel speichern unter</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Aufgezeichnete Spiele (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Dieses Spiel ansehen</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Dieses Spiel speichern unter …</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>You have been playing for :%1 h %2 m %3 s</source>
@@ -122,6 +198,33 @@
     </message>
 </context>
 <context>
+    <name>CPictureWords</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Aussetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused...</source>
+        <translation>Pause...</translation>
+    </message>
+</context>
+<context>
     <name>CScoreBar</name>
     <message>
         <source>Time :</source>
@@ -146,6 +249,33 @@
     <message>
         <source>The best players known</source>
         <translation>Die besten Spieler bisher</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Diese Datei kann nicht angesehen werden: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>einem namenlosen Spieler</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Dieses Spiel erreicht seine aufgezeichneten %1 Punkte nicht. Escape oder Starten beendet das Ansehen.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Ende des Spiels von %1, %2 Punkte. Links geht einen Schritt zurück, Escape oder Starten beendet das Ansehen.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Angehalten: das Spiel von %1, %2 Punkte. Leertaste spielt weiter, Links und Rechts gehen schrittweise, Escape oder Starten beendet das Ansehen.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Das Spiel von %1, %2 Punkte, mit %3 %. Leertaste hält an, Links und Rechts gehen schrittweise, + und - ändern das Tempo, Escape oder Starten beendet das Ansehen.</translation>
     </message>
 </context>
 <context>

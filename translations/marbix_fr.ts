@@ -80,6 +80,82 @@
     </message>
 </context>
 <context>
+    <name>CCommandLine</name>
+    <message>
+        <source>Usage: marbix [--help | --version]</source>
+        <translation>Utilisation : marbix [--help | --version]</translation>
+    </message>
+    <message>
+        <source>Move coloured balls into rows of five on a 9 x 9 board.</source>
+        <translation>Alignez des boules de couleur par cinq sur un plateau de 9 x 9.</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>affiche cette aide et quitte</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>Keys: arrows and Space or Return play the board, F2 starts,
+F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.</source>
+        <translation>Touches : flèches et Espace ou Entrée jouent sur le plateau, F2 commence,
+F3 arrête, Retour arrière annule, F4 passe, F5 met en pause, F1 à propos.</translation>
+    </message>
+    <message>
+        <source>unknown option</source>
+        <translation>option inconnue</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>argument inattendu</translation>
+    </message>
+    <message>
+        <source>missing value after</source>
+        <translation>valeur manquante après</translation>
+    </message>
+    <message>
+        <source>Try &apos;marbix --help&apos; for more information.</source>
+        <translation>Essayez &apos;marbix --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>regarder une partie enregistrée (marbix-headless --verify FILE la vérifie)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Arrêtez la partie pour en regarder une enregistrée.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Aucune partie enregistrée pour cette ligne du tableau d'honneur.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>La partie n'a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Enregistrer cette partie sous</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Parties enregistrées (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Regarder cette partie</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Enregistrer cette partie sous…</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>You have been playing for :%1 h %2 m %3 s</source>
@@ -122,6 +198,33 @@
     </message>
 </context>
 <context>
+    <name>CPictureWords</name>
+    <message>
+        <source>Start</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Passer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused...</source>
+        <translation>En pause...</translation>
+    </message>
+</context>
+<context>
     <name>CScoreBar</name>
     <message>
         <source>Time :</source>
@@ -146,6 +249,33 @@
     <message>
         <source>The best players known</source>
         <translation>Les meilleurs joueurs connus</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Ce fichier ne peut pas être regardé : %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>un joueur sans nom</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Cette partie ne retrouve pas son score enregistré de %1 points. Échap ou Commencer met fin au visionnage.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Fin de la partie de %1, %2 points. Gauche revient d'un pas, Échap ou Commencer met fin au visionnage.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>En pause : la partie de %1, %2 points. Espace reprend, Gauche et Droite avancent pas à pas, Échap ou Commencer met fin au visionnage.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>La partie de %1, %2 points, à %3 %. Espace met en pause, Gauche et Droite avancent pas à pas, + et - changent la vitesse, Échap ou Commencer met fin au visionnage.</translation>
     </message>
 </context>
 <context>

@@ -112,7 +112,7 @@ os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
 processes.append(subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL, stdout=subprocess.DEVNULL))
 launched = int(time.time())
 processes.append(subprocess.Popen([marbix], env=dict(
-    os.environ, XDG_CONFIG_HOME=tempfile.mkdtemp(), QT_QPA_PLATFORM="xcb",
+    os.environ, XDG_CONFIG_HOME=tempfile.mkdtemp(), XDG_DATA_HOME=tempfile.mkdtemp(), QT_QPA_PLATFORM="xcb",
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="C.UTF-8",
     PULSE_SERVER="unix:/nonexistent/marbix-no-sound-server")))
 try:

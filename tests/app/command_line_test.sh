@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # command_line_test.sh MARBIX VERSION: --help and --version answer without a
-# display (the toolkit would abort without one), anything else is refused.
+# display (the toolkit would abort without one), anything else is refused;
+# both speak the locale's language where a catalogue is shipped, and English,
+# as written, elsewhere.
 set -u
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 marbix=$1 status=0
 check() { # ARGS EXPECTED-STATUS OUT-PATTERN ERR-PATTERN
     out=$(timeout 10 "$marbix" $1 2>/dev/null) && code=0 || code=$?
@@ -16,5 +19,20 @@ check --help 0 '^Usage: marbix .*--version.*F4 skips, F5 pauses' '^$'
 check '--help --bogus' 0 '^Usage: marbix' '^$'
 check --bogus 2 '^$' "^marbix: unknown option '--bogus'.*marbix --help"
 check 'stray' 2 '^$' "^marbix: unexpected argument 'stray'"
+check 'one.marbix-game two.marbix-game' 2 '^$' "^marbix: unexpected argument 'two.marbix-game'"
 check '-style' 2 '^$' "^marbix: missing value after '-style'"
+english=$(timeout 10 "$marbix" --help)
+[ "$english" = "Usage: marbix [--help | --version] [FILE]
+Move coloured balls into rows of five on a 9 x 9 board.
+
+  --help     show this help and exit
+  --version  show the version and exit
+  FILE       watch a recorded game (marbix-headless --verify FILE checks one)
+
+Keys: arrows and Space or Return play the board, F2 starts,
+F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about." ] || { echo "English --help changed"; status=1; }
+LANG=sv_SE.UTF-8 check --help 0 '^Usage: marbix .*F1 about\.$' '^$'
+LANG=pl_PL.UTF-8 check --help 0 '^Użycie: marbix .*F1 o programie\.$' '^$'
+LANG=zh_CN.UTF-8 check --bogus 2 '^$' "^marbix: 未知选项 '--bogus'.*'marbix --help'"
+LANG=pt_BR.UTF-8 check '-style' 2 '^$' "^marbix: falta um valor depois de '-style'"
 exit $status

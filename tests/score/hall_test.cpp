@@ -134,21 +134,6 @@ TEST_F(HallTest, TheDialogOffersEveryStoredNameOnceAndShowsTheFirstBeginningWith
               std::pair(21ul, std::string("-unknown-")));
 }
 
-TEST_F(HallTest, OkTakesAtMost15CharactersExactlyAsTyped) {
-    CNameDlg dlg(nullptr);
-    std::string twoByteLetters;
-    for (int i = 0; i < 15; ++i) twoByteLetters += "\xC3\xA9";
-    for (const std::string& good :
-         {std::string("ABCDEFGHIJKLMNO"), twoByteLetters, std::string(), std::string("  x  ")}) {
-        dlg.SetFieldText(good);
-        EXPECT_TRUE(dlg.OnOK() && dlg.Name() == good) << good;
-    }
-    for (const std::string& bad : {std::string("ABCDEFGHIJKLMNOP"), twoByteLetters + "\xC3\x84"}) {
-        dlg.SetFieldText(bad);
-        EXPECT_FALSE(dlg.OnOK() || dlg.Name() != "  x  ") << bad; // a refused name is not taken
-    }
-}
-
 TEST_F(HallTest, TheLiveEntryClimbsFromSlot20AndTiesAndTheBestGoAbove) {
     CCopy game(m_profile);
     FillFull(game.m_list);

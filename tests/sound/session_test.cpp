@@ -1,8 +1,8 @@
 // A game's worth of cues through the real plugin into a private sound server,
 // recorded from the sink's monitor and matched against the sounds sample for
-// sample; and a server that is missing, hangs or dies never holds the caller
-// up. MARBIX_SOUND_PLUGIN and MARBIX_SOUND_MODULE name an installed copy's
-// files; by default those of the build folder are used.
+// sample, also when the program is held up mid-cue; and a server that is
+// missing, hangs or dies never holds the caller up. MARBIX_SOUND_PLUGIN and MARBIX_SOUND_MODULE
+// name an installed copy's files; by default those of the build folder are used.
 #include "platform/resources.h"
 #include "sound/sound_service.h"
 #include "sound_server.h"
@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,6 +61,12 @@ struct CCue {
     std::size_t heard = 0; // samples that match from the onset on
 };
 
+// What the sink should receive for the cue; empty unless it is a mono sound.
+std::vector<int> SinkSamples(unsigned id) {
+    const auto wave = ParseWave(WaveBytes(id, id >= kFirstModuleCue));
+    return wave && wave->channels == 1 ? AtSinkRate(*wave) : std::vector<int>{};
+}
+
 // A game: start, turns of select, move and remove (a removal cuts its move,
 // points cut a removal), the odd wrong click, undo and skip, the end cut by
 // the hall of fame.
@@ -86,10 +93,7 @@ std::vector<CCue> GameCues() {
                              {id(NothingSelected), 1050},
                              {id(GameStop), 1500},
                              {id(AmongBest), 3200}});
-    for (CCue& cue : cues) {
-        const auto wave = ParseWave(WaveBytes(cue.id, cue.id >= kFirstModuleCue));
-        if (wave && wave->channels == 1) cue.samples = AtSinkRate(*wave);
-    }
+    for (CCue& cue : cues) cue.samples = SinkSamples(cue.id);
     return cues;
 }
 
@@ -122,27 +126,54 @@ std::size_t FindOnset(const std::vector<std::int16_t>& take, const CCue& cue, st
     return SIZE_MAX;
 }
 
-TEST(SoundSession, EveryCueIsHeardWholeOrUntilTheNextBegins) {
-    CSoundServer server;
-    if (const QString why = server.Start(); !why.isEmpty())
-        GTEST_SKIP() << "no private sound server here, skipping: " << why.toStdString();
-    auto service = LoadService();
-    ASSERT_NE(service, nullptr) << "no sound plugin";
+// How much of the cue, from its onset on, the take holds sample for sample.
+std::size_t Heard(const std::vector<std::int16_t>& take, const CCue& cue) {
+    std::size_t heard = 0;
+    while (heard < cue.samples.size() && BlockMatches(take, cue.onset, cue, heard))
+        heard = std::min(heard + kBlock, cue.samples.size());
+    return heard;
+}
+
+// The plugin playing into a private server whose sink is recorded.
+class SoundRecording : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const QString why = m_server.Start(); !why.isEmpty())
+            GTEST_SKIP() << "no private sound server here, skipping: " << why.toStdString();
+        m_service = LoadService();
+        ASSERT_NE(m_service, nullptr) << "no sound plugin";
+    }
+
+    // Starts the recorder and leaves a moment of silence before the first cue.
+    void Record() {
+        ASSERT_TRUE(m_server.Record()) << "parecord cannot record";
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+
+    std::vector<std::int16_t> Take() { return m_server.Take(); }
+
+private:
+    CSoundServer m_server; // outlives the service, as a system's server does
+
+protected:
+    std::unique_ptr<CSoundService> m_service;
+};
+
+TEST_F(SoundRecording, EveryCueIsHeardWholeOrUntilTheNextBegins) {
     ASSERT_NE(g_soundModule, nullptr) << "no sound module";
     std::vector<CCue> cues = GameCues();
     ASSERT_GE(cues.size(), 30u);
     for (const CCue& cue : cues) ASSERT_FALSE(cue.samples.empty()) << cue.id;
-    ASSERT_TRUE(server.Record()) << "parecord cannot record";
-    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // silence before the game
+    ASSERT_NO_FATAL_FAILURE(Record());
 
     const Clock::time_point start = Clock::now();
     for (CCue& cue : cues) {
         cue.playedAtMs = MsSince(start);
-        service->PlaySound(cue.id, cue.id >= kFirstModuleCue);
+        m_service->PlaySound(cue.id, cue.id >= kFirstModuleCue);
         std::this_thread::sleep_until(start + std::chrono::microseconds(static_cast<long>(
                                                   (cue.playedAtMs + cue.waitMs) * 1000)));
     }
-    const std::vector<std::int16_t> take = server.Take();
+    const std::vector<std::int16_t> take = Take();
     std::vector<double> lateMs; // onset in the take against the call, from the first cue's
     for (std::size_t k = 0, from = 0; k < cues.size(); from = cues[k++].onset + kBlock) {
         CCue& cue = cues[k];
@@ -152,8 +183,7 @@ TEST(SoundSession, EveryCueIsHeardWholeOrUntilTheNextBegins) {
                          static_cast<std::size_t>((cue.playedAtMs + 400) * kSinkRate / 1000);
         cue.onset = FindOnset(take, cue, from, to);
         ASSERT_NE(cue.onset, SIZE_MAX) << "cue " << k << " (" << cue.id << ") never sounded clean";
-        while (cue.heard < cue.samples.size() && BlockMatches(take, cue.onset, cue, cue.heard))
-            cue.heard = std::min(cue.heard + kBlock, cue.samples.size());
+        cue.heard = Heard(take, cue);
         lateMs.push_back(cue.onset * 1000.0 / kSinkRate - cue.playedAtMs);
     }
     for (std::size_t k = 0; k < cues.size(); ++k) {
@@ -168,7 +198,7 @@ TEST(SoundSession, EveryCueIsHeardWholeOrUntilTheNextBegins) {
             EXPECT_LE(heardMs, untilNextMs + 5) << what << " went on under the next";
         }
     }
-    std::vector<std::int64_t> delays = service->StartDelaysUs();
+    std::vector<std::int64_t> delays = m_service->StartDelaysUs();
     std::sort(delays.begin(), delays.end());
     ASSERT_EQ(delays.size(), cues.size()) << "cues the server reported started";
     const double medianMs = delays[delays.size() / 2] / 1000.0, worstMs = delays.back() / 1000.0;
@@ -180,6 +210,33 @@ TEST(SoundSession, EveryCueIsHeardWholeOrUntilTheNextBegins) {
     EXPECT_LT(medianMs, 30);
     EXPECT_LT(worstMs, 150);
     EXPECT_LT(*latest - *earliest, 150);
+}
+
+// A busy machine may leave the program without the processor for a while,
+// here 400 ms stopped outright by a helper, once the cue has begun: the cue
+// still sounds whole and without a gap.
+TEST_F(SoundRecording, ACueSoundsWholeThoughTheProgramIsHeldUpWhileItPlays) {
+    CCue cue{static_cast<unsigned>(Cue::AmongBest), 0,
+             SinkSamples(static_cast<unsigned>(Cue::AmongBest))};
+    const double lengthMs = cue.samples.size() * 1000.0 / kSinkRate;
+    ASSERT_GT(lengthMs, 1000);
+    ASSERT_NO_FATAL_FAILURE(Record());
+
+    m_service->PlaySound(cue.id, cue.id >= kFirstModuleCue);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    QProcess holder;
+    StartHelper(holder, "sh",
+                {"-c", "kill -STOP $0; sleep 0.4; kill -CONT $0", QString::number(getpid())});
+    ASSERT_TRUE(holder.waitForFinished(5000)) << "the helper did not hold the program up";
+    std::this_thread::sleep_for(std::chrono::milliseconds(static_cast<int>(lengthMs)));
+
+    const std::vector<std::int16_t> take = Take();
+    cue.onset = FindOnset(take, cue, 0, take.size());
+    ASSERT_NE(cue.onset, SIZE_MAX) << "the cue never sounded clean";
+    cue.heard = Heard(take, cue);
+    EXPECT_EQ(cue.heard, cue.samples.size())
+        << "broke off after " << cue.heard * 1000.0 / kSinkRate << " ms of " << lengthMs;
+    EXPECT_EQ(m_service->StartDelaysUs().size(), 1u) << "starts reported for one cue";
 }
 
 // Plays cues for ms milliseconds and returns the longest PlaySound call. A

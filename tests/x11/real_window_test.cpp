@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <ctime>
+#include <filesystem>
 #include <sstream>
 #include <utility>
 
@@ -379,6 +380,53 @@ TEST_F(RealWindowTest, NameDialogHasACaptionAloneAndComesBackMinimised) {
         current->reject();
     });
     EXPECT_EQ(dialog.DoModal(), CNameDlg::IDCANCEL);
+}
+
+// A game played with real clicks and keys, with an Undo, a Skip and a move
+// clock that runs out, is recorded when it stops; its record, watched in the
+// window, ends on the very board the screen showed before the Stop.
+TEST_F(RealWindowTest, AGamePlayedForRealIsWatchedToTheBoardItEndedOn) {
+    Launch(30); // the move clock runs out in about a second
+    QPoint board, centre(512, 384);
+    Xdo("mousemove" + At(centre));
+    const CBoardSeen dealt = ReadBoard(StartGame("r1-playing.png", board), board);
+    const auto first = [](const CBoardSeen& seen, auto which) {
+        return static_cast<int>(std::find_if(seen.begin(), seen.end(), which) - seen.begin());
+    };
+    const int from = first(dealt, IsBall);
+    const int to = first(dealt, [](const CCellSeen& c) { return c.colour == 0; });
+    Click(CellCorner(board, from) + QPoint(16, 16));
+    Click(CellCorner(board, to) + QPoint(16, 16));
+    Xdo("sleep 0.3 key BackSpace sleep 0.3 key F4 sleep 2");
+    // A ball selected at the end, so that the states count too.
+    const CBoardSeen last = ReadBoard(Shot(), board);
+    Click(CellCorner(board, first(last, IsBall)) + QPoint(16, 16));
+    const auto changed = [&](const QImage& s) { return ReadBoard(s, board) != last; };
+    const CBoardSeen ended = ReadBoard(WaitForShot("r2-selected.png", changed), board);
+    ASSERT_NE(ended, last);
+    Xdo("key F3 sleep 0.5 key Escape");
+    const std::string games = m_dir + "/marbix/games";
+    std::string record;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            std::error_code ec;
+            for (const auto& entry : std::filesystem::directory_iterator(games, ec))
+                record = entry.path().string();
+            return !record.empty();
+        },
+        5000));
+    const std::string text = Contents(record);
+    for (const char* action : {"\nclick ", "\nundo ", "\nskip ", "\nexpire "})
+        EXPECT_NE(text.find(action), std::string::npos) << action << " missing in\n" << text;
+    CloseAsAUser();
+
+    ProgramTest::Launch("MARBIX_TEST_SECOND_MS", "30", {QString::fromStdString(record)});
+    Xdo("key plus plus plus plus");
+    const auto same = [&](const QImage& s) {
+        return ReadBoard(s, Find(s, Picture(kBoard))) == ended;
+    };
+    EXPECT_TRUE(same(WaitForShot("r3-watched.png", same, 15000)));
+    CloseAsAUser();
 }
 
 int main(int argc, char** argv) {

@@ -114,15 +114,15 @@ void ProgramTest::TearDown() {
     StopHelper(m_program);
 }
 
-void ProgramTest::Launch(const char* variable, const QString& value) {
+void ProgramTest::Launch(const char* variable, const QString& value, const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_DATA_HOME"})
         env.insert(QLatin1String(name), QString::fromStdString(m_dir));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("PULSE_SERVER"),
                QStringLiteral("unix:/nonexistent/marbix-no-sound-server"));
     if (variable) env.insert(QLatin1String(variable), value);
-    StartHelper(m_program, QStringLiteral(MARBIX_EXECUTABLE), {}, env);
+    StartHelper(m_program, QStringLiteral(MARBIX_EXECUTABLE), arguments, env);
     ASSERT_TRUE(m_program.waitForStarted(5000));
     m_window.clear();
     for (int i = 0; i < 3 && m_window.empty(); ++i) // a closing window may fail a search

@@ -43,8 +43,11 @@ class ProgramTest : public testing::Test, protected CScratchFolder {
 protected:
     void SetUp() override { ASSERT_FALSE(m_dir.empty()); }
     void TearDown() override;
-    // Starts it, with one more variable if given, and focuses its window.
-    void Launch(const char* variable = nullptr, const QString& value = {});
+    // Starts it, with one more variable if given and these arguments, and
+    // focuses its window. Its profile and its recorded games are kept in the
+    // scratch folder.
+    void Launch(const char* variable = nullptr, const QString& value = {},
+                const QStringList& arguments = {});
 
     QProcess m_program;
     std::string m_window;

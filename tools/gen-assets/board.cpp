@@ -104,21 +104,57 @@ void Lay(QImage& image, const QImage& mask, int fill, int ring, int shadow) {
                 image.setPixel(x, y, uint(ring));
 }
 
-QFont ScriptFont(int pixels) {
+QFont ScriptFont(int pixels, const QString& cjkFamily = {}) {
     QFont font(QStringLiteral("Z003"));
+    if (!cjkFamily.isEmpty()) font.setFamilies({font.family(), cjkFamily});
     font.setPixelSize(pixels);
     return font;
 }
 
+// The paused word's ink, with its ring and shadow, stays this far inside the
+// board's frame.
+constexpr int kPausedMargin = 12, kPausedSize = 92, kPausedBaseline = 190;
+
+bool PausedWordFits(const QImage& mask, int k) {
+    const QRect room(kPausedMargin * k, 0, (kWidth - 2 * kPausedMargin - 4) * k, k * kHeight);
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            if (qGray(mask.pixel(x, y)) >= 128 && !room.contains(x, y)) return false;
+    return true;
+}
+
+// The middle of a word's outline, as laid out at x, y.
+double MiddleOf(const QString& word, const QFont& font, const QPointF& at) {
+    QPainterPath path;
+    path.addText(at, font, word);
+    return path.boundingRect().center().y();
+}
+
+// The paused word, centred, in the script face at the largest size that
+// fits between the frame's sides; any word keeps its middle where the
+// English word has it.
+QImage PausedWordMask(const QString& word, const QString& cjkFamily, int k) {
+    const QPointF english(0, kPausedBaseline * k);
+    const double middle =
+        MiddleOf(EnglishPictureWords().at(kPausedWordIndex), ScriptFont(kPausedSize * k), english);
+    QImage mask;
+    for (int size = kPausedSize; size >= 40; size -= 4) {
+        const QFont font = ScriptFont(size * k, cjkFamily);
+        const double x = (k * kWidth - QFontMetricsF(font).horizontalAdvance(word)) / 2;
+        const double y = english.y() + middle - MiddleOf(word, font, english);
+        mask = TextMask(word, font, QPointF(x, y), 0.0, k);
+        if (PausedWordFits(mask, k)) break;
+    }
+    return mask;
+}
+
 } // namespace
 
-QImage DrawBoard(BoardLook look, int k) {
+QImage DrawBoard(BoardLook look, int k, const PictureLanguage& language) {
     QImage image = BareBoard(k);
     if (look == BoardLook::Paused) {
-        const QString word = QStringLiteral("Paused...");
-        const QFont font = ScriptFont(92 * k);
-        const double x = (k * kWidth - QFontMetricsF(font).horizontalAdvance(word)) / 2;
-        const QImage mask = TextMask(word, font, QPointF(x, 190 * k), 0.0, k);
+        const QImage mask =
+            PausedWordMask(language.words.at(kPausedWordIndex), language.cjkFamily, k);
         Lay(image, mask, Red, DarkRed, Black);
     } else if (look == BoardLook::Stopped) {
         // Each letter in the colour of a ball, the seventh, blue, as a

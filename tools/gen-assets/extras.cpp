@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -16,25 +17,71 @@ using namespace pal;
 
 constexpr int kButtonW = 81, kButtonH = 29;
 
-// Black bold text: pixels covered more than half become black, a thin
-// fringe dark grey, so the letters stay crisp on the grey ground.
-void Word(QImage& image, int left, const QString& text, int k) {
+// The words start right of the faces and keep clear of the button's edges.
+constexpr int kWordLeft = 35, kWordEdge = 3;
+
+// The faces a word is tried in, in order: the toolbar's own bold sans, then,
+// for a word too long for its button, the narrow cut at falling sizes.
+// Chinese and Japanese letters have no narrow cut; small, they are clearer
+// in the regular weight.
+struct WordFace {
+    const char* family;
+    int pixels;
+    bool bold;
+};
+constexpr WordFace kWordFaces[] = {
+    {"Nimbus Sans", 13, true},        {"Nimbus Sans Narrow", 13, true},
+    {"Nimbus Sans Narrow", 12, true}, {"Nimbus Sans Narrow", 11, true},
+    {"Nimbus Sans Narrow", 10, true}, {"Nimbus Sans Narrow", 9, true},
+    {"Nimbus Sans Narrow", 8, true}};
+constexpr WordFace kCjkWordFaces[] = {{"Nimbus Sans", 13, true},
+                                      {"Nimbus Sans", 12, true},
+                                      {"Nimbus Sans", 11, false},
+                                      {"Nimbus Sans", 10, false},
+                                      {"Nimbus Sans", 9, false}};
+
+// The coverage of a word drawn in one face, one button wide.
+QImage WordMask(const QString& text, const WordFace& face, const QString& cjkFamily, int k) {
     const int w = k * kButtonW, h = k * kButtonH;
     QImage mask(w, h, QImage::Format_Grayscale8);
     mask.fill(0);
-    QFont font(QStringLiteral("Nimbus Sans"));
-    font.setBold(true);
-    font.setPixelSize(13 * k);
+    QFont font(QString::fromLatin1(face.family));
+    if (!cjkFamily.isEmpty()) font.setFamilies({font.family(), cjkFamily});
+    font.setBold(face.bold);
+    font.setPixelSize(face.pixels * k);
     font.setHintingPreference(QFont::PreferFullHinting);
-    {
-        QPainter painter(&mask);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRect(0, 0, w, h), Qt::AlignVCenter | Qt::AlignLeft, text);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, w, h), Qt::AlignVCenter | Qt::AlignLeft, text);
+    return mask;
+}
+
+// True when every pixel the word inks lies inside its room on the button.
+bool WordFits(const QImage& mask, int k) {
+    const QRect room(0, kWordEdge * k, (kButtonW - kWordLeft - kWordEdge) * k,
+                     (kButtonH - 2 * kWordEdge) * k);
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            if (qGray(mask.pixel(x, y)) >= 80 && !room.contains(x, y)) return false;
+    return true;
+}
+
+// Black bold text: pixels covered more than half become black, a thin
+// fringe dark grey, so the letters stay crisp on the grey ground. A word
+// that fits no face is drawn in the last and overruns its button, which the
+// checks of the strip report.
+void Word(QImage& image, int left, const QString& text, const QString& cjkFamily, int k) {
+    QImage mask;
+    const std::span<const WordFace> faces =
+        cjkFamily.isEmpty() ? std::span<const WordFace>(kWordFaces) : kCjkWordFaces;
+    for (const WordFace& face : faces) {
+        mask = WordMask(text, face, cjkFamily, k);
+        if (WordFits(mask, k)) break;
     }
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x + left < image.width() && x < w; ++x) {
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x + left < image.width() && x < mask.width(); ++x) {
             const int cover = qGray(mask.pixel(x, y));
             if (cover >= 150)
                 image.setPixel(left + x, y, uint(Black));
@@ -76,11 +123,8 @@ void QuestionMark(QImage& image, int left, int top, int k) {
 
 } // namespace
 
-QImage DrawToolbar(int k) {
+QImage DrawToolbar(int k, const PictureLanguage& language) {
     QImage image = Blank16(5 * k * kButtonW, k * kButtonH, LightGrey);
-    const QString words[] = {QStringLiteral("Start"), QStringLiteral("Stop"),
-                             QStringLiteral("Undo"), QStringLiteral("Skip"),
-                             QStringLiteral("Pause")};
     auto face = [&](int x, int y, int d, int fill, int shade, Mood mood) {
         DrawFaceBall(image, k * x, k * y, k * d, fill, shade, mood, k);
     };
@@ -105,7 +149,7 @@ QImage DrawToolbar(int k) {
             face(x + 4, 2, 25, Yellow, DarkYellow, Mood::Cool);
             break;
         }
-        Word(image, k * (x + 35), words[i], k);
+        Word(image, k * (x + kWordLeft), language.words.at(i), language.cjkFamily, k);
     }
     return image;
 }

@@ -1,7 +1,10 @@
 // marbix-gen-assets: draws every picture and synthesises every sound of
 // Marbix into res/, and the review sheet into docs/pictures.png.
 // Every picture comes at two scales: <id>.png and, for screens of double
-// density, <id>@2x.png. What is written is then read back and checked.
+// density, <id>@2x.png. The pictures with words are drawn again in the
+// language of each catalogue under translations/, into res/bmp/<language>/
+// where they differ from the English ones. What is written is then read back
+// and checked.
 //   marbix-gen-assets [--check] [source folder]
 #include "board.h"
 #include "cells.h"
@@ -28,17 +31,19 @@ void Fail(const QString& message) {
     std::exit(1);
 }
 
-void RequireFonts() {
+void RequireFonts(const std::vector<PictureLanguage>& languages) {
     // Families installed by more than one foundry are listed as "Name [foundry]".
     const QStringList families = QFontDatabase::families();
-    for (const char* name : {"Z003", "Nimbus Sans"}) {
-        const QString family = QString::fromLatin1(name);
+    QStringList needed{"Z003", "Nimbus Sans", "Nimbus Sans Narrow"};
+    for (const PictureLanguage& language : languages)
+        if (!language.cjkFamily.isEmpty()) needed << language.cjkFamily;
+    for (const QString& family : needed) {
         const bool found = std::any_of(families.begin(), families.end(), [&](const QString& f) {
             return f == family || f.startsWith(family + QStringLiteral(" ["));
         });
         if (!found)
-            Fail(QStringLiteral("the font family \"%1\" is missing; install the Debian package "
-                                "fonts-urw-base35 (make assets does this)")
+            Fail(QStringLiteral("the font family \"%1\" is missing; install the Debian packages "
+                                "fonts-urw-base35 and fonts-noto-cjk (make assets does this)")
                      .arg(family));
     }
 }
@@ -68,15 +73,52 @@ PictureSet DrawPictures(int k) {
     return pictures;
 }
 
-// res/bmp/<id>.png, and <id>@2x.png for double density.
-QString PicturePath(const QDir& root, int id, int k) {
-    return root.filePath(QStringLiteral("res/bmp/%1%2.png").arg(id).arg(k == 2 ? "@2x" : ""));
+// res/bmp/<id>.png, and <id>@2x.png for double density; a language's own
+// pictures in res/bmp/<language>/.
+QString PictureName(int id, int k) {
+    return QStringLiteral("%1%2.png").arg(id).arg(k == 2 ? "@2x" : "");
 }
 
-PictureSet ReadPictures(const QDir& root, const PictureSet& drawn, int k) {
+QString PicturePath(const QDir& root, int id, int k, const QString& language = {}) {
+    const QString folder = language.isEmpty() ? QString() : language + QLatin1Char('/');
+    return root.filePath(QStringLiteral("res/bmp/") + folder + PictureName(id, k));
+}
+
+PictureSet ReadPictures(const QDir& root, const PictureSet& drawn, int k,
+                        const QString& language = {}) {
     PictureSet read;
-    for (const auto& [id, image] : drawn) read[id] = QImage(PicturePath(root, id, k));
+    for (const auto& [id, image] : drawn) read[id] = QImage(PicturePath(root, id, k, language));
     return read;
+}
+
+// The pictures with words drawn in one language, those of them that differ
+// from the English ones, at both scales.
+struct LocalPictures {
+    PictureLanguage language;
+    PictureSet single, twice;
+};
+
+LocalPictures DrawLocalPictures(const PictureLanguage& language, const PictureSet& single,
+                                const PictureSet& twice) {
+    LocalPictures local{language, {}, {}};
+    for (int k : {1, 2}) {
+        PictureSet& own = k == 1 ? local.single : local.twice;
+        own[PictureId::kToolbar] = DrawToolbar(k, language);
+        own[PictureId::kBoardPaused] = DrawBoard(BoardLook::Paused, k, language);
+    }
+    for (int id : {PictureId::kToolbar, PictureId::kBoardPaused}) {
+        if (local.single.at(id) == single.at(id) && local.twice.at(id) == twice.at(id)) {
+            local.single.erase(id);
+            local.twice.erase(id);
+        }
+    }
+    return local;
+}
+
+// The English set with a language's own pictures in place.
+PictureSet WithLocal(PictureSet pictures, const PictureSet& local) {
+    for (const auto& [id, image] : local) pictures[id] = image;
+    return pictures;
 }
 
 // Lines naming every committed picture that differs from the drawn one.
@@ -91,6 +133,52 @@ QStringList Differences(const PictureSet& drawn, const PictureSet& read, int k) 
                          .arg(k == 2 ? "@2x" : "");
     }
     return lines;
+}
+
+// Clears res/bmp/<language>/ of every language and writes its own pictures;
+// a language whose pictures are all the English ones has no folder.
+void WriteLocalPictures(const QDir& root, const std::vector<LocalPictures>& locals) {
+    const QDir bmp(root.filePath(QStringLiteral("res/bmp")));
+    for (const QString& folder : bmp.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QDir(bmp.filePath(folder)).removeRecursively();
+    for (const LocalPictures& local : locals)
+        for (int k : {1, 2})
+            for (const auto& [id, image] : k == 1 ? local.single : local.twice)
+                pal::Save(image, PicturePath(root, id, k, local.language.name));
+}
+
+// Each language's committed pictures are its drawings, keep every rule of
+// the English ones, and are all there is under res/bmp/<language>/.
+QStringList CheckLocalPictures(const QDir& root, const std::vector<LocalPictures>& locals,
+                               const PictureSet& single, const PictureSet& twice) {
+    QStringList failures;
+    QStringList folders;
+    for (const LocalPictures& local : locals) {
+        const QString& name = local.language.name;
+        QStringList expected;
+        for (int k : {1, 2}) {
+            const PictureSet& own = k == 1 ? local.single : local.twice;
+            const PictureSet read = ReadPictures(root, own, k, name);
+            QStringList lines = Differences(own, read, k);
+            lines << VerifyPictures(WithLocal(k == 1 ? single : twice, read), k);
+            for (const QString& line : lines)
+                failures << QStringLiteral("%1/%2%3").arg(name, line, k == 2 ? " (@2x)" : "");
+            for (const auto& [id, image] : own) expected << PictureName(id, k);
+        }
+        if (!expected.isEmpty()) folders << name;
+        const QDir folder(root.filePath(QStringLiteral("res/bmp/") + name));
+        QStringList found = folder.exists() ? folder.entryList(QDir::Files) : QStringList();
+        expected.sort();
+        found.sort();
+        if (found != expected)
+            failures
+                << QStringLiteral("res/bmp/%1: other files than the language's pictures").arg(name);
+    }
+    const QDir bmp(root.filePath(QStringLiteral("res/bmp")));
+    for (const QString& folder : bmp.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (!folders.contains(folder))
+            failures << QStringLiteral("res/bmp/%1: no catalogue draws these pictures").arg(folder);
+    return failures;
 }
 
 int Report(const QStringList& failures) {
@@ -110,13 +198,18 @@ int main(int argc, char** argv) {
     const bool checkOnly = args.removeAll(QStringLiteral("--check")) > 0;
     const QDir root(args.isEmpty() ? QDir::currentPath() : args.first());
     if (!root.exists(QStringLiteral("res"))) Fail(QStringLiteral("run me in the source folder"));
-    RequireFonts();
+    const std::vector<PictureLanguage> languages = ReadPictureLanguages(root);
+    RequireFonts(languages);
 
     const PictureSet single = DrawPictures(1), twice = DrawPictures(2);
+    std::vector<LocalPictures> locals;
+    for (const PictureLanguage& language : languages)
+        locals.push_back(DrawLocalPictures(language, single, twice));
     if (!checkOnly) {
         for (int k : {1, 2})
             for (const auto& [id, image] : k == 1 ? single : twice)
                 pal::Save(image, PicturePath(root, id, k));
+        WriteLocalPictures(root, locals);
         for (int size : {16, 24, 32, 48, 64, 128, 256})
             pal::Save(DrawDesktopIcon(size),
                       root.filePath(QStringLiteral("res/icons/marbix-%1.png").arg(size)));
@@ -138,6 +231,7 @@ int main(int argc, char** argv) {
             failures << QStringLiteral("%1%2").arg(line, k == 2 ? " (@2x)" : "");
     }
     failures << VerifyPair(single, twice);
+    failures << CheckLocalPictures(root, locals, single, twice);
     const std::vector<Sound> program = ProgramSounds(), module = ModuleSounds();
     failures << VerifySounds(program, module);
     for (const auto& [folder, sounds] : {std::pair{"wave", &program}, {"module", &module}}) {
@@ -159,10 +253,14 @@ int main(int argc, char** argv) {
             qGreen(face) < 150 || qBlue(face) > 120)
             failures << QStringLiteral("marbix-%1.png: not the icon").arg(size);
     }
+    qsizetype localCount = 0;
+    for (const LocalPictures& local : locals)
+        localCount += local.single.size() + local.twice.size();
     if (failures.isEmpty())
-        std::printf("marbix-gen-assets: %s %zu pictures at two scales and %zu sounds%s, all "
-                    "checks hold\n",
+        std::printf("marbix-gen-assets: %s %zu pictures at two scales, %lld in %zu other "
+                    "languages and %zu sounds%s, all checks hold\n",
                     checkOnly ? "compared" : "wrote", single.size() + twice.size(),
+                    static_cast<long long>(localCount), locals.size(),
                     program.size() + module.size(),
                     checkOnly ? " with the committed files" : ", the icons and the sheet");
     return Report(failures);

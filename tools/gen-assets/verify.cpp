@@ -113,6 +113,11 @@ void CheckBoards(Report& report, const PictureSet& pictures, int k) {
                       Id(id) + ": writes outside the middle");
     }
     report.Expect(Count(pictures.at(182), Red) > 2500 * k * k, "182: the word is not red");
+    // Nor does the paused word, in any language, come near the frame's sides.
+    const QRect left(0, 0, 10 * k, h), right(w - 10 * k, 0, 10 * k, h);
+    report.Expect(pictures.at(182).copy(left) == playing.copy(left) &&
+                      pictures.at(182).copy(right) == playing.copy(right),
+                  "182: the word reaches the frame");
     for (int colour : {DarkRed, Magenta, Red, Yellow, Green, Cyan, Blue})
         report.Expect(Count(pictures.at(183), colour) > 250 * k * k,
                       "183: a ball colour is missing");
@@ -182,6 +187,15 @@ void CheckExtras(Report& report, const PictureSet& pictures, int k) {
             const int n = Count(strip, index, button);
             return least ? n > least * k * k : n == 0;
         };
+        // Right of the faces, the word keeps off the button's edges: it is
+        // never cut by them nor runs into the next button.
+        const QRect wordSide = button.adjusted(34 * k, 0, 0, 0);
+        const int clear =
+            Count(strip, LightGrey, {wordSide.left(), 0, wordSide.width(), 2 * k}) +
+            Count(strip, LightGrey, {wordSide.left(), 27 * k, wordSide.width(), 2 * k}) +
+            Count(strip, LightGrey, {button.right() - 3 * k + 1, 0, 3 * k, 29 * k});
+        report.Expect(clear == 2 * 2 * k * wordSide.width() + 3 * k * 29 * k,
+                      QStringLiteral("171: the word of button %1 touches its edge").arg(i + 1));
         report.Expect(At(strip, button.left(), 0) == Rgb(LightGrey) &&
                           Count(strip, Black, button.adjusted(36 * k, 0, 0, 0)) > 60 * k * k &&
                           holds(Yellow, yellow[i]) && holds(Green, green[i]),

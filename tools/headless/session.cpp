@@ -1,17 +1,19 @@
 #include "session.h"
 
-CHeadlessSession::CHeadlessSession(std::ostream& out, const CProfile& profile)
+CHeadlessSession::CHeadlessSession(std::ostream& out, const CProfile& profile,
+                                   const std::string& gamesFolder)
     : m_out(out), m_pauseBox(*this), m_cues(out),
       m_answers([this](const std::string& line) { m_out << line << '\n'; }),
-      m_game(Parts(profile)) {}
+      m_game(Parts(profile, gamesFolder)) {}
 
-CGameParts CHeadlessSession::Parts(const CProfile& profile) {
+CGameParts CHeadlessSession::Parts(const CProfile& profile, const std::string& gamesFolder) {
     g_lastName.clear(); // a run starts without a last name
     CGameParts parts;
     parts.frameDisplay = &m_pauseBox;
     parts.nameHost = &m_answers;
     parts.cues = &m_cues;
     parts.profile = profile;
+    parts.gamesFolder = gamesFolder;
     return parts;
 }
 

@@ -14,8 +14,9 @@ class CHeadlessSession {
 public:
     // The settings at their defaults (Advanced style, sound on); the seed
     // comes from the clock. The hall of fame is kept in profile, if there is
-    // one.
-    explicit CHeadlessSession(std::ostream& out, const CProfile& profile = CProfile());
+    // one, and the games that end are recorded in gamesFolder, if one is given.
+    explicit CHeadlessSession(std::ostream& out, const CProfile& profile = CProfile(),
+                              const std::string& gamesFolder = std::string());
 
     CHeadlessSession(const CHeadlessSession&) = delete;
     CHeadlessSession& operator=(const CHeadlessSession&) = delete;
@@ -53,7 +54,7 @@ private:
     void FrameCommand(unsigned id);
     // The lines between "hall" and "end" of the state block.
     void ShowHall();
-    CGameParts Parts(const CProfile& profile);
+    CGameParts Parts(const CProfile& profile, const std::string& gamesFolder);
 
     std::ostream& m_out;
     CPauseBox m_pauseBox;

@@ -1,0 +1,173 @@
+// Watching recorded games in the main window on the offscreen platform: a
+// hall-of-fame line plays its game back on the board to the very board and
+// score it ended on, the keys step, pause and end it, nothing is stored
+// meanwhile, and a game the window closes on is recorded.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <iostream>
+
+#include "app/main_frame.h"
+#include "engine/settings.h"
+#include "played_game.h"
+#include "record/record_file.h"
+#include "record/record_store.h"
+#include "scratch.h"
+#include "test_seed.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class WatchTest : public TempProfileTest {
+protected:
+    WatchTest() {
+        g_classical = 0;
+        g_soundOn = 0;
+        g_lastName.clear();
+    }
+
+    void SetUp() override {
+        TempProfileTest::SetUp();
+        CPlayedGame played(TestSeed());
+        do played.PlayOne("Ann");
+        while (played.m_game.Score().Score() == 0 || !played.BoardFull());
+        m_record = played.m_game.Recorder().LastRecord();
+        std::string error;
+        const CHallLines hall = {{"Ann", m_record.score}, {"Bob", 1}};
+        ASSERT_TRUE(CRecordStore(m_games).Store(m_record, hall, error)) << error;
+        StoreHall({{"Ann", m_record.score}, {"Bob", 1}});
+        m_frame = std::make_unique<CMainFrame>(m_profile, m_games);
+        ASSERT_TRUE(m_frame->LoadFrame());
+        m_frame->resize(900, 650);
+        m_frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+        m_pane = m_frame->findChild<QLabel*>(QStringLiteral("messagePane"));
+        ASSERT_NE(m_pane, nullptr);
+        m_idle = m_pane->text();
+    }
+
+    CWatcher& Watcher() { return m_frame->Watching().Watcher(); }
+    std::string Pane() const { return m_pane->text().toStdString(); }
+    void Key(int key) { QTest::keyClick(m_frame.get(), static_cast<Qt::Key>(key)); }
+    void ActivateLine(int line) {
+        QListWidget* list = m_frame->m_wndScoreBar.m_list;
+        list->setFocus();
+        list->setCurrentRow(line);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    // The board on screen as a record writes it.
+    std::string ShownBoard() {
+        std::string board;
+        for (int row = 0; row < kSide; ++row)
+            for (int col = 0; col < kSide; ++col) {
+                const CCell& cell = *m_frame->m_wndField.Cells()[CellIndex(col, row)];
+                board += BoardChar(cell.m_colour, cell.m_state == Preview);
+            }
+        return board;
+    }
+    std::size_t StoredFiles() const {
+        std::size_t files = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_games)) ++files;
+        return files;
+    }
+
+    std::string m_games = m_dir + "/games";
+    CGameRecord m_record;
+    std::unique_ptr<CMainFrame> m_frame;
+    QLabel* m_pane = nullptr;
+    QString m_idle;
+};
+
+TEST_F(WatchTest, AHallLinePlaysItsGameToTheBoardItEndedOn) {
+    const std::string profile = Contents();
+    const std::string points = std::to_string(m_record.score) + " points";
+    QListWidget* list = m_frame->m_wndScoreBar.m_list;
+    const QPoint bob = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, bob);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, bob);
+    EXPECT_EQ(Pane(), "There is no recorded game for this line of the hall of fame.");
+    EXPECT_FALSE(Watcher().Watching());
+
+    QElapsedTimer started;
+    started.start();
+    ActivateLine(0);
+    std::cout << "watching started in " << started.nsecsElapsed() / 1000 << " us\n";
+    ASSERT_TRUE(Watcher().Watching());
+    EXPECT_EQ(Pane().rfind("Watching the game of Ann, " + points + ", at 100 %. Space pauses", 0),
+              0u)
+        << Pane();
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Pane().rfind("Paused: the game of Ann, " + points, 0), 0u) << Pane();
+    Key(Qt::Key_Plus);
+    EXPECT_EQ(Watcher().Pace().SpeedPercent(), 200);
+    Key(Qt::Key_Minus);
+    Key(Qt::Key_Minus);
+    EXPECT_EQ(Watcher().Pace().SpeedPercent(), 50);
+    while (!Watcher().Replay()->AtEnd()) Key(Qt::Key_Right);
+    EXPECT_EQ(ShownBoard(), m_record.board);
+    EXPECT_EQ(m_frame->m_wndScoreBar.m_scoreEdit->text().toStdString(),
+              std::to_string(m_record.score));
+    EXPECT_TRUE(m_frame->m_wndField.m_cellButtons[0].isVisibleTo(&m_frame->m_wndField));
+    EXPECT_EQ(Pane().rfind("End of the game of Ann, " + points, 0), 0u) << Pane();
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Watcher().Replay()->Position(), m_record.actions.size() - 1);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Watcher().Watching());
+    EXPECT_EQ(m_pane->text(), m_idle);
+    // Watching is not a game: nothing stored, the hall as it was.
+    EXPECT_EQ(StoredFiles(), 1u);
+    EXPECT_EQ(Contents(), profile);
+    EXPECT_EQ(list->count(), 2);
+}
+
+TEST_F(WatchTest, PlaysAtItsPaceAndStartEndsIt) {
+    CGameRecord quick = m_record;
+    for (CRecordedAction& action : quick.actions) action.ms = 0;
+    Watcher().Watch(quick);
+    QTRY_VERIFY_WITH_TIMEOUT(Watcher().Replay()->AtEnd(), 5000);
+    EXPECT_EQ(ShownBoard(), m_record.board);
+    EXPECT_TRUE(m_frame->Dispatch(ID_GAME_START));
+    EXPECT_FALSE(Watcher().Watching());
+    EXPECT_TRUE(m_frame->Game().Frame().Running());
+    ActivateLine(0);
+    EXPECT_EQ(Pane(), "Stop the game to watch a recorded one.");
+    EXPECT_FALSE(Watcher().Watching());
+}
+
+TEST_F(WatchTest, AFileThatDoesNotReproduceSaysSo) {
+    CGameRecord raised = m_record;
+    raised.score += 2;
+    std::string error;
+    const std::string path = m_dir + "/raised.marbix-game";
+    ASSERT_TRUE(WriteRecordFile(path, raised, error)) << error;
+    ASSERT_TRUE(Watcher().WatchFile(QString::fromStdString(path)));
+    while (!Watcher().Replay()->AtEnd()) Key(Qt::Key_Right);
+    EXPECT_EQ(ShownBoard(), m_record.board);
+    EXPECT_EQ(Pane(), "This game does not reproduce its recorded score of " +
+                          std::to_string(raised.score) +
+                          " points. Escape or Start ends the watching.");
+    EXPECT_FALSE(Watcher().WatchFile(QString::fromStdString(m_dir)));
+    EXPECT_EQ(Pane(), "This file cannot be watched: " + m_dir + ": Is a directory");
+    EXPECT_FALSE(Watcher().Watching());
+}
+
+TEST_F(WatchTest, AGameTheWindowClosesOnIsRecorded) {
+    m_frame->Dispatch(ID_GAME_START);
+    m_frame->Game().Field().OnCommand(CellCommandId(4, 4));
+    m_frame->close();
+    ASSERT_EQ(StoredFiles(), 2u);
+    const std::vector<CStoredGame> games = CRecordStore(m_games).Games();
+    EXPECT_EQ(games.back().name, "");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
