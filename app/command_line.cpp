@@ -81,7 +81,7 @@ CCommandLineResult Refuse(std::ostream& err, const CTranslate& tr, const char* w
                           std::string_view arg) {
     err << "marbix: " << tr(kContext, what) << " '" << arg << "'\n"
         << tr(kContext, kTryHelp) << "\n";
-    return {true, 2};
+    return {true, 2, {}};
 }
 
 } // namespace
@@ -94,11 +94,11 @@ CCommandLineResult ReadCommandLine(int argc, const char* const* argv, std::ostre
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             out << Usage(tr);
-            return {true, 0};
+            return {true, 0, {}};
         }
         if (arg == "--version") {
             out << "marbix " << MARBIX_VERSION << '\n';
-            return {true, 0};
+            return {true, 0, {}};
         }
     }
     CCommandLineResult result;

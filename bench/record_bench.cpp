@@ -22,7 +22,7 @@ std::vector<int> Reachable(const CGame& game, int from) {
     seen[from] = true;
     for (std::size_t next = 0; next < queue.size(); ++next) {
         const int col = IndexCol(queue[next]), row = IndexRow(queue[next]);
-        for (const auto [dc, dr] : {std::pair(-1, 0), {1, 0}, {0, -1}, {0, 1}}) {
+        for (const auto& [dc, dr] : {std::pair(-1, 0), {1, 0}, {0, -1}, {0, 1}}) {
             const int c = col + dc, r = row + dr;
             if (c < 0 || c >= kSide || r < 0 || r >= kSide || seen[CellIndex(c, r)]) continue;
             seen[CellIndex(c, r)] = true;
