@@ -3,6 +3,10 @@
 
 class CProfile;
 
+// ZOOM as stored when it is one of the zoom steps, else 10: what the frame
+// shows from the start, before the settings are read.
+int ReadZoom(const CProfile& profile);
+
 // Reads every setting of the table, in its order; a missing file, section or
 // key gives the setting's default.
 void LoadSettings(const CProfile& profile);

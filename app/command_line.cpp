@@ -31,10 +31,15 @@ constexpr const char* kMissingValue = QT_TRANSLATE_NOOP("CCommandLine", "missing
 constexpr const char* kTryHelp =
     QT_TRANSLATE_NOOP("CCommandLine", "Try 'marbix --help' for more information.");
 
+// Not yet in the catalogues: shown as it is in every language.
+constexpr const char* kZoomKeys = "Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over\n"
+                                  "the board, zoom the board; Ctrl+0 shows it at its own size.\n";
+
 std::string Usage(const CTranslate& tr) {
     return tr(kContext, kSynopsis) + " [FILE]\n" + tr(kContext, kPurpose) + "\n\n  --help     " +
            tr(kContext, kHelpOption) + "\n  --version  " + tr(kContext, kVersionOption) +
-           "\n  FILE       " + tr(kContext, kFileOption) + "\n\n" + tr(kContext, kKeys) + "\n";
+           "\n  FILE       " + tr(kContext, kFileOption) + "\n\n" + tr(kContext, kKeys) + "\n" +
+           kZoomKeys;
 }
 
 // The toolkit's own options (also written with two dashes) and whether each

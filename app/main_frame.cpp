@@ -1,10 +1,12 @@
 #include "app/main_frame.h"
 
 #include "app/about_dlg.h"
+#include "app/app_settings.h"
 #include "app/command_table.h"
 #include "app/menu_accessible.h"
 #include "app/rules_text.h"
 #include "app/window_game.h"
+#include "app/zoom.h"
 #include "platform/dialog_frame.h"
 #include "platform/resources.h"
 #include "platform/string_table.h"
@@ -114,6 +116,7 @@ bool CMainFrame::LoadFrame() {
     InstallBoardAccessibility();
 
     BuildMenu();
+    BuildZoomKeys();
     if (!BuildToolBar()) return false;
     BuildStatusBar();
     BuildScorePanel();
@@ -170,6 +173,47 @@ void CMainFrame::BuildMenu() {
             connect(shortcut, &QShortcut::activated, this, [this, id] { Dispatch(id); });
         }
     }
+}
+
+// Keys of their own, in no menu: the menus stay as they are.
+void CMainFrame::BuildZoomKeys() {
+    const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+                                                 {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                                                 {QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+                                                 {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+    for (const auto& [key, direction] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, d = direction] { StepZoom(d); });
+    }
+    connect(&m_wndField, &CFieldWnd::ZoomWheeled, this, [this](int steps) {
+        for (int i = 0; i < std::abs(steps); ++i) StepZoom(steps);
+    });
+}
+
+void CMainFrame::StepZoom(int direction) {
+    const auto fits = [this](int zoom) { return BoardFits(zoom); };
+    const int zoom = m_wndField.Zoom();
+    const int next = direction > 0   ? ZoomedIn(zoom, fits)
+                     : direction < 0 ? ZoomedOut(zoom, fits)
+                                     : kZoomOne;
+    m_wndField.SetZoom(next);
+    g_zoom = next;
+}
+
+// A frame grows only where its area is smaller than the board; a maximised
+// one does not grow at all.
+bool CMainFrame::BoardFits(int zoom) const {
+    const QSize board = m_wndField.BoardSize(zoom);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return board.width() <= m_wndField.width() && board.height() <= m_wndField.height();
+    const QScreen* on = screen();
+    if (!on) return true;
+    const QSize chrome =
+        isVisible() ? OuterFrame().size() - m_wndField.size() : sizeHint() - m_wndField.sizeHint();
+    const QSize area = isVisible() ? m_wndField.size() : QSize();
+    const QSize needed = chrome + board.expandedTo(area);
+    const QSize room = on->availableGeometry().size();
+    return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 bool CMainFrame::BuildToolBar() {
@@ -329,6 +373,9 @@ void CMainFrame::ActivateFrame() {
     m_wantedFrame = rect;
     m_sizePending = true;
     m_placeTries = 3;
+    // The zoom of the last game, or the largest step below it this screen holds.
+    m_wndField.SetZoom(
+        FittingZoom(ReadZoom(m_profile), [this](int zoom) { return BoardFits(zoom); }));
     if (m_placement.state != 0)
         showMaximized();
     else

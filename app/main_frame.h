@@ -55,6 +55,12 @@ public:
     // Writes the placement the first time it is called, while saving is on.
     void SaveWindowPlacement();
 
+    // Zooms the board one step in (direction > 0) or out, or back to 1× (0),
+    // skipping steps that would not fit on the screen.
+    void StepZoom(int direction);
+    // Whether the frame, grown as the board at zoom needs, fits on its screen.
+    bool BoardFits(int zoom) const;
+
     QAction* Action(unsigned id) const;
     QLabel* PlayTimePane() const { return m_playTimePane; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
@@ -85,6 +91,7 @@ private:
     bool BuildToolBar();
     void BuildStatusBar();
     void BuildScorePanel();
+    void BuildZoomKeys();
     void FitFrameToSaved();
     void FitFrameSoon();
     QRect OuterFrame() const;

@@ -3,11 +3,16 @@
 #   1. exec to first full paint, against a bare Qt Widgets window (median of N runs);
 #   2. resident memory 3 s after start;
 #   3. CPU time and wake-ups over 10 s with no game, then while a game waits.
-# Usage: bench/window_bench.sh [BUILD_DIR] [RUNS]   (default build, 15)
+# Usage: bench/window_bench.sh [BUILD_DIR] [RUNS] [ZOOM]   (default build, 15)
+# With ZOOM (in tenths, 15 to 30) every start finds it in a fresh profile,
+# on a screen large enough for the board at 3×.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-15}
+zoom=${3:-}
+screen=1024x768x24
+[ -z "$zoom" ] || screen=1600x1200x24
 marbix=$build/marbix
 [ -x "$marbix" ] || { echo "build $marbix first" >&2; exit 1; }
 
@@ -26,7 +31,7 @@ g++ -O2 -fPIC -std=c++20 "$here/window/first_paint_probe.cpp" -o "$work/probe" $
 
 n=80
 while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1024x768x24 -nolisten tcp -br >/dev/null 2>&1 &
+Xvfb :$n -screen 0 $screen -nolisten tcp -br >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=:$n
 for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.05; done
@@ -42,10 +47,14 @@ export PULSE_SERVER=unix:/nonexistent/marbix-bench
 export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
 
+fresh_profile() {
+    rm -f "$XDG_CONFIG_HOME/marbix.INI"
+    [ -z "$zoom" ] || printf '[SETTINGS]\nZOOM=%s\n' "$zoom" >"$XDG_CONFIG_HOME/marbix.INI"
+}
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 paint() {
     for _ in $(seq "$runs"); do
-        rm -f "$XDG_CONFIG_HOME/marbix.INI"
+        fresh_profile
         "$work/probe" "$@"
         sleep 0.3
     done | median
@@ -66,7 +75,7 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 switches() {
     cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'
 }
-rm -f "$XDG_CONFIG_HOME/marbix.INI"
+fresh_profile
 "$marbix" &
 pid=$!
 pids+=($pid)

@@ -60,8 +60,10 @@ marbix_layer(marbix_engine
             engine/identifiers.h engine/manual_timers.h engine/plain_cell.h engine/settings.h)
 
 marbix_layer(marbix_platform
-    SOURCES platform/profile.cpp platform/string_table.cpp
-    HEADERS platform/profile.h platform/string_table.h platform/text_mark.h)
+    SOURCES platform/profile.cpp platform/profile_location.cpp platform/profile_text.cpp
+            platform/string_table.cpp
+    HEADERS platform/profile.h platform/profile_location.h platform/profile_text.h
+            platform/string_table.h platform/text_mark.h)
 
 marbix_layer(marbix_audio BELOW marbix_engine
     SOURCES sound/module_search.cpp sound/sound_module.cpp sound/wave_file.cpp
@@ -82,10 +84,10 @@ marbix_layer(marbix_record BELOW marbix_score
 marbix_layer(marbix_app BELOW marbix_record
     SOURCES app/app_settings.cpp app/command_line.cpp app/command_table.cpp app/epigraph.cpp
             app/frame_logic.cpp app/game.cpp app/game_recorder.cpp app/placement.cpp
-            app/replay.cpp app/rules_text.cpp
+            app/replay.cpp app/rules_text.cpp app/zoom.cpp
     HEADERS app/app_settings.h app/command_line.h app/command_table.h app/epigraph.h
             app/frame_logic.h app/game.h app/game_recorder.h app/headless_game.h app/placement.h
-            app/replay.h app/rules_text.h)
+            app/replay.h app/rules_text.h app/zoom.h)
 
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/command_line.cpp TARGET_DIRECTORY marbix_app
     PROPERTIES COMPILE_DEFINITIONS MARBIX_VERSION="${PROJECT_VERSION}")

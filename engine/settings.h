@@ -11,6 +11,7 @@ extern int g_classical; // nonzero: "Classical style"; 0: "Advanced style"
 extern int g_soundOn;
 extern int g_saveOnExit;
 extern int g_roundBalls;
+extern int g_zoom; // the board's zoom in tenths, 10 (as drawn) to 30
 
 // Handle of the optional sound module, or null when it is not loaded.
 extern const void* g_soundModule;
@@ -21,6 +22,10 @@ struct CSetting {
     const char* key;
     int* value;
     int defaultValue;
+    // Written only where it differs from the default or the file has the key
+    // already: a setting the program gained later leaves the file of a
+    // player who never changed it as it was.
+    bool sparse = false;
 };
 
 // Every setting, in the order they are read and written. A new setting is a

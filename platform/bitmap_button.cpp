@@ -35,6 +35,23 @@ QPixmap CachedPicture(int id) {
     return picture;
 }
 
+QPixmap CachedPicture(int id, int zoom) {
+    if (zoom == 10) return CachedPicture(id);
+    static QHash<QPair<int, int>, QPixmap> cache;
+    auto it = cache.constFind({id, zoom});
+    if (it != cache.constEnd()) return *it;
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QImage image = LoadPicture(id, PictureScaleFor(ratio, zoom));
+    const QSize shown = (image.deviceIndependentSize() * ratio * zoom / 10).toSize();
+    if (!image.isNull() && image.size() != shown)
+        image = image.convertToFormat(QImage::Format_RGB32)
+                    .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    const QPixmap picture = QPixmap::fromImage(image);
+    cache.insert({id, zoom}, picture);
+    return picture;
+}
+
 void CBitmapButton::SetPicture(const QPixmap& picture) {
     m_picture = picture;
     UpdateOpacity();
@@ -45,8 +62,8 @@ CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent) {
     UpdateOpacity();
 }
 
-bool CBitmapButton::LoadBitmaps(int id) {
-    m_picture = CachedPicture(id);
+bool CBitmapButton::LoadBitmaps(int id, int zoom) {
+    m_picture = CachedPicture(id, zoom);
     m_pictureId = m_picture.isNull() ? 0 : id;
     UpdateOpacity();
     return m_pictureId != 0;

@@ -11,9 +11,10 @@ public:
     explicit CBitmapButton(QWidget* parent = nullptr);
 
     // Loads picture id as the button's only picture, releasing the one loaded
-    // before. On failure the button is left without a picture and paints
-    // nothing. Nothing is repainted here.
-    bool LoadBitmaps(int id);
+    // before; zoomed by zoom tenths, its size in the layout grows with it. On
+    // failure the button is left without a picture and paints nothing.
+    // Nothing is repainted here.
+    bool LoadBitmaps(int id, int zoom = 10);
 
     // Shows picture in place of the loaded one, keeping its identifier.
     void SetPicture(const QPixmap& picture);
@@ -42,3 +43,7 @@ private:
 // device pixel ratios a picture whose size is whole in device pixels is
 // resampled smoothly to that size once, and then copied pixel for pixel.
 QPixmap CachedPicture(int id);
+// The picture zoomed by zoom tenths, at the device pixels it is shown at:
+// drawn at that size where there is such a picture, else resampled smoothly
+// down from the next larger one, once.
+QPixmap CachedPicture(int id, int zoom);

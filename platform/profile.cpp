@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -11,9 +10,9 @@
 #include <optional>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,211 +25,13 @@ namespace {
 // long is stuck, and the save fails rather than hang the game.
 constexpr auto kLockWait = std::chrono::seconds(3);
 constexpr std::string_view kTempInfix = ".saving-";
+// The sections this program writes: all that a fresh file keeps of one that
+// an edit would take over the cap.
+const std::vector<std::string> kOwnSections = {"SETTINGS", "WINDOW", "HISCORES"};
 
 std::string Reason(int error) {
     return std::strerror(error);
 }
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-std::string Folded(std::string_view name) {
-    std::string out(name);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
-
-std::string KeyId(std::string_view section, std::string_view key) {
-    return Folded(Trim(section)) + '\n' + Folded(Trim(key));
-}
-
-// Keys, sections and values never carry a line break or a NUL into the file.
-std::string OneLine(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-    return out;
-}
-
-// Reading drops the blanks around a value and then one pair of quotes, so a
-// value that starts or ends with a blank, or stands in quotes itself, is put
-// in quotes: it then reads back exactly as it was written.
-std::string Stored(const std::string& value) {
-    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
-    return Trim(value).size() != value.size() || quoted ? '"' + value + '"' : value;
-}
-
-std::string_view Unquoted(std::string_view value) {
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
-} // namespace
-
-// ---- the parsed file ---------------------------------------------------------
-
-CProfileFile::CProfileFile(std::string text) : m_text(std::move(text)) {
-    Parse();
-}
-
-// A line holding a NUL byte is not text and counts as neither section nor key;
-// so do lines without '=' and ';' comments.
-void CProfileFile::Parse() {
-    const std::string_view data = m_text;
-    std::size_t pos = data.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-    std::string section;
-    bool inSection = false, firstAppearance = false;
-    while (pos < data.size()) {
-        CLine line;
-        line.begin = pos;
-        const std::size_t nl = data.find('\n', pos);
-        line.next = nl == std::string_view::npos ? data.size() : nl + 1;
-        line.end = nl == std::string_view::npos ? data.size() : nl;
-        if (line.end > line.begin && data[line.end - 1] == '\r') --line.end;
-        const std::string_view text = data.substr(line.begin, line.end - line.begin);
-        const std::string_view trimmed = Trim(text);
-        const std::size_t index = m_lines.size();
-        if (text.find('\0') != std::string_view::npos || trimmed.empty()) {
-        } else if (trimmed.front() == '[') {
-            const std::string_view name = trimmed.substr(1);
-            section = Folded(Trim(name.substr(0, name.find(']'))));
-            inSection = true;
-            firstAppearance = m_sectionEnds.count(section) == 0;
-        } else if (trimmed.front() != ';' && inSection) {
-            const std::size_t eq = trimmed.find('=');
-            const std::string_view key = eq == trimmed.npos ? "" : Trim(trimmed.substr(0, eq));
-            if (!key.empty())
-                m_keys.try_emplace(section + '\n' + Folded(key),
-                                   std::string(Unquoted(Trim(trimmed.substr(eq + 1)))), index);
-        }
-        if (firstAppearance && !trimmed.empty()) m_sectionEnds[section] = index;
-        line.section = inSection ? section : std::string();
-        m_lines.push_back(std::move(line));
-        pos = m_lines.back().next;
-    }
-}
-
-const std::string* CProfileFile::Find(const std::string& section, const std::string& key) const {
-    const std::string id = KeyId(section, key);
-    if (auto changed = m_changeAt.find(id); changed != m_changeAt.end())
-        return &m_changes[changed->second].value;
-    auto read = m_keys.find(id);
-    return read == m_keys.end() ? nullptr : &read->second.first;
-}
-
-unsigned CProfileFile::GetInt(const std::string& section, const std::string& key,
-                              int defaultValue) const {
-    const std::string* value = Find(section, key);
-    if (!value) return static_cast<unsigned>(defaultValue);
-    // Unsigned arithmetic: longer numbers wrap modulo 2^32 instead of overflowing.
-    std::uint32_t number = 0;
-    std::size_t i = 0;
-    const bool negative = i < value->size() && (*value)[i] == '-';
-    if (negative) ++i;
-    for (; i < value->size() && (*value)[i] >= '0' && (*value)[i] <= '9'; ++i)
-        number = number * 10u + static_cast<std::uint32_t>((*value)[i] - '0');
-    return negative ? 0u - number : number;
-}
-
-std::string CProfileFile::GetString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue) const {
-    const std::string* value = Find(section, key);
-    return value ? *value : defaultValue;
-}
-
-void CProfileFile::WriteInt(const std::string& section, const std::string& key, int value) {
-    WriteString(section, key, std::to_string(value));
-}
-
-void CProfileFile::WriteString(const std::string& section, const std::string& key,
-                               const std::string& value) {
-    const std::string id = KeyId(section, key);
-    auto [at, added] = m_changeAt.try_emplace(id, m_changes.size());
-    if (added) m_changes.push_back({OneLine(section), OneLine(key), {}});
-    m_changes[at->second].value = OneLine(value);
-}
-
-// One pass: changed keys replace their line, new keys follow the last line of
-// the first section of their name, new sections come at the end.
-std::string CProfileFile::Text() const {
-    const std::size_t firstNewline = m_text.find('\n');
-    const std::string eol =
-        firstNewline != std::string::npos && firstNewline > 0 && m_text[firstNewline - 1] == '\r'
-            ? "\r\n"
-            : "\n";
-    std::unordered_map<std::size_t, std::string> replaced, appended;
-    std::vector<std::string> newSections;
-    std::unordered_map<std::string, std::size_t> newSectionAt;
-    for (const CChange& change : m_changes) {
-        const std::string keyLine = change.key + "=" + Stored(change.value);
-        const std::string section = Folded(Trim(change.section));
-        if (auto read = m_keys.find(KeyId(change.section, change.key)); read != m_keys.end())
-            replaced[read->second.second] = keyLine;
-        else if (auto end = m_sectionEnds.find(section); end != m_sectionEnds.end())
-            appended[end->second] += keyLine + eol;
-        else {
-            auto [at, added] = newSectionAt.try_emplace(section, newSections.size());
-            if (added) newSections.push_back("[" + change.section + "]" + eol);
-            newSections[at->second] += keyLine + eol;
-        }
-    }
-    std::string out;
-    out.reserve(m_text.size() + 64 * m_changes.size());
-    out.append(m_text, 0, m_lines.empty() ? m_text.size() : m_lines.front().begin);
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const CLine& line = m_lines[i];
-        auto with = replaced.find(i);
-        if (with == replaced.end())
-            out.append(m_text, line.begin, line.next - line.begin);
-        else
-            out.append(with->second).append(m_text, line.end, line.next - line.end);
-        if (auto more = appended.find(i); more != appended.end()) {
-            if (line.next == line.end) out += eol; // the file's last line had no line break
-            out += more->second;
-        }
-    }
-    for (const std::string& section : newSections) {
-        if (!out.empty() && out.back() != '\n') out += eol;
-        out += section;
-    }
-    return out;
-}
-
-std::string CProfileFile::Readable() const {
-    std::vector<std::string> sections;
-    std::unordered_map<std::string, std::size_t> sectionAt;
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const CLine& line = m_lines[i];
-        const std::string_view text =
-            Trim(std::string_view(m_text).substr(line.begin, line.end - line.begin));
-        if (line.section.empty() || text.empty() || text.find('\0') != text.npos) continue;
-        const bool header = text.front() == '[';
-        if (!header) {
-            auto read =
-                m_keys.find(line.section + '\n' + Folded(Trim(text.substr(0, text.find('=')))));
-            if (read == m_keys.end() || read->second.second != i) continue;
-        }
-        auto [at, added] = sectionAt.try_emplace(line.section, sections.size());
-        if (added) sections.emplace_back();
-        if (!header || added) sections[at->second].append(text).append("\n");
-    }
-    std::string out;
-    for (const std::string& section : sections) out += section;
-    return out;
-}
-
-namespace {
-
-// ---- the file on disk --------------------------------------------------------
 
 enum class FileState { Missing, Read, Damaged, Unusable };
 
@@ -241,12 +42,12 @@ struct CRead {
     struct stat st {};
 };
 
-// Only a regular file is read. O_NONBLOCK, so that a FIFO in the file's place
-// cannot hang the open.
+// Only a regular file is read, never through a link (FileToChange has followed
+// those that may be). O_NONBLOCK, so that a FIFO in the file's place cannot
+// hang the open.
 CRead ReadFile(const std::string& path) {
     CRead read;
-    if (path.empty()) return read;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0) {
         if (errno != ENOENT) read = {FileState::Unusable, {}, Reason(errno)};
         return read;
@@ -279,39 +80,12 @@ CRead ReadFile(const std::string& path) {
     return read;
 }
 
-// The file that an edit changes: the profile path, or the file its symbolic
-// link names. A link that leads nowhere is an error, not a file to create.
-bool ResolveTarget(const std::string& path, std::string& target, std::string& failure) {
-    if (path.empty()) {
-        failure = "no profile file";
-        return false;
-    }
-    struct stat st {};
-    target = path;
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) {
-        const int error = errno;
-        failure = path + ": " + Reason(error) +
-                  (error == ENOENT ? " (a symbolic link to a missing file)" : "");
-        return false;
-    }
-    target = real;
-    std::free(real);
-    return true;
-}
-
 // Anything there but a regular file is not ours to replace or lock beside.
 bool NoOtherKind(const std::string& target, std::string& failure) {
     struct stat st {};
-    if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return true;
+    if (::lstat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return true;
     failure = target + ": " + (S_ISDIR(st.st_mode) ? Reason(EISDIR) : "Not a regular file");
     return false;
-}
-
-std::string ParentOf(const std::string& path) {
-    const fs::path parent = fs::path(path).parent_path();
-    return parent.empty() ? "." : parent.string();
 }
 
 // The lock file beside the profile, held with flock. Whoever holds the lock
@@ -390,17 +164,35 @@ bool WriteAll(int fd, const std::string& data) {
 void RemoveStaleTemps(const std::string& target) {
     const std::string prefix = fs::path(target).filename().string() + std::string(kTempInfix);
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(ParentOf(target), ec)) {
+    for (const auto& entry : fs::directory_iterator(FolderOf(target), ec)) {
         const std::string name = entry.path().filename().string();
         if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
             fs::remove(entry.path(), ec);
     }
 }
 
+// The old file keeps its place until the new one takes it: it gets its second
+// name first (a hard link or, where the file system has none, a rename) and
+// loses it again when the new file cannot take its place.
+int PutInPlace(const std::string& temp, const std::string& target, const std::string& aside) {
+    bool linked = false, renamed = false;
+    if (!aside.empty()) {
+        linked = ::link(target.c_str(), aside.c_str()) == 0;
+        if (!linked && ::rename(target.c_str(), aside.c_str()) != 0) return errno;
+        renamed = !linked;
+    }
+    if (::rename(temp.c_str(), target.c_str()) == 0) return 0;
+    const int error = errno;
+    if (linked) ::unlink(aside.c_str());
+    if (renamed) ::rename(aside.c_str(), target.c_str());
+    return error;
+}
+
 // Writes the whole file beside target, flushes it, renames it over target and
-// flushes the directory; old is the file replaced, if there was one.
+// flushes the directory; old is the file replaced, if there was one, and
+// aside the name it keeps, if any.
 bool ReplaceFile(const std::string& target, const std::string& data, const struct stat* old,
-                 std::string& failure) {
+                 const std::string& aside, std::string& failure) {
     if (data.size() > CProfileFile::kMaxSize) {
         failure = target + ": " + Reason(EFBIG);
         return false;
@@ -418,14 +210,13 @@ bool ReplaceFile(const std::string& target, const std::string& data, const struc
     ok = ok && ::fsync(fd) == 0;
     int error = ok ? 0 : (errno != 0 ? errno : EIO);
     if (::close(fd) != 0 && ok) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-    ok = error == 0;
-    if (!ok) {
+    if (error == 0) error = PutInPlace(temp, target, aside);
+    if (error != 0) {
         ::unlink(temp.c_str());
         failure = target + ": " + Reason(error);
         return false;
     }
-    const int dir = ::open(ParentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -433,27 +224,45 @@ bool ReplaceFile(const std::string& target, const std::string& data, const struc
     return true;
 }
 
-// A damaged file goes to the first free NAME.damaged, NAME.damaged-2, ...
-bool SetAside(const std::string& target, const std::string& what, std::string& failure) {
+// A file set aside goes to the first free NAME.damaged, NAME.damaged-2, ...
+std::string AsideName(const std::string& target) {
     std::string aside = target + ".damaged";
     struct stat st {};
     for (int n = 2; ::lstat(aside.c_str(), &st) == 0; ++n)
         aside = target + ".damaged-" + std::to_string(n);
-    if (::rename(target.c_str(), aside.c_str()) != 0) {
-        failure = target + ": " + Reason(errno);
-        return false;
+    return aside;
+}
+
+// The file with the change made. A damaged file, and one that the change
+// would take over the cap, are kept aside once a fresh file has taken their
+// place; standard error then says so.
+bool Rewrite(const std::string& target, const CRead& read,
+             const std::function<void(CProfileFile&)>& change, std::string& failure) {
+    const bool damaged = read.state == FileState::Damaged;
+    const bool existed = read.state == FileState::Read;
+    CProfileFile file(damaged ? CProfileFile(read.data).Readable() : read.data);
+    change(file);
+    std::string text = file.Text(), trouble, fresh = "a fresh profile";
+    if (damaged) trouble = "could not be read whole (" + read.reason + ")";
+    if (existed && text.size() > CProfileFile::kMaxSize) {
+        text = file.Fresh(kOwnSections);
+        trouble = "would grow over 1 MiB";
+        fresh += " of this program's sections";
     }
-    std::cerr << program_invocation_short_name << ": " << target << " could not be read whole ("
-              << what << "); it is kept as " << aside << " and a fresh profile is started\n";
+    if (existed && trouble.empty() && text == read.data) return true;
+    const std::string aside = trouble.empty() ? std::string() : AsideName(target);
+    if (!ReplaceFile(target, text, existed ? &read.st : nullptr, aside, failure)) return false;
+    if (!aside.empty())
+        std::cerr << program_invocation_short_name << ": " << target << ' ' << trouble
+                  << "; it is kept as " << aside << " and " << fresh << " is started\n";
     return true;
 }
 
 } // namespace
 
-// ---- reading and editing -------------------------------------------------------
-
 CProfileFile CProfile::Read() const {
-    CRead read = ReadFile(m_path);
+    std::string target, ignored;
+    CRead read = FileToChange(m_path, target, ignored) ? ReadFile(target) : CRead{};
     if (read.state == FileState::Damaged) {
         std::optional<CProfileFile> fresh;
         if (Edit([&fresh](CProfileFile& file) { fresh = file; })) return *fresh;
@@ -464,9 +273,9 @@ CProfileFile CProfile::Read() const {
 
 bool CProfile::Edit(const std::function<void(CProfileFile&)>& change, std::string* failure) const {
     std::string target, why;
-    bool ok = ResolveTarget(m_path, target, why) && NoOtherKind(target, why);
+    bool ok = FileToChange(m_path, target, why) && NoOtherKind(target, why);
     std::error_code ec;
-    if (ok) fs::create_directories(ParentOf(target), ec);
+    if (ok) fs::create_directories(FolderOf(target), ec);
     CLock lock;
     ok = ok && lock.Take(target, why);
     CRead read;
@@ -482,19 +291,7 @@ bool CProfile::Edit(const std::function<void(CProfileFile&)>& change, std::strin
         why = target + ": " + Reason(EACCES);
         ok = false;
     }
-    if (ok && read.state == FileState::Damaged) {
-        ok = SetAside(target, read.reason, why);
-        read.data = CProfileFile(read.data).Readable();
-        read.state = FileState::Missing;
-    }
-    if (ok) {
-        CProfileFile file(read.data);
-        change(file);
-        std::string text = file.Text();
-        const bool existed = read.state == FileState::Read;
-        if (!existed || text != read.data)
-            ok = ReplaceFile(target, text, existed ? &read.st : nullptr, why);
-    }
+    ok = ok && Rewrite(target, read, change, why);
     if (!ok && failure) *failure = why;
     return ok;
 }
@@ -503,6 +300,7 @@ bool CProfile::EditOrTell(const char* what,
                           const std::function<void(CProfileFile&)>& change) const {
     std::string failure;
     if (Edit(change, &failure)) return true;
+    if (None()) return false; // said once, where the file was to be found
     std::cerr << program_invocation_short_name << ": the " << what
               << " could not be saved: " << failure << '\n';
     return false;
@@ -510,14 +308,14 @@ bool CProfile::EditOrTell(const char* what,
 
 bool CProfile::Writable(std::string* why) const {
     std::string target, failure;
-    bool ok = ResolveTarget(m_path, target, failure) && NoOtherKind(target, failure);
+    bool ok = FileToChange(m_path, target, failure) && NoOtherKind(target, failure);
     struct stat st {};
     if (ok && ::stat(target.c_str(), &st) == 0 && !MayWrite(target, st)) {
         failure = target + ": " + Reason(EACCES);
         ok = false;
     }
     // The nearest folder that exists must take the new file.
-    fs::path dir = ParentOf(target);
+    fs::path dir = FolderOf(target);
     std::error_code ec;
     while (ok && !fs::exists(dir, ec) && dir.has_parent_path() && dir != dir.parent_path())
         dir = dir.parent_path();
@@ -527,30 +325,4 @@ bool CProfile::Writable(std::string* why) const {
     }
     if (!ok && why) *why = failure;
     return ok;
-}
-
-// ---- where the file lives -------------------------------------------------------
-
-std::string DefaultProfilePath(const std::string& executablePath) {
-    std::string stem = fs::path(executablePath).stem().string();
-    if (stem.empty()) stem = "marbix";
-    std::string dir;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/') {
-        dir = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !home[0]) {
-            const passwd* pw = ::getpwuid(::getuid());
-            home = pw ? pw->pw_dir : nullptr;
-        }
-        if (home && home[0]) dir = std::string(home) + "/.config";
-    }
-    return dir.empty() ? stem + ".INI" : (fs::path(dir) / (stem + ".INI")).string();
-}
-
-std::string CurrentExecutablePath() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.string();
 }

@@ -1,7 +1,8 @@
 // Pictures and sounds are compiled in with the Qt resource system under
 // :/res/bmp and :/res/wave, each picture as <id>.png and, drawn for double
-// density, <id>@2x.png, and the pictures with words again for each language
-// in :/res/bmp/<language>/; the optional sound module's sounds come from the
+// density, <id>@2x.png (the board's pictures also at scales 3 to 6, as
+// <id>@<k>x.png, for the zoomed board), and the pictures with words again for
+// each language in :/res/bmp/<language>/; the optional sound module's sounds come from the
 // module loaded at start-up. A lookup is only a path: an identifier with no
 // file simply finds nothing.
 #include "platform/resources.h"
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -28,6 +31,10 @@ int PictureScale() {
     return qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
 }
 
+int PictureScaleFor(qreal ratio, int zoom) {
+    return std::clamp(int(std::ceil(ratio * zoom / 10 - 1e-6)), 1, 6);
+}
+
 QImage LoadPicture(int id) {
     return LoadPicture(id, PictureScale());
 }
@@ -43,10 +50,11 @@ QImage LoadPicture(int id, int scale) {
     if (!g_pictureLanguage.isEmpty())
         folders.prepend(QStringLiteral(":/res/bmp/%1/").arg(g_pictureLanguage));
     for (const QString& folder : folders) {
-        if (scale == 2) {
-            QImage image(folder + QStringLiteral("%1@2x.png").arg(id));
+        // The scale asked for, else double size, else single size.
+        for (int k = scale; k >= 2; k = k > 2 ? 2 : 0) {
+            QImage image(folder + QStringLiteral("%1@%2x.png").arg(id).arg(k));
             if (!image.isNull()) {
-                image.setDevicePixelRatio(2);
+                image.setDevicePixelRatio(k);
                 return image;
             }
         }

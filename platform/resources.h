@@ -14,10 +14,16 @@ int PictureScale();
 // set once that catalogue is loaded; empty, as at first, for English alone.
 void SetPictureLanguage(const QString& language);
 
+// The scale of the pictures to draw a board zoomed by zoom tenths from at
+// this device pixel ratio: the smallest drawn one not below their product, so
+// that no picture is ever enlarged (6, the largest, above it).
+int PictureScaleFor(qreal ratio, int zoom);
+
 // The picture with this identifier, drawn for the screens' scale (see
-// PictureScale) or for the given scale, in the picture language where it has
-// one of its own; a null image when the program has none. A double-size picture carries device
-// pixel ratio 2, so it keeps the single-size picture's size in the layout.
+// PictureScale) or for the given scale (else at double, else at single size),
+// in the picture language where it has one of its own; a null image when the
+// program has none. A picture of scale k carries device pixel ratio k, so it
+// keeps the single-size picture's size in the layout.
 QImage LoadPicture(int id);
 QImage LoadPicture(int id, int scale);
 

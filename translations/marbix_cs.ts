@@ -119,6 +119,41 @@ F3 ukončí, Backspace vrátí tah, F4 vynechá, F5 pozastaví, F1 o programu.</
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Více informací získáš příkazem &apos;marbix --help&apos;.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>přehraje zaznamenanou hru (marbix-headless --verify FILE ji zkontroluje)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Ukonči hru, abys mohl sledovat zaznamenanou.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>K tomuto řádku síně slávy není žádná zaznamenaná hra.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Hru nelze uložit: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Uložit tuto hru jako</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Zaznamenané hry (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Sledovat tuto hru</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Uložit tuto hru jako…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 ukončí, Backspace vrátí tah, F4 vynechá, F5 pozastaví, F1 o programu.</
     <message>
         <source>The best players known</source>
         <translation>Nejlepší hráči</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Tento soubor nelze sledovat: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>hráč beze jména</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Tato hra nedosahuje zaznamenaného skóre (body: %1). Escape nebo Nová hra ukončí sledování.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Konec hry (%1), body: %2. Šipka vlevo vrátí krok, Escape nebo Nová hra ukončí sledování.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Pozastaveno: hra (%1), body: %2. Mezerník pokračuje, šipky vlevo a vpravo krokují, Escape nebo Nová hra ukončí sledování.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Sledování hry (%1), body: %2, rychlost %3 %. Mezerník pozastaví, šipky vlevo a vpravo krokují, + a - mění rychlost, Escape nebo Nová hra ukončí sledování.</translation>
     </message>
 </context>
 <context>

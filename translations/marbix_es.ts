@@ -119,6 +119,41 @@ F3 para, Retroceso deshace, F4 pasa, F5 pausa, F1 acerca de.</translation>
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Prueba &apos;marbix --help&apos; para más información.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>muestra una partida grabada (marbix-headless --verify FILE la comprueba)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Para la partida para ver una grabada.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>No hay ninguna partida grabada para esta línea del cuadro de honor.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>No se pudo guardar la partida: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Guardar esta partida como</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Partidas grabadas (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Ver esta partida</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Guardar esta partida como…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 para, Retroceso deshace, F4 pasa, F5 pausa, F1 acerca de.</translation>
     <message>
         <source>The best players known</source>
         <translation>Los mejores jugadores</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Este archivo no se puede ver: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>un jugador sin nombre</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Esta partida no reproduce su puntuación grabada (puntos: %1). Escape o Empezar termina la visión.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Fin de la partida de %1, puntos: %2. Izquierda retrocede, Escape o Empezar termina la visión.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>En pausa: la partida de %1, puntos: %2. Espacio sigue, Izquierda y Derecha avanzan paso a paso, Escape o Empezar termina la visión.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Viendo la partida de %1, puntos: %2, al %3 %. Espacio pausa, Izquierda y Derecha avanzan paso a paso, + y - cambian la velocidad, Escape o Empezar termina la visión.</translation>
     </message>
 </context>
 <context>

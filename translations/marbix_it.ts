@@ -119,6 +119,41 @@ F3 ferma, Backspace annulla, F4 salta, F5 pausa, F1 informazioni.</translation>
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Prova &apos;marbix --help&apos; per ulteriori informazioni.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>mostra una partita registrata (marbix-headless --verify FILE la verifica)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Ferma la partita per guardarne una registrata.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Non c&apos;è nessuna partita registrata per questa riga dei migliori giocatori.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Impossibile salvare la partita: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Salva questa partita come</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Partite registrate (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Guarda questa partita</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Salva questa partita come…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 ferma, Backspace annulla, F4 salta, F5 pausa, F1 informazioni.</translation>
     <message>
         <source>The best players known</source>
         <translation>I migliori giocatori</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Impossibile guardare questo file: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>un giocatore senza nome</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Questa partita non riproduce il punteggio registrato (punti: %1). Esc o Inizia termina la visione.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Fine della partita di %1, punti: %2. Sinistra torna indietro, Esc o Inizia termina la visione.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>In pausa: la partita di %1, punti: %2. Spazio riprende, Sinistra e Destra vanno passo passo, Esc o Inizia termina la visione.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Partita di %1, punti: %2, al %3 %. Spazio mette in pausa, Sinistra e Destra vanno passo passo, + e - cambiano la velocità, Esc o Inizia termina la visione.</translation>
     </message>
 </context>
 <context>

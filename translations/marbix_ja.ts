@@ -119,6 +119,41 @@ F3 中止、Backspace 取り消し、F4 パス、F5 一時停止、F1 バージ�
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>詳しくは &apos;marbix --help&apos; を実行してください。</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>記録されたゲームを再生します (marbix-headless --verify FILE で検証できます)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>記録されたゲームを見るには、プレイ中のゲームを中止してください。</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>ハイスコアのこの行には記録されたゲームがありません。</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>ゲームを保存できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>このゲームに名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>記録されたゲーム (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>このゲームを見る</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>このゲームに名前を付けて保存…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 中止、Backspace 取り消し、F4 パス、F5 一時停止、F1 バージ�
     <message>
         <source>The best players known</source>
         <translation>ハイスコア</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>このファイルは再生できません：%1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>名前のないプレイヤー</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>このゲームは記録された得点（%1 点）を再現しません。Escape または開始で再生を終わります。</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>%1 のゲームの終わり、%2 点。左で 1 手戻り、Escape または開始で再生を終わります。</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>一時停止中：%1 のゲーム、%2 点。Space で再開、左右で 1 手ずつ、Escape または開始で再生を終わります。</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>%1 のゲームを再生中、%2 点、速さ %3 %。Space で一時停止、左右で 1 手ずつ、+ と - で速さを変更、Escape または開始で再生を終わります。</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,41 @@ F3 stopt, Backspace maakt ongedaan, F4 slaat over, F5 pauzeert, F1 over.</transl
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Probeer &apos;marbix --help&apos; voor meer informatie.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>een opgenomen spel bekijken (marbix-headless --verify FILE controleert er een)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Stop het spel om een opgenomen spel te bekijken.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Voor deze regel van de beste spelers is geen opgenomen spel.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Het spel kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Dit spel opslaan als</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Opgenomen spellen (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Dit spel bekijken</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Dit spel opslaan als…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 stopt, Backspace maakt ongedaan, F4 slaat over, F5 pauzeert, F1 over.</transl
     <message>
         <source>The best players known</source>
         <translation>De beste spelers</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Dit bestand kan niet worden bekeken: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>een naamloze speler</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Dit spel haalt zijn opgenomen score niet (punten: %1). Escape of Starten stopt het kijken.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Einde van het spel van %1, punten: %2. Links gaat een stap terug, Escape of Starten stopt het kijken.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Gepauzeerd: het spel van %1, punten: %2. Spatie gaat verder, Links en Rechts gaan stap voor stap, Escape of Starten stopt het kijken.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Het spel van %1, punten: %2, op %3 %. Spatie pauzeert, Links en Rechts gaan stap voor stap, + en - veranderen de snelheid, Escape of Starten stopt het kijken.</translation>
     </message>
 </context>
 <context>

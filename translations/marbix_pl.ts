@@ -119,6 +119,41 @@ F3 przerywa, Backspace cofa, F4 pomija, F5 wstrzymuje, F1 o programie.</translat
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Więcej informacji: &apos;marbix --help&apos;.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>odtwarza nagraną grę (marbix-headless --verify FILE ją sprawdza)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Przerwij grę, aby obejrzeć nagraną.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Dla tego wiersza listy najlepszych nie ma nagranej gry.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Nie udało się zapisać gry: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Zapisz tę grę jako</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Nagrane gry (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Obejrzyj tę grę</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Zapisz tę grę jako…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 przerywa, Backspace cofa, F4 pomija, F5 wstrzymuje, F1 o programie.</translat
     <message>
         <source>The best players known</source>
         <translation>Najlepsi gracze</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Tego pliku nie można obejrzeć: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>gracz bez imienia</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Ta gra nie odtwarza nagranego wyniku (punkty: %1). Escape lub Nowa gra kończy oglądanie.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Koniec gry (%1), punkty: %2. Strzałka w lewo cofa o krok, Escape lub Nowa gra kończy oglądanie.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Pauza: gra (%1), punkty: %2. Spacja wznawia, strzałki w lewo i w prawo idą krok po kroku, Escape lub Nowa gra kończy oglądanie.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Oglądanie gry (%1), punkty: %2, tempo %3 %. Spacja wstrzymuje, strzałki w lewo i w prawo idą krok po kroku, + i - zmieniają tempo, Escape lub Nowa gra kończy oglądanie.</translation>
     </message>
 </context>
 <context>

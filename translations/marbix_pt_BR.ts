@@ -119,6 +119,41 @@ F3 para, Backspace desfaz, F4 passa, F5 pausa, F1 sobre.</translation>
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Tente &apos;marbix --help&apos; para mais informações.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>mostra uma partida gravada (marbix-headless --verify FILE a verifica)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Pare a partida para assistir a uma gravada.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Não há partida gravada para esta linha do quadro de honra.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Não foi possível salvar a partida: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Salvar esta partida como</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Partidas gravadas (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Assistir a esta partida</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Salvar esta partida como…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 para, Backspace desfaz, F4 passa, F5 pausa, F1 sobre.</translation>
     <message>
         <source>The best players known</source>
         <translation>Os melhores jogadores</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Não é possível assistir a este arquivo: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>um jogador sem nome</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Esta partida não reproduz a pontuação gravada (pontos: %1). Escape ou Começar encerra a exibição.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Fim da partida de %1, pontos: %2. Esquerda volta um passo, Escape ou Começar encerra a exibição.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Pausado: a partida de %1, pontos: %2. Espaço continua, Esquerda e Direita andam passo a passo, Escape ou Começar encerra a exibição.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Assistindo à partida de %1, pontos: %2, a %3 %. Espaço pausa, Esquerda e Direita andam passo a passo, + e - mudam a velocidade, Escape ou Começar encerra a exibição.</translation>
     </message>
 </context>
 <context>

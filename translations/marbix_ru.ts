@@ -119,6 +119,41 @@ F3 - прервать, Backspace - отменить, F4 - пропустить, 
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Подробности: &apos;marbix --help&apos;.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>посмотреть записанную игру (marbix-headless --verify FILE её проверяет)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Прервите игру, чтобы посмотреть записанную.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Для этой строки таблицы рекордов нет записанной игры.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Не удалось сохранить игру: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Сохранить эту игру как</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Записанные игры (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Посмотреть эту игру</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Сохранить эту игру как…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 - прервать, Backspace - отменить, F4 - пропустить, 
     <message>
         <source>The best players known</source>
         <translation>Лучшие игроки</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Этот файл нельзя посмотреть: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>игрок без имени</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Эта игра не воспроизводит записанный счёт (очков: %1). Escape или «Начать» завершает просмотр.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Конец игры (%1), очков: %2. Влево - шаг назад, Escape или «Начать» завершает просмотр.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Пауза: игра (%1), очков: %2. Пробел - продолжить, Влево и Вправо - по шагам, Escape или «Начать» завершает просмотр.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Просмотр игры (%1), очков: %2, скорость %3 %. Пробел - пауза, Влево и Вправо - по шагам, + и - меняют скорость, Escape или «Начать» завершает просмотр.</translation>
     </message>
 </context>
 <context>

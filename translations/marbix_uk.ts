@@ -119,6 +119,41 @@ F3 - перервати, Backspace - скасувати, F4 - пропустит
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>Докладніше: &apos;marbix --help&apos;.</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>переглянути записану гру (marbix-headless --verify FILE її перевіряє)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>Перервіть гру, щоб переглянути записану.</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>Для цього рядка таблиці рекордів немає записаної гри.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>Не вдалося зберегти гру: %1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>Зберегти цю гру як</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>Записані ігри (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>Переглянути цю гру</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>Зберегти цю гру як…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 - перервати, Backspace - скасувати, F4 - пропустит
     <message>
         <source>The best players known</source>
         <translation>Найкращі гравці</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>Цей файл не можна переглянути: %1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>гравець без імені</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>Ця гра не відтворює записаний рахунок (очки: %1). Escape або «Почати» завершує перегляд.</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>Кінець гри (%1), очки: %2. Ліворуч - крок назад, Escape або «Почати» завершує перегляд.</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>Пауза: гра (%1), очки: %2. Пробіл - далі, Ліворуч і Праворуч - покроково, Escape або «Почати» завершує перегляд.</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>Перегляд гри (%1), очки: %2, швидкість %3 %. Пробіл - пауза, Ліворуч і Праворуч - покроково, + і - змінюють швидкість, Escape або «Почати» завершує перегляд.</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,41 @@ F3 停止，Backspace 悔棋，F4 跳过，F5 暂停，F1 关于。</translation
         <source>Try &apos;marbix --help&apos; for more information.</source>
         <translation>详情请运行 &apos;marbix --help&apos;。</translation>
     </message>
+    <message>
+        <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
+        <translation>观看录制的游戏 (marbix-headless --verify FILE 可检验)</translation>
+    </message>
+</context>
+<context>
+    <name>CHallWatching</name>
+    <message>
+        <source>Stop the game to watch a recorded one.</source>
+        <translation>请先停止当前游戏，再观看录制的游戏。</translation>
+    </message>
+    <message>
+        <source>There is no recorded game for this line of the hall of fame.</source>
+        <translation>排行榜的这一行没有录制的游戏。</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1</source>
+        <translation>无法保存游戏：%1</translation>
+    </message>
+    <message>
+        <source>Save this game as</source>
+        <translation>将这局游戏另存为</translation>
+    </message>
+    <message>
+        <source>Recorded games (*%1)</source>
+        <translation>录制的游戏 (*%1)</translation>
+    </message>
+    <message>
+        <source>Watch this game</source>
+        <translation>观看这局游戏</translation>
+    </message>
+    <message>
+        <source>Save this game as…</source>
+        <translation>将这局游戏另存为…</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -214,6 +249,33 @@ F3 停止，Backspace 悔棋，F4 跳过，F5 暂停，F1 关于。</translation
     <message>
         <source>The best players known</source>
         <translation>最佳玩家</translation>
+    </message>
+</context>
+<context>
+    <name>CWatcher</name>
+    <message>
+        <source>This file cannot be watched: %1</source>
+        <translation>无法观看此文件：%1</translation>
+    </message>
+    <message>
+        <source>an unnamed player</source>
+        <translation>无名玩家</translation>
+    </message>
+    <message>
+        <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
+        <translation>这局游戏没有重现录制的得分（%1 分）。按 Escape 或“开始”结束观看。</translation>
+    </message>
+    <message>
+        <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
+        <translation>%1 的游戏结束，%2 分。按左方向键后退一步，按 Escape 或“开始”结束观看。</translation>
+    </message>
+    <message>
+        <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
+        <translation>已暂停：%1 的游戏，%2 分。按空格继续，按左右方向键逐步查看，按 Escape 或“开始”结束观看。</translation>
+    </message>
+    <message>
+        <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
+        <translation>正在观看 %1 的游戏，%2 分，速度 %3 %。按空格暂停，按左右方向键逐步查看，按 + 和 - 调整速度，按 Escape 或“开始”结束观看。</translation>
     </message>
 </context>
 <context>

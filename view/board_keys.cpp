@@ -18,6 +18,10 @@ CBoardKeys::CBoardKeys(CFieldWnd* field)
     // The mouse over any part of the board, also where no widget tracks it.
     QCoreApplication::instance()->installEventFilter(this);
     connect(field, &CFieldWnd::GameBegun, this, &CBoardKeys::Recentre);
+    // The seams grow with the board, and the frame in them.
+    connect(field, &CFieldWnd::Zoomed, this, [this] {
+        if (m_shown) m_frame->Mark(&Current(), Room());
+    });
 }
 
 void CBoardKeys::Recentre() {

@@ -21,11 +21,18 @@ int CCellButton::SetBall(int colour, int state) {
     // Classical style keeps announced balls secret: the cell goes on showing
     // the empty square it showed before.
     if (!(g_classical && state == Preview)) {
-        if (!LoadBitmaps(PictureFor(colour, state))) return 0;
+        if (!LoadBitmaps(PictureFor(colour, state), m_zoom)) return 0;
     }
     m_colour = colour;
     m_state = state;
     repaint();
     NotifyCellChanged(this);
     return 1;
+}
+
+void CCellButton::SetZoom(int zoom, const QRect& rect) {
+    m_zoom = zoom;
+    setGeometry(rect);
+    if (PictureId() != 0) LoadBitmaps(PictureId(), zoom);
+    update();
 }

@@ -17,6 +17,9 @@ public:
 
     int SetBall(int colour, int state) override;
 
+    // Moves the cell to rect and shows its picture zoomed by zoom tenths.
+    void SetZoom(int zoom, const QRect& rect);
+
     // Whether the keyboard cursor is on the cell; its frame is drawn around
     // the cell, never over the picture.
     void SetCursorMark(bool marked) { m_cursorMark = marked; }
@@ -29,4 +32,5 @@ public:
 
 private:
     bool m_cursorMark = false;
+    int m_zoom = 10;
 };

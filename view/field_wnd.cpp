@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 CFieldWnd::CFieldWnd(QWidget* parent)
     : QWidget(parent), m_geometry(CBoardGeometry::For(qGuiApp->devicePixelRatio())) {
@@ -34,7 +35,7 @@ bool CFieldWnd::Create(QWidget* parent, int /*id*/) {
         for (int col = 0; col < 9; ++col) {
             CCellButton& cell = m_cellButtons[CellIndex(col, row)];
             const int cellId = CellCommandId(col, row);
-            if (!cell.Create(QRect(m_geometry.Cell(col, row), QSize(32, 32)), this, cellId))
+            if (!cell.Create(QRect(m_geometry.Cell(col, row), m_geometry.CellSize()), this, cellId))
                 return false;
             cell.hide();
             connect(&cell, &QAbstractButton::clicked, this,
@@ -46,10 +47,46 @@ bool CFieldWnd::Create(QWidget* parent, int /*id*/) {
 
 bool CFieldWnd::LoadBoard(int id) {
     if (!m_background.LoadBitmaps(id)) return false;
+    const qreal ratio = qGuiApp->devicePixelRatio();
     if (!m_geometry.Regular())
-        m_background.SetPicture(QPixmap::fromImage(
-            FitBoardPicture(LoadPicture(id, 2), m_geometry, qGuiApp->devicePixelRatio())));
+        m_background.SetPicture(QPixmap::fromImage(FitBoardPicture(
+            LoadPicture(id, PictureScaleFor(ratio, m_geometry.zoom)), m_geometry, ratio)));
     return true;
+}
+
+QSize CFieldWnd::BoardSize(int zoom) const {
+    return CBoardGeometry::For(qGuiApp->devicePixelRatio(), zoom).Size();
+}
+
+void CFieldWnd::SetZoom(int zoom) {
+    if (zoom == m_geometry.zoom) return;
+    const bool larger = zoom > m_geometry.zoom;
+    m_geometry = CBoardGeometry::For(qGuiApp->devicePixelRatio(), zoom);
+    LoadBoard(m_background.PictureId());
+    m_background.resize(m_geometry.Size());
+    for (int row = 0; row < 9; ++row)
+        for (int col = 0; col < 9; ++col)
+            m_cellButtons[CellIndex(col, row)].SetZoom(
+                zoom, QRect(m_geometry.Cell(col, row), m_geometry.CellSize()));
+    if (larger && isVisible() && !m_areaBeforeZoom.isValid()) m_areaBeforeZoom = size();
+    if (!larger) ShrinkFrameToBoard();
+    updateGeometry();
+    OnSize(width(), height());
+    update();
+    emit Zoomed();
+}
+
+// Back to the larger of the board and the area the board had before it was
+// zoomed in, or to the board where it came zoomed from the start; once the
+// board fits that area again the area is the player's.
+void CFieldWnd::ShrinkFrameToBoard() {
+    const QSize board = m_geometry.Size();
+    const QSize wanted = board.expandedTo(m_areaBeforeZoom.isValid() ? m_areaBeforeZoom : board);
+    if (wanted == m_areaBeforeZoom) m_areaBeforeZoom = QSize();
+    QWidget* frame = window();
+    if (frame == this || frame->windowState() != Qt::WindowNoState) return;
+    const QSize shrink = (size() - wanted).expandedTo(QSize(0, 0));
+    if (shrink.width() > 0 || shrink.height() > 0) frame->resize(frame->size() - shrink);
 }
 
 void CFieldWnd::SetCellsShown(bool shown) {
@@ -124,6 +161,20 @@ void CFieldWnd::FitFrameToBoard() {
     if (frame == this || frame->windowState() != Qt::WindowNoState) return;
     if (width() >= board.width() && height() >= board.height()) return;
     frame->resize(frame->size() + board - size());
+}
+
+// Ctrl and the wheel zoom; a step is one notch, or as much turn of a finer
+// wheel.
+void CFieldWnd::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_wheel += event->angleDelta().y();
+    const int steps = m_wheel / QWheelEvent::DefaultDeltasPerStep;
+    m_wheel -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0) emit ZoomWheeled(steps);
 }
 
 // The area around the board is tiled from the window's top-left corner; the

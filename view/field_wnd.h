@@ -37,18 +37,30 @@ public:
     void OnSize(int cx, int cy);
     void FitFrameToBoard();
 
+    // Zooms the board, its cells and pictures, by zoom tenths (10 to 30). A
+    // larger board grows the frame as a small area does; a smaller one
+    // shrinks it back, no further than the area before the zoom in.
+    void SetZoom(int zoom);
+    int Zoom() const { return m_geometry.zoom; }
+    // The board's size at this zoom.
+    QSize BoardSize(int zoom) const;
+
     // Room for the board picture: a new window opens with the board fitting.
     QSize sizeHint() const override { return m_background.size(); }
 
     CBitmapButton m_background;
     std::array<CCellButton, kBoardCells> m_cellButtons;
-    const CBoardGeometry m_geometry; // for the screens' device pixel ratio
+    CBoardGeometry m_geometry; // for the screens' device pixel ratio and the zoom
 
 signals:
     // A cell was clicked: the command with its identifier.
     void CellCommand(long long id);
     // A new game is dealt and shown.
     void GameBegun();
+    // The wheel was turned over the board with Ctrl held: steps up or down.
+    void ZoomWheeled(int steps);
+    // The board was zoomed and laid out anew.
+    void Zoomed();
 
 protected:
     void BeginPlayingLook() override;
@@ -58,6 +70,7 @@ protected:
 
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Shows board picture id, redrawn to the grid where the layout is not
@@ -65,4 +78,8 @@ private:
     bool LoadBoard(int id);
     void SetCellsShown(bool shown);
     void RepaintNow();
+    void ShrinkFrameToBoard();
+
+    QSize m_areaBeforeZoom; // the area before the board was zoomed in, invalid when none
+    int m_wheel = 0;        // wheel turn not yet counted as a step
 };

@@ -2,6 +2,7 @@
 #include "app/app_settings.h"
 #include "app/epigraph.h"
 #include "app/placement.h"
+#include "app/zoom.h"
 #include "engine/settings.h"
 #include "platform/string_table.h"
 
@@ -25,17 +26,17 @@ TEST(Epigraph, TheCycleTurnsAtTheFirstMissingString) {
 }
 
 // Without a file: the defaults, the same as a reset gives, and on saving
-// every key in the table's order.
+// every key in the table's order but the zoom, which the player never changed.
 TEST_F(ProfileTest, AFirstStartReadsTheDefaultsAndWritesEveryKeyInOrder) {
     const auto flags = [] {
-        return std::vector{g_classical, g_soundOn, g_saveOnExit, g_roundBalls};
+        return std::vector{g_classical, g_soundOn, g_saveOnExit, g_roundBalls, g_zoom};
     };
-    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = 5;
+    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = g_zoom = 5;
     LoadSettings(m_profile);
-    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1}));
-    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = 5;
+    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1, 10}));
+    g_classical = g_soundOn = g_saveOnExit = g_roundBalls = g_zoom = 5;
     ResetSettings();
-    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1}));
+    EXPECT_EQ(flags(), (std::vector{0, 1, 1, 1, 10}));
     EXPECT_TRUE(SaveSettings(m_profile));
     EXPECT_EQ(Contents(), "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n");
 }
@@ -69,6 +70,47 @@ TEST_F(ProfileTest, SettingsWrittenOnlyWhileSavingIsOn) {
               "app_core_test: the settings could not be saved: " + m_file +
                   ": Permission denied\napp_core_test: the window placement could not be saved: " +
                   m_file + ": Permission denied\n");
+}
+
+// The steps go by halves; one that would not fit is passed over, in and out.
+TEST(Zoom, StepsThatDoNotFitAreSkipped) {
+    const auto all = [](int) { return true; };
+    const auto notTwo = [](int zoom) { return zoom != 20; };
+    const auto upToOneAndAHalf = [](int zoom) { return zoom <= 15; };
+    std::vector<int> in = {kZoomOne};
+    while (ZoomedIn(in.back(), all) != in.back()) in.push_back(ZoomedIn(in.back(), all));
+    EXPECT_EQ(in, (std::vector<int>{10, 15, 20, 25, 30}));
+    EXPECT_EQ(std::vector<int>(ZoomSteps().begin(), ZoomSteps().end()), in);
+    EXPECT_EQ(std::tuple(ZoomedIn(15, notTwo), ZoomedOut(25, notTwo), ZoomedOut(30, all)),
+              std::tuple(25, 15, 25));
+    EXPECT_EQ(std::tuple(ZoomedIn(15, upToOneAndAHalf), ZoomedOut(10, all), ZoomedOut(15, all)),
+              std::tuple(15, 10, 10));
+    // A stored zoom larger than the screen holds comes back as the largest that fits.
+    EXPECT_EQ(std::tuple(FittingZoom(30, upToOneAndAHalf), FittingZoom(25, notTwo),
+                         FittingZoom(20, [](int) { return false; })),
+              std::tuple(15, 25, 10));
+}
+
+// ZOOM goes back and forth once the player zoomed, and then stays, also at
+// 1×; a stored value that is no step shows the board as drawn.
+TEST_F(ProfileTest, TheZoomIsKeptOnceThePlayerZoomed) {
+    const std::string old = "[SETTINGS]\nCLASSICAL=0\nSOUND_ON=1\nSAVE_ON_EXIT=1\nROUND_BALLS=1\n";
+    Put(old);
+    LoadSettings(m_profile);
+    EXPECT_EQ(std::pair(g_zoom, ReadZoom(m_profile)), std::pair(kZoomOne, kZoomOne));
+    g_zoom = 25;
+    EXPECT_TRUE(SaveSettings(m_profile));
+    EXPECT_EQ(Contents(), old + "ZOOM=25\n");
+    EXPECT_EQ(ReadZoom(m_profile), 25);
+    g_zoom = kZoomOne;
+    EXPECT_TRUE(SaveSettings(m_profile));
+    EXPECT_EQ(Contents(), old + "ZOOM=10\n");
+    for (const char* stored : {"0", "12", "-15", "35", "300", "x"}) {
+        Put(std::string("[SETTINGS]\nZOOM=") + stored + "\n");
+        EXPECT_EQ(ReadZoom(m_profile), kZoomOne) << stored;
+    }
+    Put("[SETTINGS]\nZOOM=15\n");
+    EXPECT_EQ(ReadZoom(m_profile), 15);
 }
 
 TEST_F(ProfileTest, HostileSizesFallBackToTheDefaultAndAFrameOffEveryScreenIsMovedOntoOne) {

@@ -15,7 +15,7 @@ check() { # ARGS EXPECTED-STATUS OUT-PATTERN ERR-PATTERN
     [[ $err =~ $4 ]] || { echo "marbix $1: error output '$err'"; status=1; }
 }
 check --version 0 "^marbix $2\$" '^$'
-check --help 0 '^Usage: marbix .*--version.*F4 skips, F5 pauses' '^$'
+check --help 0 '^Usage: marbix .*--version.*F4 skips, F5 pauses.*Ctrl\+plus and Ctrl\+minus.*Ctrl\+0' '^$'
 check '--help --bogus' 0 '^Usage: marbix' '^$'
 check --bogus 2 '^$' "^marbix: unknown option '--bogus'.*marbix --help"
 check 'stray' 2 '^$' "^marbix: unexpected argument 'stray'"
@@ -30,9 +30,11 @@ Move coloured balls into rows of five on a 9 x 9 board.
   FILE       watch a recorded game (marbix-headless --verify FILE checks one)
 
 Keys: arrows and Space or Return play the board, F2 starts,
-F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about." ] || { echo "English --help changed"; status=1; }
-LANG=sv_SE.UTF-8 check --help 0 '^Usage: marbix .*F1 about\.$' '^$'
-LANG=pl_PL.UTF-8 check --help 0 '^Użycie: marbix .*F1 o programie\.$' '^$'
+F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.
+Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
+the board, zoom the board; Ctrl+0 shows it at its own size." ] || { echo "English --help changed"; status=1; }
+LANG=sv_SE.UTF-8 check --help 0 '^Usage: marbix .*F1 about\..Ctrl\+plus.*own size\.$' '^$'
+LANG=pl_PL.UTF-8 check --help 0 '^Użycie: marbix .*F1 o programie\..Ctrl\+plus.*own size\.$' '^$'
 LANG=zh_CN.UTF-8 check --bogus 2 '^$' "^marbix: 未知选项 '--bogus'.*'marbix --help'"
 LANG=pt_BR.UTF-8 check '-style' 2 '^$' "^marbix: falta um valor depois de '-style'"
 exit $status

@@ -60,15 +60,36 @@ refuse "dangling link" "$work/dangling.INI" "No such file or directory (a symbol
 table Old 5 >"$work/ro.INI" && chmod 444 "$work/ro.INI"
 refuse "read-only file" "$work/ro.INI" "Permission denied"
 [ "$(table Old 5)" = "$(cat "$work/ro.INI")" ] || bad "the read-only file was changed"
+# A link that another user put in a shared folder, to a file of the player's.
+if [ "$(id -u)" = 0 ] && as_user true; then
+    mkdir -m 1777 "$work/shared" && mkdir "$work/own" && table Old 5 >"$work/own/mine.txt"
+    chown -R nobody "$work/own" && ln -s "$work/own/mine.txt" "$work/shared/hall.INI"
+    chown -h 54321 "$work/shared/hall.INI"
+    refuse "another user's link" "$work/shared/hall.INI" \
+        "Permission denied (a symbolic link of another user)" as_user
+    [ "$(table Old 5)" = "$(cat "$work/own/mine.txt")" ] || bad "another user's link was followed"
+    [ "$(ls -A "$work/shared" "$work/own" | grep -c 'lock\|saving\|damaged')" = 0 ] ||
+        bad "another user's link: files left"
+else
+    echo "another user's link: skipped, needs root to plant it"
+fi
 [ "$(ls "$work" | grep -c 'lock\|saving')" = 0 ] || bad "files left: $(ls "$work")"
 
 # A full disk, on a small file system of our own where mounting is allowed.
 full() {
     mount -t tmpfs -o size=64k tmpfs "$work/full" || exit 77
     table Old 5 >"$work/full/hall.INI"
+    { table Old 5 && printf 'junk\0\n'; } | tee "$work/bad.before" >"$work/full/bad.INI"
     cat /dev/zero >"$work/full/filler" 2>/dev/null
     refuse "full disk" "$work/full/hall.INI" "No space left on device"
     [ "$(table Old 5)" = "$(cat "$work/full/hall.INI")" ] || bad "full disk: the file changed"
+    # A damaged file stays in place, and readable, until a fresh one can be written.
+    refuse "full disk" "$work/full/bad.INI" "No space left on device"
+    for run in 1 2; do
+        out=$(echo show | "$driver" --profile "$work/full/bad.INI" 2>&1)
+        grep -q '^   1  Old  *5$' <<<"$out" || bad "damaged on a full disk, run $run: $out"
+    done
+    cmp -s "$work/full/bad.INI" "$work/bad.before" || bad "damaged on a full disk: the file moved"
     exit $fail
 }
 mkdir "$work/full"
@@ -78,6 +99,17 @@ status=77
 unshare -rm true 2>/dev/null && { unshare -rm bash -c full 2>/dev/null; status=$?; }
 [ $status = 77 ] && echo "full disk: skipped, no file system can be mounted here"
 [ $status = 0 ] || [ $status = 77 ] || fail=1
+
+# Whatever the last line of the file ends with, a result saved after it is read back.
+for end in '\r' ''; do
+    for eol in '\n' '\r\n'; do
+        printf "[HISCORES]${eol}PLAYER0=Ace${eol}SCORE0=50${end}" >"$work/ends.INI"
+        game Alice | "$driver" --profile "$work/ends.INI" >/dev/null 2>&1
+        out=$(echo show | "$driver" --profile "$work/ends.INI" 2>&1)
+        grep -q '^   2  Alice  *10$' <<<"$out" && grep -q '^   1  Ace  *50$' <<<"$out" ||
+            bad "a file ending in '$end' with lines ending in '$eol': $out"
+    done
+done
 
 # A file that cannot be read whole is set aside, and the next result is kept.
 profile=$work/damaged.INI

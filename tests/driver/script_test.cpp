@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "script.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 CScriptCommand Parse(const std::string& line) {
     CScriptCommand command;
@@ -38,6 +42,28 @@ TEST(Script, NumbersAreReadToTheirLimitsAndAnythingElseIsRefused) {
         EXPECT_FALSE(Error(line).empty()) << line;
     EXPECT_EQ(std::pair(Error("pause"), Error(" start")),
               std::pair(std::string("pause needs an argument"), std::string("unknown command ''")));
+}
+
+// A bad line of any length is quoted back in a few hundred bytes at most,
+// cut between whole UTF-8 characters, and whole when it is short.
+TEST(Script, ALongBadLineIsQuotedCutBeforeACharacter) {
+    EXPECT_EQ(Error("seed 12x"), "malformed number '12x'");
+    const std::string e = "\xC3\xA9"; // two bytes
+    for (const std::string& head : {std::string(), std::string("x")}) {
+        std::string word = head;
+        while (word.size() < 10'000'000) word += e;
+        for (const auto& [line, prefix] :
+             {std::pair(word, "unknown command '"s),
+              std::pair("sound " + word, "sound takes 'on' or 'off', not '"s),
+              std::pair("click " + word, "malformed number '"s)}) {
+            const std::string error = Error(line);
+            ASSERT_LT(error.size(), 400u);
+            const std::size_t quoted = error.size() - prefix.size() - std::string("…'").size();
+            EXPECT_EQ(error, prefix + word.substr(0, quoted) + "…'");
+            EXPECT_GE(quoted, 150u);
+            EXPECT_EQ((quoted - head.size()) % 2, 0u) << "a character cut in two";
+        }
+    }
 }
 
 } // namespace

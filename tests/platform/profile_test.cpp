@@ -1,11 +1,17 @@
 #include "platform/profile.h"
 
 #include <cstdint>
+#include <map>
+#include <random>
 #include <vector>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "scratch.h"
+#include "seed.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -53,6 +59,9 @@ TEST_F(ProfileTest, AHandWrittenFileFollowsTheReadingRulesAndWhatIsMissingYields
     EXPECT_EQ(CProfile().Read().GetInt("S", "K", 4), 4u); // no path
     EXPECT_FALSE(CProfile().Edit([](CProfileFile&) {}, &failure));
     EXPECT_EQ(failure, "no profile file");
+    testing::internal::CaptureStderr(); // said once where the file was looked for
+    EXPECT_FALSE(CProfile().EditOrTell("settings", [](CProfileFile&) {}));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     Put("; my settings\nTOP=1\n[ settings ]\n  sound_on  =  0  \nClassical\t=\t7\nCLASSICAL=3\n"
         "junk without equals\n=9\nname = \"  inner blanks  \"\nhalf=\"open\nempty=\n"
         "[Other]\nROUND_BALLS=0\n[T]\nB=2\n[SETTINGS]\nLATE=5\n");
@@ -98,6 +107,42 @@ TEST_F(ProfileTest, AnEditChangesItsLinesAndKeepsEveryOtherByte) {
     EXPECT_EQ(Contents(), "\xEF\xBB\xBF[S]\r\nA=2\r\nB = x \r\nC=3\r\n[T]\r\nD=4\r\n");
 }
 
+// Files of lines that end in LF, CRLF, a lone CR or (the last) nothing take
+// a few writes: each key written reads back as written, every other as it was.
+TEST(ProfileText, WhateverTheLinesEndWithWhatIsWrittenReadsBackAndTheRestAsItWas) {
+    const unsigned seed = TestSeed();
+    SCOPED_TRACE("MARBIX_SEED=" + std::to_string(seed));
+    std::mt19937 random(seed);
+    auto any = [&random](const auto& list) {
+        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
+    };
+    const std::vector<std::string> lines = {"[HISCORES]",  "[settings]", "[Other]", "PLAYER0=Ace",
+                                            "Score0 = 50", "K=\"q\"",    "; K=1",   "",
+                                            " ",           "junk"};
+    const std::vector<std::string> ends = {"\n", "\r\n", "\r", "\r", ""};
+    const std::vector<std::string> sections = {"HISCORES", "SETTINGS", "OTHER", "NEW"};
+    const std::vector<std::string> keys = {"PLAYER0", "SCORE0", "K", "X"};
+    const std::vector<std::string> values = {"1", "Bob", " padded ", "\"q\"", ""};
+    for (int run = 0; run < 3000; ++run) {
+        std::string text = run == 0 ? "[HISCORES]\nPLAYER0=Ace\nSCORE0=50\r" : "";
+        for (int n = run == 0 ? 0 : int(random() % 8); n > 0; --n) text += any(lines) + any(ends);
+        CProfileFile file(text);
+        std::map<std::pair<std::string, std::string>, std::string> expected;
+        for (const std::string& section : sections)
+            for (const std::string& key : keys)
+                expected[{section, key}] = file.GetString(section, key, "none");
+        for (int n = 1 + int(random() % 3); n > 0; --n) {
+            const std::string section = any(sections), key = any(keys), value = any(values);
+            file.WriteString(section, key, value);
+            expected[{section, key}] = value;
+        }
+        const CProfileFile again(file.Text());
+        for (const auto& [at, value] : expected)
+            ASSERT_EQ(again.GetString(at.first, at.second, "none"), value)
+                << at.first << '/' << at.second << " in " << testing::PrintToString(file.Text());
+    }
+}
+
 // A file that no writer of ours made is set aside whole, never truncated or
 // kept as a trap; a fresh profile holds what could be read of it.
 TEST_F(ProfileTest, DamagedFilesAreSetAsideAndTheWriterKeepsUnderTheCap) {
@@ -132,6 +177,35 @@ TEST_F(ProfileTest, DamagedFilesAreSetAsideAndTheWriterKeepsUnderTheCap) {
     EXPECT_EQ(failure, m_file + ": File too large");
 }
 
+// Foreign sections fill the file to just under the cap: the save that would
+// take it over starts a fresh file of the program's own sections.
+TEST_F(ProfileTest, AFileAnEditWouldTakeOverTheCapIsKeptAsideAndOurSectionsGoOn) {
+    const std::string ours = "[HISCORES]\nPLAYER0=Ace\nSCORE0=50\n[settings]\nSOUND_ON=0\n";
+    std::string text = ours + "[FOREIGN]\n";
+    while (text.size() < CProfileFile::kMaxSize - 200) text += "filler=line of text\n";
+    text += "[WINDOW]\nX=5\n";
+    Put(text);
+    const std::string name(400, 'B');
+    testing::internal::CaptureStderr();
+    std::string failure;
+    EXPECT_TRUE(m_profile.Edit(
+        [&name](CProfileFile& file) {
+            file.WriteString("HISCORES", "PLAYER1", name);
+            file.WriteInt("HISCORES", "SCORE1", 40);
+        },
+        &failure))
+        << failure;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "profile_tests: " + m_file + " would grow over 1 MiB; it is kept as " + m_file +
+                  ".damaged and a fresh profile of this program's sections is started\n");
+    EXPECT_TRUE(Contents(m_file + ".damaged") == text);
+    EXPECT_EQ(Contents(), "[HISCORES]\nPLAYER0=Ace\nSCORE0=50\nPLAYER1=" + name +
+                              "\nSCORE1=40\n[settings]\nSOUND_ON=0\n[WINDOW]\nX=5\n");
+    ASSERT_TRUE(Write("HISCORES", "PLAYER2", "Cy")); // an ordinary edit again
+    EXPECT_EQ(String("HISCORES", "PLAYER2"), "Cy");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 2);
+}
+
 TEST_F(ProfileTest, AnEditReplacesTheFileWholeKeepingItsModeAndFollowingLinks) {
     auto inode = [this] {
         struct stat st {};
@@ -157,6 +231,64 @@ TEST_F(ProfileTest, AnEditReplacesTheFileWholeKeepingItsModeAndFollowingLinks) {
     EXPECT_EQ(Contents(deep), "[SETTINGS]\nCLASSICAL=0\n");
 }
 
+// A link in a folder that others can write may have been put there by one of
+// them: an edit follows it only where no one but the player (or the folder's
+// owner, in a sticky folder) could have made it, and opens nothing outside.
+TEST_F(ProfileTest, ALinkIsFollowedOnlyWhereNoOtherUserCouldHavePlantedIt) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+    constexpr uid_t kOther = 65534;
+    const std::string victim = m_dir + "/victim.txt", shared = m_dir + "/shared";
+    const std::string link = shared + "/marbix.INI";
+    fs::create_directory(shared);
+    fs::create_symlink(victim, link);
+    const std::string refused = link + ": Permission denied (a symbolic link of another user)";
+    struct CCase {
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        bool followed;
+    };
+    for (const CCase& c : {CCase{01777, 0, kOther, false}, CCase{01777, kOther, kOther, true},
+                           CCase{01777, kOther, 0, true}, CCase{0777, 0, kOther, false},
+                           CCase{0775, 0, kOther, false}, CCase{0755, 0, kOther, true},
+                           CCase{0755, kOther, kOther, false}}) {
+        const std::string text = "[S]\nK=secret\n";
+        CScratchFolder::Write("victim.txt", text);
+        ASSERT_EQ(chown(shared.c_str(), c.folderOwner, 0) | chmod(shared.c_str(), c.folderMode) |
+                      lchown(link.c_str(), c.linkOwner, 0),
+                  0);
+        const CProfile profile(link);
+        std::string failure, why;
+        const bool saved =
+            profile.Edit([](CProfileFile& file) { file.WriteInt("S", "K", 1); }, &failure);
+        SCOPED_TRACE(testing::Message() << std::oct << c.folderMode << " " << std::dec
+                                        << c.folderOwner << " " << c.linkOwner);
+        EXPECT_EQ(saved, c.followed) << failure;
+        EXPECT_EQ(profile.Writable(&why), c.followed);
+        EXPECT_EQ(profile.Read().GetString("S", "K"), c.followed ? "1" : "");
+        if (c.followed) continue;
+        EXPECT_EQ(std::pair(failure, why), std::pair(refused, refused));
+        EXPECT_TRUE(Contents(victim) == text && fs::is_symlink(link));
+        EXPECT_EQ(std::distance(fs::directory_iterator(shared), {}), 1);
+    }
+    // A binary file behind the link is not taken for a damaged profile and
+    // moved aside; a planted lock is not followed either.
+    ASSERT_EQ(chown(shared.c_str(), 0, 0) | chmod(shared.c_str(), 01777), 0);
+    CScratchFolder::Write("victim.txt", "\x7F"
+                                        "ELF\0\1\2"s);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(CProfile(link).Read().GetString("S", "K", "none"), "none");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(Contents(victim), "\x7F"
+                                "ELF\0\1\2"s);
+    fs::remove(link);
+    CScratchFolder::Write("shared/marbix.INI", "[S]\nK=2\n"s);
+    fs::create_symlink(victim, link + ".lock");
+    ASSERT_EQ(lchown((link + ".lock").c_str(), kOther, 0), 0);
+    EXPECT_FALSE(CProfile(link).Edit([](CProfileFile& file) { file.WriteInt("S", "K", 3); }));
+    EXPECT_EQ(Contents(victim), "\x7F"
+                                "ELF\0\1\2"s);
+}
+
 // Last: it changes the environment of the process.
 TEST(DefaultPath, NamedAfterTheExecutableInTheConfigDirectory) {
     setenv("XDG_CONFIG_HOME", "/srv/cfg", 1);
@@ -167,6 +299,38 @@ TEST(DefaultPath, NamedAfterTheExecutableInTheConfigDirectory) {
         ignored ? setenv("XDG_CONFIG_HOME", ignored, 1) : unsetenv("XDG_CONFIG_HOME");
         EXPECT_EQ(DefaultProfilePath("marbix"), "/home/pat/.config/marbix.INI");
     }
+    unsetenv("HOME"); // the home folder of the password database
+    const passwd* me = getpwuid(getuid());
+    ASSERT_NE(me, nullptr);
+    EXPECT_EQ(DefaultProfilePath("marbix"), std::string(me->pw_dir) + "/.config/marbix.INI");
+}
+
+// Never the current folder: without a home folder there is no profile, and
+// standard error says so.
+TEST(DefaultPath, WithoutAHomeFolderThereIsNone) {
+    constexpr uid_t kNobodyKnown = 54321;
+    if (geteuid() != 0 || getpwuid(kNobodyKnown))
+        GTEST_SKIP() << "needs root and a user id without a password entry";
+    int error[2];
+    ASSERT_EQ(pipe(error), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(error[1], 2);
+        unsetenv("HOME");
+        unsetenv("XDG_CONFIG_HOME");
+        _exit(setuid(kNobodyKnown) == 0 && DefaultProfilePath("/usr/games/marbix").empty() ? 0 : 1);
+    }
+    close(error[1]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    char told[512] = {};
+    const ssize_t n = read(error[0], told, sizeof told - 1);
+    close(error[0]);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(std::string(told, n > 0 ? std::size_t(n) : 0),
+              "profile_tests: no home folder (HOME is not set and user 54321 has no entry in "
+              "the password database): settings and results are kept for this run only\n");
 }
 
 } // namespace

@@ -1,9 +1,15 @@
 // The board window and its cells offscreen: where the board lies, the tiles
-// and each cell's picture. How they look on a real screen is tested under X.
+// and each cell's picture, at each zoom. How they look on a real screen is
+// tested under X.
+#include "app/zoom.h"
 #include "view/board_accessible.h"
 #include "view/board_keys.h"
 #include "view/cursor_frame.h"
 #include "view_fixture.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QWheelEvent>
 
 using BoardTest = ViewTest;
 
@@ -178,4 +184,98 @@ TEST_F(CursorTest, TheCursorFramesTheCellAndLeavesEveryPixelOfTheBallAsItIs) {
     EXPECT_FALSE(frame->isVisible());
     m_field.ShowResumed();
     EXPECT_TRUE(frame->isVisible());
+}
+
+// Zoomed at each step: where the board's cells lie in the layout, measured
+// from the board's corner as drawn zoomed.
+QPoint CellCentre(QPoint board, int zoom, int col, int row) {
+    return board + QPoint((10 + 37 * col + 16) * zoom / 10, (6 + 35 * row + 16) * zoom / 10);
+}
+
+QImage Picture(int id, int scale) {
+    return LoadPicture(id, scale).convertToFormat(QImage::Format_RGB32);
+}
+
+// Each step shows the board, its looks and its cells in pictures drawn at
+// that size (on this screen of single density, 2× and 3× are the committed
+// double and triple pictures pixel for pixel), and a click or a name finds
+// the cell under it. The keyboard cursor's frame fills the wider seams.
+TEST_F(BoardTest, EveryZoomStepShowsItsOwnPicturesAndMapsClicksToTheCell) {
+    auto frame = MakeFrame();
+    frame->resize(1500, 1300); // room for every step: the fit is tested below
+    CFieldWnd& field = frame->m_wndField;
+    ASSERT_TRUE(frame->Dispatch(ID_GAME_START));
+    QSignalSpy clicks(&field, &CFieldWnd::CellCommand);
+    QTest::keyClick(&field, Qt::Key_Up); // the cursor on the centre
+    auto* cursor = field.findChild<QWidget*>(QStringLiteral("cursorFrame"));
+    ASSERT_TRUE(cursor && cursor->isVisible());
+    for (int zoom : ZoomSteps()) {
+        field.SetZoom(zoom);
+        const int room = 3 * zoom / 10; // the rows' seams, 3 pixels at 1×
+        EXPECT_EQ(cursor->geometry(), field.m_cellButtons[CellIndex(4, 4)].geometry().adjusted(
+                                          -room, -room, room, room))
+            << zoom;
+    }
+    for (int zoom : ZoomSteps()) {
+        SCOPED_TRACE(zoom);
+        field.SetZoom(zoom);
+        const QRect board = field.m_background.geometry();
+        // At halves the odd lengths snap to whole pixels, the smaller on a tie.
+        const QSize drawn(347 * zoom / 10, 325 * zoom / 10);
+        EXPECT_EQ(board.size(), zoom % 10 ? drawn - QSize(4, 4) : drawn);
+        const int col = zoom / 5, row = 8 - zoom / 5;
+        CCellButton& cell = field.m_cellButtons[CellIndex(col, row)];
+        EXPECT_EQ(field.childAt(CellCentre(board.topLeft(), zoom, col, row)), &cell);
+        EXPECT_EQ(cell.size(), QSize(32, 32) * zoom / 10);
+        QTest::mouseClick(&cell, Qt::LeftButton, {}, cell.rect().center());
+        EXPECT_EQ(clicks.last().first().toLongLong(), CellCommandId(col, row));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&cell)->rect().size(), cell.size());
+        cell.SetBall(5, Selected);
+        if (zoom % 10) continue;
+        const int k = zoom / 10;
+        EXPECT_EQ(Grabbed(cell), Picture(422, k));
+        EXPECT_EQ(Grabbed(field.m_background), Picture(PictureId::kBoard, k));
+        field.ShowPaused();
+        EXPECT_EQ(Grabbed(field.m_background), Picture(PictureId::kBoardPaused, k));
+        field.ShowResumed();
+    }
+    field.SetZoom(10);
+    EXPECT_EQ(Grabbed(field.m_cellButtons[CellIndex(4, 4)]), Resource(422));
+    EXPECT_EQ(clicks.size(), 5);
+}
+
+void Zoom(CMainFrame& frame, Qt::Key key) {
+    QTest::keyClick(&frame, key, Qt::ControlModifier);
+    QTest::qWait(20); // the frame grows once its layout is done
+}
+
+// The keys and the wheel step through the zoom, passing over steps that would
+// not fit on the screen; the frame grows to fit and shrinks back.
+TEST_F(BoardTest, TheKeysAndTheWheelZoomWithinTheScreen) {
+    auto frame = MakeFrame();
+    frame->resize(300, 300); // the frame fits itself to the board
+    QTest::qWait(20);
+    CFieldWnd& field = frame->m_wndField;
+    const QSize one = field.size(), frameOne = frame->size();
+    ASSERT_EQ(one, QSize(347, 325));
+    std::vector<int> seen = {field.Zoom()};
+    for (Zoom(*frame, Qt::Key_Plus); field.Zoom() != seen.back(); Zoom(*frame, Qt::Key_Plus))
+        seen.push_back(field.Zoom());
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(std::pair(g_zoom, field.size()), std::pair(seen.back(), field.m_background.size()));
+    const QRect room = frame->screen()->availableGeometry();
+    EXPECT_TRUE(room.size().expandedTo(frame->frameGeometry().size()) == room.size());
+    if (seen.back() < 30) { // the next step would not fit
+        const QSize more = field.BoardSize(seen.back() + 5) - field.size();
+        EXPECT_FALSE(room.size().expandedTo(frame->frameGeometry().size() + more) == room.size());
+    }
+
+    QWheelEvent notch(QPointF(5, 5), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&field, &notch);
+    QTest::qWait(20);
+    EXPECT_EQ(field.Zoom(), seen[seen.size() - 2]);
+    Zoom(*frame, Qt::Key_0);
+    EXPECT_EQ(std::tuple(field.Zoom(), g_zoom, field.size(), frame->size()),
+              std::tuple(10, 10, one, frameOne));
 }

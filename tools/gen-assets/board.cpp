@@ -78,29 +78,57 @@ QImage TextMask(const QString& text, const QFont& font, const QPointF& at, doubl
     return mask;
 }
 
+// Which pixels have a covered one (coverage above half) within k across and
+// down: the mask dilated by a square, one pass across and one down. Pixels
+// off the picture are looked at one by one.
+class CNear {
+public:
+    CNear(const QImage& mask, int k) : m_w(mask.width()), m_h(mask.height()), m_k(k), m_mask(mask) {
+        std::vector<char> across(size_t(m_w * m_h));
+        m_near.resize(across.size());
+        for (int y = 0; y < m_h; ++y)
+            for (int x = 0; x < m_w; ++x)
+                for (int dx = -k; dx <= k && !across[size_t(y * m_w + x)]; ++dx)
+                    across[size_t(y * m_w + x)] = On(x + dx, y);
+        for (int y = 0; y < m_h; ++y)
+            for (int x = 0; x < m_w; ++x)
+                for (int dy = -k; dy <= k && !m_near[size_t(y * m_w + x)]; ++dy)
+                    m_near[size_t(y * m_w + x)] =
+                        y + dy >= 0 && y + dy < m_h && across[size_t((y + dy) * m_w + x)];
+    }
+    bool On(int x, int y) const {
+        return x >= 0 && y >= 0 && x < m_w && y < m_h && m_mask.constScanLine(y)[x] >= 128;
+    }
+    bool Near(int x, int y) const {
+        if (x >= 0 && y >= 0 && x < m_w && y < m_h) return m_near[size_t(y * m_w + x)];
+        for (int dy = -m_k; dy <= m_k; ++dy)
+            for (int dx = -m_k; dx <= m_k; ++dx)
+                if (On(x + dx, y + dy)) return true;
+        return false;
+    }
+
+private:
+    int m_w, m_h, m_k;
+    const QImage& m_mask;
+    std::vector<char> m_near;
+};
+
 // Lays a letter shape onto the board: its pixels (coverage above half) in
 // one colour, ringed with a line of another and a drop shadow offset down
 // right; ring and shadow offset grow with the scale k.
 void Lay(QImage& image, const QImage& mask, int fill, int ring, int shadow) {
     const int w = image.width(), h = image.height(), k = w / kWidth;
-    auto on = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < w && y < h && qGray(mask.pixel(x, y)) >= 128;
-    };
-    auto near = [&](int x, int y) {
-        for (int dy = -k; dy <= k; ++dy)
-            for (int dx = -k; dx <= k; ++dx)
-                if (on(x + dx, y + dy)) return true;
-        return false;
-    };
+    const CNear near(mask, k);
     if (shadow >= 0)
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                if (near(x - 3 * k, y - 3 * k) && !near(x, y)) image.setPixel(x, y, uint(shadow));
+                if (near.Near(x - 3 * k, y - 3 * k) && !near.Near(x, y))
+                    image.setPixel(x, y, uint(shadow));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (on(x, y))
+            if (near.On(x, y))
                 image.setPixel(x, y, uint(fill));
-            else if (ring >= 0 && near(x, y))
+            else if (ring >= 0 && near.Near(x, y))
                 image.setPixel(x, y, uint(ring));
 }
 

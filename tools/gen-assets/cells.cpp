@@ -209,14 +209,17 @@ void DrawError(QImage& image, int state) {
     if (state == 3) Stamp(image, 8, 18, grin, Black);
 }
 
-// The faces of the double-size pictures are drawn, not stamped: the painter
-// works on a clear layer without smoothing, and every pixel it sets is laid
-// onto the picture as the palette entry of its colour.
+// The faces of the larger pictures are drawn, not stamped: the painter works
+// on a clear layer without smoothing, in the coordinates of the double-size
+// picture, and every pixel it sets is laid onto the picture as the palette
+// entry of its colour.
 template <typename Draw> void PaintLayer(QImage& image, Draw draw) {
     QImage layer(image.size(), QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
     {
         QPainter painter(&layer);
+        const qreal scale = image.width() / (2.0 * kCell);
+        if (scale != 1) painter.scale(scale, scale);
         draw(painter);
     }
     const QVector<QRgb> table = Table16();
@@ -375,8 +378,9 @@ void DrawError2x(QImage& image, int state) {
     });
 }
 
-QImage DrawCell2x(int colour, int state, bool round) {
-    QImage image = Blank16(2 * kCell, 2 * kCell, LightGrey);
+// At scale k from 2 on: the double-size drawing, its faces scaled by k / 2.
+QImage DrawCellLarge(int colour, int state, bool round, int k) {
+    QImage image = Blank16(k * kCell, k * kCell, LightGrey);
     if (colour == 0) {
         if (state != 0) DrawError2x(image, state);
         return image;
@@ -384,7 +388,7 @@ QImage DrawCell2x(int colour, int state, bool round) {
     const Ball& ball = kBalls[colour];
     const Shape shape = round ? Shape::Disc : ball.other;
     if (state == 3) {
-        const int size = 2 * (shape == Shape::Diamond ? 16 : 12), offset = kCell - size / 2;
+        const int size = k * (shape == Shape::Diamond ? 16 : 12), offset = (k * kCell - size) / 2;
         const Mask mask = MakeMask(shape, size);
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x)
@@ -392,7 +396,7 @@ QImage DrawCell2x(int colour, int state, bool round) {
         return image;
     }
     const Shape body = shape == Shape::Crescent ? Shape::CrescentBody : shape;
-    PaintBody(image, 0, 0, MakeMask(shape, 2 * kCell), MakeMask(body, 2 * kCell), ball, 2);
+    PaintBody(image, 0, 0, MakeMask(shape, k * kCell), MakeMask(body, k * kCell), ball, k);
     if (shape == Shape::Crescent)
         DrawProfileFace2x(image, state, ball.face);
     else
@@ -403,7 +407,7 @@ QImage DrawCell2x(int colour, int state, bool round) {
 } // namespace
 
 QImage DrawCell(int colour, int state, bool round, int k) {
-    if (k == 2) return DrawCell2x(colour, state, round);
+    if (k >= 2) return DrawCellLarge(colour, state, round, k);
     QImage image = Blank16(kCell, kCell, LightGrey);
     if (colour == 0) {
         if (state != 0) DrawError(image, state);

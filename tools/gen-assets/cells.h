@@ -4,7 +4,8 @@
 #include <QImage>
 
 // The picture of a cell: colour 0–7, state 0–3, round or non-round set; at
-// scale k 2 the 64 × 64 picture for screens of double density.
+// scale k the 32k × 32k picture, for screens of double density and for the
+// zoomed board.
 QImage DrawCell(int colour, int state, bool round, int k);
 
 // A ball face drawn on its own, for the toolbar and the icon: a filled

@@ -1,7 +1,8 @@
 // marbix-gen-assets: draws every picture and synthesises every sound of
 // Marbix into res/, and the review sheet into docs/pictures.png.
 // Every picture comes at two scales: <id>.png and, for screens of double
-// density, <id>@2x.png. The pictures with words are drawn again in the
+// density, <id>@2x.png; the cells and the boards also at scales 3 to 6
+// (<id>@<k>x.png), for the zoomed board. The pictures with words are drawn again in the
 // language of each catalogue under translations/, into res/bmp/<language>/
 // where they differ from the English ones. What is written is then read back
 // and checked.
@@ -56,7 +57,10 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 // The pictures of one scale: cells, boards, tile, decoration, toolbar, icon.
-PictureSet DrawPictures(int k) {
+constexpr int kLargestScale = 6;
+
+// What the zoomed board shows at scale k: the cells and the three boards.
+PictureSet DrawBoardPictures(int k) {
     PictureSet pictures;
     for (int round = 0; round < 2; ++round)
         for (int colour = 0; colour < 8; ++colour)
@@ -66,6 +70,12 @@ PictureSet DrawPictures(int k) {
     pictures[PictureId::kBoard] = DrawBoard(BoardLook::Playing, k);
     pictures[PictureId::kBoardPaused] = DrawBoard(BoardLook::Paused, k);
     pictures[PictureId::kBoardStopped] = DrawBoard(BoardLook::Stopped, k);
+    return pictures;
+}
+
+// The pictures of one scale, 1 or 2: every picture.
+PictureSet DrawPictures(int k) {
+    PictureSet pictures = DrawBoardPictures(k);
     pictures[PictureId::kTile] = DrawTile(k);
     pictures[PictureId::kDecoration] = DrawDecoration(k);
     pictures[PictureId::kToolbar] = DrawToolbar(k);
@@ -76,7 +86,9 @@ PictureSet DrawPictures(int k) {
 // res/bmp/<id>.png, and <id>@2x.png for double density; a language's own
 // pictures in res/bmp/<language>/.
 QString PictureName(int id, int k) {
-    return QStringLiteral("%1%2.png").arg(id).arg(k == 2 ? "@2x" : "");
+    return QStringLiteral("%1%2.png")
+        .arg(id)
+        .arg(k == 1 ? QString() : QStringLiteral("@%1x").arg(k));
 }
 
 QString PicturePath(const QDir& root, int id, int k, const QString& language = {}) {
@@ -128,9 +140,7 @@ QStringList Differences(const PictureSet& drawn, const PictureSet& read, int k) 
         const QImage& file = read.at(id);
         if (file.isNull() || file.convertToFormat(QImage::Format_ARGB32) !=
                                  image.convertToFormat(QImage::Format_ARGB32))
-            lines << QStringLiteral("%1%2: differs from the drawing")
-                         .arg(id)
-                         .arg(k == 2 ? "@2x" : "");
+            lines << QStringLiteral("%1: differs from the drawing").arg(PictureName(id, k));
     }
     return lines;
 }
@@ -202,6 +212,8 @@ int main(int argc, char** argv) {
     RequireFonts(languages);
 
     const PictureSet single = DrawPictures(1), twice = DrawPictures(2);
+    std::map<int, PictureSet> zoomed; // the board's pictures at scales 3 to 6
+    for (int k = 3; k <= kLargestScale; ++k) zoomed[k] = DrawBoardPictures(k);
     std::vector<LocalPictures> locals;
     for (const PictureLanguage& language : languages)
         locals.push_back(DrawLocalPictures(language, single, twice));
@@ -209,6 +221,8 @@ int main(int argc, char** argv) {
         for (int k : {1, 2})
             for (const auto& [id, image] : k == 1 ? single : twice)
                 pal::Save(image, PicturePath(root, id, k));
+        for (const auto& [k, pictures] : zoomed)
+            for (const auto& [id, image] : pictures) pal::Save(image, PicturePath(root, id, k));
         WriteLocalPictures(root, locals);
         for (int size : {16, 24, 32, 48, 64, 128, 256})
             pal::Save(DrawDesktopIcon(size),
@@ -229,6 +243,12 @@ int main(int argc, char** argv) {
         failures << Differences(drawn, read, k);
         for (const QString& line : VerifyPictures(read, k))
             failures << QStringLiteral("%1%2").arg(line, k == 2 ? " (@2x)" : "");
+    }
+    for (const auto& [k, drawn] : zoomed) {
+        const PictureSet read = ReadPictures(root, drawn, k);
+        failures << Differences(drawn, read, k);
+        for (const QString& line : VerifyPictures(read, k))
+            failures << QStringLiteral("%1 (@%2x)").arg(line).arg(k);
     }
     failures << VerifyPair(single, twice);
     failures << CheckLocalPictures(root, locals, single, twice);
@@ -257,9 +277,10 @@ int main(int argc, char** argv) {
     for (const LocalPictures& local : locals)
         localCount += local.single.size() + local.twice.size();
     if (failures.isEmpty())
-        std::printf("marbix-gen-assets: %s %zu pictures at two scales, %lld in %zu other "
-                    "languages and %zu sounds%s, all checks hold\n",
+        std::printf("marbix-gen-assets: %s %zu pictures at two scales and %zu for the zoomed "
+                    "board, %lld in %zu other languages and %zu sounds%s, all checks hold\n",
                     checkOnly ? "compared" : "wrote", single.size() + twice.size(),
+                    zoomed.size() * zoomed.begin()->second.size(),
                     static_cast<long long>(localCount), locals.size(),
                     program.size() + module.size(),
                     checkOnly ? " with the committed files" : ", the icons and the sheet");

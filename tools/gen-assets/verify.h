@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <map>
 
-// The pictures by identifier, at scale 1 and at scale 2.
+// The pictures by identifier, of one scale.
 using PictureSet = std::map<int, QImage>;
 
 // Every rule a picture set of scale k breaks, one line each; empty when all

@@ -5,6 +5,18 @@
 
 namespace {
 
+// What an error quotes of a bad line: enough to find it, never megabytes.
+constexpr std::size_t kQuoteMax = 200;
+
+// The text, or its first kQuoteMax bytes at most, cut before a character
+// (never inside a UTF-8 sequence), and "…".
+std::string Quoted(std::string_view text) {
+    if (text.size() <= kQuoteMax) return std::string(text);
+    std::size_t cut = kQuoteMax;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(text.substr(0, cut)) + "…";
+}
+
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -71,7 +83,7 @@ bool ParseArgument(std::string_view word, std::string_view arg, CScriptCommand& 
                    std::string& error) {
     constexpr long long kCountMax = std::numeric_limits<std::uint32_t>::max();
     auto malformed = [&] {
-        error = "malformed number '" + std::string(arg) + "'";
+        error = "malformed number '" + Quoted(arg) + "'";
         return false;
     };
     if (word == "seed") {
@@ -91,7 +103,7 @@ bool ParseArgument(std::string_view word, std::string_view arg, CScriptCommand& 
     if (word == "sound") {
         command.kind = CScriptCommand::Sound;
         if (arg != "on" && arg != "off") {
-            error = "sound takes 'on' or 'off', not '" + std::string(arg) + "'";
+            error = "sound takes 'on' or 'off', not '" + Quoted(arg) + "'";
             return false;
         }
         command.number = arg == "on" ? 1 : 0;
@@ -108,7 +120,7 @@ bool ParseArgument(std::string_view word, std::string_view arg, CScriptCommand& 
             return false;
         }
     }
-    error = "unknown command '" + std::string(word) + "'";
+    error = "unknown command '" + Quoted(word) + "'";
     return false;
 }
 
@@ -139,6 +151,6 @@ bool ParseScriptLine(std::string_view line, CScriptCommand& command, std::string
         error = std::string(word) + " needs an argument";
         return false;
     }
-    error = "unknown command '" + std::string(word) + "'";
+    error = "unknown command '" + Quoted(word) + "'";
     return false;
 }
