@@ -19,7 +19,7 @@ CHostWindow& Host() {
         auto* window = new CHostWindow;
         window->Create();
         window->show();
-        QTest::qWaitForWindowExposed(window);
+        if (!QTest::qWaitForWindowExposed(window)) qFatal("the window was never shown");
         return window;
     }();
     return *host;

@@ -8,11 +8,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The program's folder in the build tree, where plugin and module lie beside
-// it; from an installation, their places relative to the program's folder.
+// The program's folder in the build tree (the top of the build folder, with
+// its CMakeCache.txt), where plugin and module lie beside it; from an
+// installation, their places relative to the program's folder. No build path
+// is compiled in, so that builds from any folder install the same program.
 bool InBuildTree(const std::string& exeDir) {
     std::error_code ec;
-    return fs::equivalent(exeDir, MARBIX_BUILD_DIR, ec);
+    return fs::is_regular_file(fs::path(exeDir) / "CMakeCache.txt", ec);
 }
 
 std::string Place(const std::string& exeDir, const char* buildName, const char* installed) {

@@ -9,8 +9,7 @@ lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The string table as marked texts, so that the catalogue tools can read it.
-awk -F '\t' '!/^#/ && NF == 2 { gsub(/"/, "\\\""); print "QT_TRANSLATE_NOOP(\"strings\", \"" $2 "\");" }' \
-    "$root/res/strings.txt" >"$work/strings.cpp"
+awk -F '\t' -f "$root/translations/marked_strings.awk" "$root/res/strings.txt" >"$work/strings.cpp"
 [ $# -gt 0 ] || set -- "$root"/translations/marbix_*.ts
 "$lupdate" -silent -locations none -no-obsolete "$root/app" "$root/view" "$root/score" \
     "$root/platform" "$root/tools/gen-assets/picture_words.h" "$work/strings.cpp" -ts "$@"

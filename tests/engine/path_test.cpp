@@ -1,6 +1,7 @@
 #include <random>
 
 #include "test_game.h"
+#include "test_seed.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ bool Reachable(CTestGame& game, int from, int to) {
 }
 
 TEST(Path, AgreesWithBreadthFirstSearchOnRandomBoards) {
-    std::mt19937 random(12345);
+    std::mt19937 random(TestSeed(12345));
     for (int trial = 0; trial < 3000; ++trial) {
         CTestGame game;
         game.Play();

@@ -43,10 +43,14 @@ for name in "${names[@]}"; do
     findings=("$src"/tests/fuzz/findings/"$name"-*)
     [ ${#findings[@]} -eq 0 ] || "$dir/fuzzer" "${findings[@]}"
     cp "${seeds[@]}" "$dir/corpus/"
-    "$dir/fuzzer" -max_total_time="$seconds" -timeout=5 -malloc_limit_mb=64 -rss_limit_mb=512 \
-        -max_len="$max_len" -print_final_stats=1 -artifact_prefix="$dir/" "$dir/corpus" 2>"$dir/log" ||
-        { tail -n 40 "$dir/log"; echo "findings are in $dir: keep them in tests/fuzz/findings as $name-*"; exit 1; }
-    echo "$name:"
+    # libFuzzer draws its own seed unless MARBIX_SEED gives one; either is printed.
+    "$dir/fuzzer" ${MARBIX_SEED:+-seed="$MARBIX_SEED"} -max_total_time="$seconds" -timeout=5 \
+        -malloc_limit_mb=64 -rss_limit_mb=512 -max_len="$max_len" -print_final_stats=1 \
+        -artifact_prefix="$dir/" "$dir/corpus" 2>"$dir/log" ||
+        { tail -n 40 "$dir/log"; grep -m 1 '^INFO: Seed:' "$dir/log"
+          echo "findings are in $dir: keep them in tests/fuzz/findings as $name-*"; exit 1; }
+    seed=$(sed -n 's/^INFO: Seed: \([0-9]*\).*/\1/p' "$dir/log" | head -n 1)
+    echo "$name: seed $seed (replay with MARBIX_SEED=$seed)"
     grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$dir/log" | tail -n 2
     unset -n sources seeds max_len
 done

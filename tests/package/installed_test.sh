@@ -22,6 +22,12 @@ within_10s() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done && "$@"; 
 installed() { find "$root" -name "$1" "${@:2}" -print -quit; }
 mapped() { grep -q "$1" "/proc/$game/maps"; }
 heard() { od -An -td2 -w2 -v "$work/take.raw" | awk '$1 > 1000 || $1 < -1000 { n++ } END { exit n < 100 }'; }
+if [ "$mode" = deb ]; then
+    for tool in dpkg dpkg-buildpackage dpkg-deb lintian; do
+        command -v $tool >/dev/null || skip "$tool is not installed"
+    done
+    [ "$(id -u)" -eq 0 ] || skip "no root rights for dpkg to install with"
+fi
 for tool in Xvfb openbox xdotool xprop pulseaudio parecord inotifywait desktop-file-validate appstreamcli; do
     command -v $tool >/dev/null || skip "$tool is not installed"
 done
@@ -42,8 +48,11 @@ else
     touch "$root/var/lib/dpkg/available"
     dpkg_root -i "$deb"
     version=$(dpkg-deb -f "$deb" Version)
-    grep -q "<release version=\"$version\"" "$(installed $app.metainfo.xml)" || fail "no release $version"
     zgrep -q "\"Marbix $version\"" "$(installed marbix.6.gz)" || fail "man page not of $version"
+    released=$(zcat "$(installed changelog.Debian.gz)" | sed -n 's/^ -- .*>  //p' | head -n 1)
+    date=$(date -u -d "$released" +%F) && grep -q "<release version=\"$version\" date=\"$date\"" \
+        "$(installed $app.metainfo.xml)" || fail "metainfo not dated $date"
+    zgrep -q "^\.TH MARBIX 6 \"$date\"" "$(installed marbix.6.gz)" || fail "man page not dated $date"
     dpkg-deb -f "$deb" Depends | grep -q 'libpulse0 ' || fail "libpulse is not a dependency"
 fi
 program=$(installed marbix -type f -perm -u+x) plugin=$(installed marbix-sound.so)

@@ -64,7 +64,9 @@ TEST_F(PanelTest, LaidOutInDialogUnitsAndFollowingTheGame) {
         g_classical = classical;
         ASSERT_TRUE(m_frame->Dispatch(ID_GAME_START));
         EXPECT_EQ(bar.m_timeEdit->isEnabled() + bar.m_timeLabel->isEnabled(), 2 * !classical);
-        if (classical) ASSERT_TRUE(m_frame->Dispatch(ID_GAME_STOP));
+        if (classical) {
+            ASSERT_TRUE(m_frame->Dispatch(ID_GAME_STOP));
+        }
     }
     EXPECT_EQ(shown(), "0|30|21  <<<--- you --->>> 0");
     EXPECT_TRUE(m_frame->m_clockTimer.IsRunning(CScoreKeeper::kClockTimer));

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     window.show();
     if (picture > 0 && picture + 2 < args.size()) {
         // Let the window take its size before the game and the picture.
-        QTest::qWaitForWindowExposed(&window);
+        if (!QTest::qWaitForWindowExposed(&window)) return 1;
         QTest::qWait(50);
         PlayScriptedGame(window, 60);
         return window.grab().save(args[picture + 1]) ? 0 : 1;
