@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "scratch.h"
-#include "seed.h"
+#include "test_seed.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;

@@ -14,7 +14,7 @@
 #include "score/name_dlg.h"
 #include "score/score_keeper.h"
 #include "scratch.h"
-#include "seed.h"
+#include "test_seed.h"
 
 namespace {
 
