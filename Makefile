@@ -66,7 +66,7 @@ format-check:
 	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "format: clean"
 
 # clang-tidy with the checks of .clang-tidy over every source of the tree.
-TIDY_FOLDERS = app|bench|engine|platform|score|sound|tests|tools|view
+TIDY_FOLDERS = app|bench|engine|platform|record|score|sound|tests|tools|view
 
 tidy: build-test
 	@run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) '^$(CURDIR)/($(TIDY_FOLDERS))/.*\.cpp$$' \

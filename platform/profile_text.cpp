@@ -189,6 +189,7 @@ std::string CProfileFile::Readable() const {
 
 std::string CProfileFile::Fresh(const std::vector<std::string>& sections) const {
     std::vector<std::string> folded;
+    folded.reserve(sections.size());
     for (const std::string& name : sections) folded.push_back(Folded(Trim(name)));
     CProfileFile fresh(ReadableOf(&folded));
     for (const CChange& change : m_changes)

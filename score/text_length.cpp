@@ -72,12 +72,12 @@ bool BreaksBefore(const CClusterState& s, B next) {
 }
 
 void Advance(CClusterState& s, B next, bool newCluster) {
-    if (next == B::ExtendedPictographic)
+    if (next == B::ExtendedPictographic) {
         s.pictographicRun = true;
-    else if (newCluster || !(next == B::Extend || next == B::ZWJ))
+    } else if (newCluster || !(next == B::Extend || next == B::ZWJ) || s.last == B::ZWJ) {
+        // Only one joiner may stand between two pictographs.
         s.pictographicRun = false;
-    else if (s.last == B::ZWJ)
-        s.pictographicRun = false; // only one joiner stands between two pictographs
+    }
     s.regionalIndicators = next == B::RegionalIndicator ? s.regionalIndicators + 1 : 0;
     s.last = next;
 }

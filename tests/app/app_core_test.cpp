@@ -17,8 +17,8 @@ using ProfileTest = TempProfileTest;
 // Eighteen different texts, then the cycle turns at the first missing one.
 TEST(Epigraph, TheCycleTurnsAtTheFirstMissingString) {
     g_nextEpigraph = kFirstEpigraph;
-    std::vector<std::string> shown;
-    for (int opening = 0; opening < 20; ++opening) shown.push_back(TakeNextEpigraph());
+    std::vector<std::string> shown(20);
+    for (std::string& text : shown) text = TakeNextEpigraph();
     EXPECT_EQ(std::tuple(shown[17], shown[18], shown[19], g_nextEpigraph),
               std::tuple(std::string("Enjoying yourself ?"), shown[0], shown[1], 2002));
     EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()).size(), 18u);

@@ -94,12 +94,12 @@ private:
             m_env.insert(name, QString::fromStdString(m_dir));
         m_env.insert("PULSE_SERVER", Socket());
         // --system=no with root: the server warns but runs.
+        const QString sink = "--load=module-null-sink sink_name=marbix_test rate=22050 "
+                             "channels=1 format=s16le norewinds=1";
         StartHelper(
             m_server, "pulseaudio",
             {"--daemonize=no", "--system=no", "-n", "--exit-idle-time=-1", "--disallow-exit",
-             "--disable-shm=yes", "--log-target=stderr",
-             "--load=module-null-sink sink_name=marbix_test rate=22050 channels=1 "
-             "format=s16le norewinds=1",
+             "--disable-shm=yes", "--log-target=stderr", sink,
              "--load=module-native-protocol-unix auth-anonymous=1 socket=" + Path("native")},
             m_env);
         if (!m_server.waitForStarted(5000)) return "pulseaudio did not start";

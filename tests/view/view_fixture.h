@@ -42,7 +42,7 @@ protected:
     }
 
     // Runs answer on the modal window once the modal loop has opened it.
-    static void WhenModal(std::function<void(QWidget&)> answer) {
+    static void WhenModal(const std::function<void(QWidget&)>& answer) {
         QTimer::singleShot(0, [answer] {
             QWidget* modal = QApplication::activeModalWidget();
             ASSERT_NE(modal, nullptr) << "no modal window open";
@@ -53,7 +53,7 @@ protected:
     // Expects a box of this caption and icon with a label holding each of
     // texts; looks at it with also, then closes it.
     void ExpectBox(const QString& caption, QMessageBox::Icon icon, const QStringList& texts,
-                   std::function<void(QWidget&)> also = {}) {
+                   const std::function<void(QWidget&)>& also = {}) {
         WhenModal([=, this](QWidget& box) {
             QStringList shown;
             for (QLabel* label : box.findChildren<QLabel*>()) shown << label->text();
