@@ -47,7 +47,7 @@ QPixmap CachedPicture(int id, int zoom) {
         image = image.convertToFormat(QImage::Format_RGB32)
                     .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(ratio);
-    const QPixmap picture = QPixmap::fromImage(image);
+    QPixmap picture = QPixmap::fromImage(image);
     cache.insert({id, zoom}, picture);
     return picture;
 }

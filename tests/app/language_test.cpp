@@ -78,14 +78,14 @@ QStringList ExpectedFor(const QString& language) {
     return it != shown.end() ? it->second
                              : QStringList{"&Game|&Options|&Help", "Marbix forever ...",
                                            "You have been playing for : 0 h 00 m 00 s", "Time :",
-                                           "Your result could not be saved in the hall of fame: "
-                                           "/p: Read-only"};
+                                           QString("Your result could not be saved in the "
+                                                   "hall of fame: /p: Read-only")};
 }
 
 // The catalogue a locale's player reads: pt_BR and zh_CN by country, the
 // others by language alone.
 QString CatalogueLanguage(const QLocale& locale) {
-    const QString name = locale.name();
+    QString name = locale.name();
     if (name == "pt_BR" || name == "zh_CN") return name;
     const QString language = name.section(QLatin1Char('_'), 0, 0);
     static const QStringList shipped{"de", "fr", "es", "it", "nl", "pl", "cs", "ru", "uk", "ja"};

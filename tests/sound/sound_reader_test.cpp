@@ -150,7 +150,8 @@ TEST(SoundModuleFormat, RejectsHostileTables) {
     const auto withEntry = [&](int entry, int field, std::uint32_t value) {
         CBytes m = good;
         const CBytes v = Le(value, field == 0 ? 2 : 4);
-        std::copy(v.begin(), v.end(), m.begin() + 12 + 12 * entry + 4 * field);
+        std::copy(v.begin(), v.end(),
+                  m.begin() + (12 + 12 * std::ptrdiff_t{entry} + 4 * std::ptrdiff_t{field}));
         return m;
     };
     CBytes noSounds = good, tooMany = good;

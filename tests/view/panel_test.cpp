@@ -24,10 +24,10 @@ void Type(QWidget& dialog, const QString& text) {
 class PanelTest : public ViewTest {
 protected:
     // Ends a game of 42 points while answer handles the name dialog.
-    void EndGame(std::function<void(QWidget&)> answer) {
+    void EndGame(const std::function<void(QWidget&)>& answer) {
         m_frame->Game().Score().ResetScore();
         m_frame->Game().Score().AddScore(42);
-        WhenModal(std::move(answer));
+        WhenModal(answer);
         m_frame->Game().Score().EndGame();
         QCoreApplication::processEvents(); // a box looked for but never shown fails here
     }
