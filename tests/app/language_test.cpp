@@ -184,7 +184,14 @@ TEST(LanguageTest, TheToolbarAndThePausedBoardSpeakTheLocalesLanguage) {
     EXPECT_EQ(
         frame.m_wndField.m_background.Picture().toImage().convertToFormat(QImage::Format_RGB32),
         picture(folder + QStringLiteral("182.png")));
+    // Zoomed to 3× on this screen of single density: the language's picture
+    // drawn at triple size pixel for pixel, not its double one enlarged.
+    frame.m_wndField.SetZoom(30);
+    const QImage tripled =
+        frame.m_wndField.m_background.Picture().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(tripled, picture(folder + QStringLiteral("182@3x.png")));
     if (!language.isEmpty()) {
+        EXPECT_NE(tripled, picture(QStringLiteral("182@3x.png")));
         EXPECT_NE(shownUndo, picture(QStringLiteral("171.png")).copy(undo));
         EXPECT_NE(picture(folder + QStringLiteral("182.png")), picture(QStringLiteral("182.png")));
     }

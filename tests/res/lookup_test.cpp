@@ -30,7 +30,7 @@ TEST(PictureLookup, FindsEveryPictureAtBothDensitiesAndNoOther) {
         EXPECT_TRUE(LoadPicture(id, 1).isNull()) << id;
 }
 
-// A language's own pictures stand in for the English ones at both densities;
+// A language's own pictures stand in for the English ones at every scale;
 // a picture it has none of, or a language with none at all, shows English.
 TEST(PictureLookup, PrefersThePictureLanguagesOwnPictures) {
     auto file = [](const QString& relative) {
@@ -47,6 +47,8 @@ TEST(PictureLookup, PrefersThePictureLanguagesOwnPictures) {
         EXPECT_EQ(LoadPicture(id, 2).devicePixelRatio(), 2.0) << id;
         EXPECT_NE(loaded(id, 1), file(QStringLiteral("%1.png").arg(id))) << id;
     }
+    for (int k = 3; k <= 6; ++k) // the zoomed board's scales
+        EXPECT_EQ(loaded(182, k), file(QStringLiteral("de/182@%1x.png").arg(k))) << k;
     EXPECT_EQ(loaded(183, 2), file(QStringLiteral("183@2x.png")));
     for (const QString& english : {QStringLiteral("xx"), QString()}) {
         SetPictureLanguage(english);

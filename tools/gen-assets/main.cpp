@@ -4,8 +4,8 @@
 // density, <id>@2x.png; the cells and the boards also at scales 3 to 6
 // (<id>@<k>x.png), for the zoomed board. The pictures with words are drawn again in the
 // language of each catalogue under translations/, into res/bmp/<language>/
-// where they differ from the English ones. What is written is then read back
-// and checked.
+// where they differ from the English ones, the paused board at every scale. What is written is then
+// read back and checked.
 //   marbix-gen-assets [--check] [source folder]
 #include "board.h"
 #include "cells.h"
@@ -104,25 +104,29 @@ PictureSet ReadPictures(const QDir& root, const PictureSet& drawn, int k,
 }
 
 // The pictures with words drawn in one language, those of them that differ
-// from the English ones, at both scales.
+// from the English ones, at every scale: the toolbar at scales 1 and 2, the
+// paused board also at the zoomed board's scales 3 to 6.
+using ScaledPictures = std::map<int, PictureSet>;
+
 struct LocalPictures {
     PictureLanguage language;
-    PictureSet single, twice;
+    ScaledPictures scales;
 };
 
-LocalPictures DrawLocalPictures(const PictureLanguage& language, const PictureSet& single,
-                                const PictureSet& twice) {
-    LocalPictures local{language, {}, {}};
-    for (int k : {1, 2}) {
-        PictureSet& own = k == 1 ? local.single : local.twice;
-        own[PictureId::kToolbar] = DrawToolbar(k, language);
+LocalPictures DrawLocalPictures(const PictureLanguage& language, const ScaledPictures& english) {
+    LocalPictures local{language, {}};
+    for (const auto& [k, pictures] : english) {
+        PictureSet& own = local.scales[k];
+        if (pictures.count(PictureId::kToolbar) != 0)
+            own[PictureId::kToolbar] = DrawToolbar(k, language);
         own[PictureId::kBoardPaused] = DrawBoard(BoardLook::Paused, k, language);
     }
     for (int id : {PictureId::kToolbar, PictureId::kBoardPaused}) {
-        if (local.single.at(id) == single.at(id) && local.twice.at(id) == twice.at(id)) {
-            local.single.erase(id);
-            local.twice.erase(id);
-        }
+        bool same = true;
+        for (const auto& [k, own] : local.scales)
+            same = same && (own.count(id) == 0 || own.at(id) == english.at(k).at(id));
+        if (same)
+            for (auto& [k, own] : local.scales) own.erase(id);
     }
     return local;
 }
@@ -131,6 +135,11 @@ LocalPictures DrawLocalPictures(const PictureLanguage& language, const PictureSe
 PictureSet WithLocal(PictureSet pictures, const PictureSet& local) {
     for (const auto& [id, image] : local) pictures[id] = image;
     return pictures;
+}
+
+// " (@<k>x)" after a line about a picture above single size.
+QString ScaleNote(int k) {
+    return k == 1 ? QString() : QStringLiteral(" (@%1x)").arg(k);
 }
 
 // Lines naming every committed picture that differs from the drawn one.
@@ -152,27 +161,26 @@ void WriteLocalPictures(const QDir& root, const std::vector<LocalPictures>& loca
     for (const QString& folder : bmp.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         QDir(bmp.filePath(folder)).removeRecursively();
     for (const LocalPictures& local : locals)
-        for (int k : {1, 2})
-            for (const auto& [id, image] : k == 1 ? local.single : local.twice)
+        for (const auto& [k, own] : local.scales)
+            for (const auto& [id, image] : own)
                 pal::Save(image, PicturePath(root, id, k, local.language.name));
 }
 
 // Each language's committed pictures are its drawings, keep every rule of
 // the English ones, and are all there is under res/bmp/<language>/.
 QStringList CheckLocalPictures(const QDir& root, const std::vector<LocalPictures>& locals,
-                               const PictureSet& single, const PictureSet& twice) {
+                               const ScaledPictures& english) {
     QStringList failures;
     QStringList folders;
     for (const LocalPictures& local : locals) {
         const QString& name = local.language.name;
         QStringList expected;
-        for (int k : {1, 2}) {
-            const PictureSet& own = k == 1 ? local.single : local.twice;
+        for (const auto& [k, own] : local.scales) {
             const PictureSet read = ReadPictures(root, own, k, name);
             QStringList lines = Differences(own, read, k);
-            lines << VerifyPictures(WithLocal(k == 1 ? single : twice, read), k);
+            lines << VerifyPictures(WithLocal(english.at(k), read), k);
             for (const QString& line : lines)
-                failures << QStringLiteral("%1/%2%3").arg(name, line, k == 2 ? " (@2x)" : "");
+                failures << QStringLiteral("%1/%2%3").arg(name, line, ScaleNote(k));
             for (const auto& [id, image] : own) expected << PictureName(id, k);
         }
         if (!expected.isEmpty()) folders << name;
@@ -212,11 +220,14 @@ int main(int argc, char** argv) {
     RequireFonts(languages);
 
     const PictureSet single = DrawPictures(1), twice = DrawPictures(2);
-    std::map<int, PictureSet> zoomed; // the board's pictures at scales 3 to 6
+    ScaledPictures zoomed; // the board's pictures at scales 3 to 6
     for (int k = 3; k <= kLargestScale; ++k) zoomed[k] = DrawBoardPictures(k);
+    ScaledPictures english = zoomed;
+    english[1] = single;
+    english[2] = twice;
     std::vector<LocalPictures> locals;
     for (const PictureLanguage& language : languages)
-        locals.push_back(DrawLocalPictures(language, single, twice));
+        locals.push_back(DrawLocalPictures(language, english));
     if (!checkOnly) {
         for (int k : {1, 2})
             for (const auto& [id, image] : k == 1 ? single : twice)
@@ -241,17 +252,15 @@ int main(int argc, char** argv) {
         const PictureSet& drawn = k == 1 ? single : twice;
         const PictureSet read = ReadPictures(root, drawn, k);
         failures << Differences(drawn, read, k);
-        for (const QString& line : VerifyPictures(read, k))
-            failures << QStringLiteral("%1%2").arg(line, k == 2 ? " (@2x)" : "");
+        for (const QString& line : VerifyPictures(read, k)) failures << line + ScaleNote(k);
     }
     for (const auto& [k, drawn] : zoomed) {
         const PictureSet read = ReadPictures(root, drawn, k);
         failures << Differences(drawn, read, k);
-        for (const QString& line : VerifyPictures(read, k))
-            failures << QStringLiteral("%1 (@%2x)").arg(line).arg(k);
+        for (const QString& line : VerifyPictures(read, k)) failures << line + ScaleNote(k);
     }
     failures << VerifyPair(single, twice);
-    failures << CheckLocalPictures(root, locals, single, twice);
+    failures << CheckLocalPictures(root, locals, english);
     const std::vector<Sound> program = ProgramSounds(), module = ModuleSounds();
     failures << VerifySounds(program, module);
     for (const auto& [folder, sounds] : {std::pair{"wave", &program}, {"module", &module}}) {
@@ -275,7 +284,7 @@ int main(int argc, char** argv) {
     }
     qsizetype localCount = 0;
     for (const LocalPictures& local : locals)
-        localCount += local.single.size() + local.twice.size();
+        for (const auto& [k, own] : local.scales) localCount += qsizetype(own.size());
     if (failures.isEmpty())
         std::printf("marbix-gen-assets: %s %zu pictures at two scales and %zu for the zoomed "
                     "board, %lld in %zu other languages and %zu sounds%s, all checks hold\n",
