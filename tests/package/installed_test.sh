@@ -49,7 +49,10 @@ else
     dpkg_root -i "$deb"
     version=$(dpkg-deb -f "$deb" Version)
     zgrep -q "\"Marbix $version\"" "$(installed marbix.6.gz)" || fail "man page not of $version"
-    released=$(zcat "$(installed changelog.Debian.gz)" | sed -n 's/^ -- .*>  //p' | head -n 1)
+    changelog=$(installed 'changelog*.gz' -path '*/doc/marbix/*') # a native package's is changelog.gz
+    [ -n "$changelog" ] || fail "no changelog installed"
+    released=$(zcat "$changelog" | sed -n 's/^ -- .*>  //p' | head -n 1)
+    [ -n "$released" ] || fail "the changelog names no release date"
     date=$(date -u -d "$released" +%F) && grep -q "<release version=\"$version\" date=\"$date\"" \
         "$(installed $app.metainfo.xml)" || fail "metainfo not dated $date"
     zgrep -q "^\.TH MARBIX 6 \"$date\"" "$(installed marbix.6.gz)" || fail "man page not dated $date"
