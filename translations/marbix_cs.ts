@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>( to be continued ... )</source>
-        <translation>( příště dál ... )</translation>
+        <translation>( pokračování příště ... )</translation>
     </message>
 </context>
 <context>
@@ -127,14 +127,14 @@ F3 ukončí, Backspace vrátí tah, F4 vynechá, F5 pozastaví, F1 o programu.</
         <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
 the board, zoom the board; Ctrl+0 shows it at its own size.</source>
         <translation>Ctrl+plus a Ctrl+minus nebo Ctrl a kolečko myši nad plochou
-plochu zvětší či zmenší; Ctrl+0 ji ukáže v její vlastní velikosti.</translation>
+plochu zvětší či zmenší; Ctrl+0 ji vrátí na původní velikost.</translation>
     </message>
 </context>
 <context>
     <name>CHallWatching</name>
     <message>
         <source>Stop the game to watch a recorded one.</source>
-        <translation>Ukonči hru, abys mohl sledovat zaznamenanou.</translation>
+        <translation>Chceš-li sledovat zaznamenanou hru, nejdřív ukonči tu rozehranou.</translation>
     </message>
     <message>
         <source>There is no recorded game for this line of the hall of fame.</source>
@@ -169,7 +169,7 @@ plochu zvětší či zmenší; Ctrl+0 ji ukáže v její vlastní velikosti.</tr
     </message>
     <message>
         <source>Marbix - paused</source>
-        <translation>Marbix - pauza</translation>
+        <translation>Marbix – pauza</translation>
     </message>
     <message>
         <source>Press OK to continue the game</source>
@@ -196,7 +196,7 @@ plochu zvětší či zmenší; Ctrl+0 ji ukáže v její vlastní velikosti.</tr
     </message>
     <message>
         <source>Marbix registration</source>
-        <translation>Marbix - zápis</translation>
+        <translation>Marbix – zápis</translation>
     </message>
     <message>
         <source>Your result could not be saved in the hall of fame: %1</source>
@@ -219,7 +219,7 @@ plochu zvětší či zmenší; Ctrl+0 ji ukáže v její vlastní velikosti.</tr
     </message>
     <message>
         <source>Skip</source>
-        <translation>Vynech</translation>
+        <translation>Vynechat</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -366,10 +366,10 @@ vertical free cells ). After each movement new three balls are thrown in.
 see where the next balls will fall, but you&apos;re limited with 30 seconds per a move.</source>
         <translation>    Cílem hry je odstranit z plochy co nejvíc kuliček ( každá kulička
 ti přidá 2 body ). Kuličky stejné barvy zmizí, jakmile z nich složíš
-řadu - nejméně 5 kuliček v jedné linii ( dvě takové řady stejné barvy
+řadu – nejméně 5 kuliček v jedné linii ( dvě takové řady stejné barvy
 se mohou křížit a pak zmizí obě zároveň ).
     Kuličku posuneš tak, že ji vybereš myší ( pak se usmívá, ale
-posmutní, když vybereš jinou ) a klepneš na pole, kam má jít - půjde
+posmutní, když vybereš jinou ) a klepneš na pole, kam má jít – půjde
 tam, pokud je pole dosažitelné ( tj. vede k němu cesta volných polí
 vodorovně a/nebo svisle ). Po každém tahu přibudou tři nové kuličky.
     V pokročilém stylu můžeš vrátit poslední tah a vidíš, kam dopadnou
@@ -415,7 +415,7 @@ Vrátit tah</translation>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>Vynechá tah - nic neudělá
+        <translation>Vynechá tah – nic neudělá
 Vynechat tah</translation>
     </message>
     <message>
@@ -442,7 +442,7 @@ Pozastavit</translation>
     </message>
     <message>
         <source>&quot;Balls&quot; can be of different shape - for B/W monitors</source>
-        <translation>Použije „kuličky“ různých tvarů - pro černobílé monitory</translation>
+        <translation>Použije „kuličky“ různých tvarů – pro černobílé monitory</translation>
     </message>
     <message>
         <source>Display game rules</source>
@@ -457,7 +457,7 @@ O programu</translation>
     <message>
         <source>Quit the application
 Exit</source>
-        <translation>Ukončí aplikaci
+        <translation>Ukončí program
 Konec</translation>
     </message>
     <message>
@@ -475,7 +475,7 @@ začíná prvním krokem.</translation>
 so goes the board, so goes the dawn.
 </source>
         <translation>Pět v řadě a řada je pryč:
-tak jde hra, tak svítá - to je klíč.
+tak jde hra, tak svítá – to je klíč.
 </translation>
     </message>
     <message>
@@ -512,7 +512,7 @@ usměvavé kuličky si písničky pletou.
         <source>Many hands make light work,
 but one mouse moves the balls.
 </source>
-        <translation>Víc rukou, víc práce hotovo,
+        <translation>Víc rukou víc zmůže,
 ale kuličky posouvá jen jedna myš.
 </translation>
     </message>

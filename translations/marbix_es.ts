@@ -269,19 +269,19 @@ amplían o reducen el tablero; Ctrl+0 lo muestra a su tamaño original.</transla
     </message>
     <message>
         <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
-        <translation>Esta partida no reproduce su puntuación grabada (puntos: %1). Escape o Empezar termina la visión.</translation>
+        <translation>Esta partida no llega a su puntuación grabada de %1 puntos. Escape o Empezar termina la repetición.</translation>
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Fin de la partida de %1, puntos: %2. Izquierda retrocede, Escape o Empezar termina la visión.</translation>
+        <translation>Fin de la partida de %1, %2 puntos. Izquierda retrocede, Escape o Empezar termina la repetición.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
-        <translation>En pausa: la partida de %1, puntos: %2. Espacio sigue, Izquierda y Derecha avanzan paso a paso, Escape o Empezar termina la visión.</translation>
+        <translation>En pausa: la partida de %1, %2 puntos. Espacio sigue, Izquierda y Derecha van paso a paso, Escape o Empezar termina la repetición.</translation>
     </message>
     <message>
         <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
-        <translation>Viendo la partida de %1, puntos: %2, al %3 %. Espacio pausa, Izquierda y Derecha avanzan paso a paso, + y - cambian la velocidad, Escape o Empezar termina la visión.</translation>
+        <translation>Repetición de la partida de %1, %2 puntos, al %3 %. Espacio pausa, Izquierda y Derecha van paso a paso, + y - cambian la velocidad, Escape o Empezar termina la repetición.</translation>
     </message>
 </context>
 <context>
@@ -392,7 +392,7 @@ caerán las próximas bolas, pero solo tienes 30 segundos por jugada.</translati
     </message>
     <message>
         <source>Don&apos;t worry, be happy !!!</source>
-        <translation>¡No te preocupes, sé feliz!!!</translation>
+        <translation>¡¡¡No te preocupes, sé feliz!!!</translation>
     </message>
     <message>
         <source>Start a new game
@@ -415,7 +415,7 @@ Deshacer</translation>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>Pasar el turno sin mover - no hacer nada
+        <translation>Pasar el turno - no hacer nada
 Pasar</translation>
     </message>
     <message>
@@ -496,7 +496,7 @@ y cada sitio su bola.</translation>
         <source>The board is small, the hours are long,
 the smiling balls still sing their song.
 </source>
-        <translation>El tablero es chico y la tarde larga,
+        <translation>El tablero es pequeño y la tarde larga,
 las bolas sonríen y nadie se amarga.
 </translation>
     </message>

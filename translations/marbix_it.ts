@@ -138,7 +138,7 @@ ingrandiscono o riducono il tavoliere; Ctrl+0 lo riporta alle sue dimensioni.</t
     </message>
     <message>
         <source>There is no recorded game for this line of the hall of fame.</source>
-        <translation>Non c&apos;è nessuna partita registrata per questa riga dei migliori giocatori.</translation>
+        <translation>Non c&apos;è nessuna partita registrata per questa riga dell&apos;albo d&apos;oro.</translation>
     </message>
     <message>
         <source>The game could not be saved: %1</source>
@@ -269,19 +269,19 @@ ingrandiscono o riducono il tavoliere; Ctrl+0 lo riporta alle sue dimensioni.</t
     </message>
     <message>
         <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
-        <translation>Questa partita non riproduce il punteggio registrato (punti: %1). Esc o Inizia termina la visione.</translation>
+        <translation>Questa partita non arriva al punteggio registrato di %1 punti. Esc o Inizia termina il replay.</translation>
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Fine della partita di %1, punti: %2. Sinistra torna indietro, Esc o Inizia termina la visione.</translation>
+        <translation>Fine della partita di %1, %2 punti. Sinistra torna indietro, Esc o Inizia termina il replay.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
-        <translation>In pausa: la partita di %1, punti: %2. Spazio riprende, Sinistra e Destra vanno passo passo, Esc o Inizia termina la visione.</translation>
+        <translation>In pausa: la partita di %1, %2 punti. Spazio riprende, Sinistra e Destra vanno passo passo, Esc o Inizia termina il replay.</translation>
     </message>
     <message>
         <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
-        <translation>Partita di %1, punti: %2, al %3 %. Spazio mette in pausa, Sinistra e Destra vanno passo passo, + e - cambiano la velocità, Esc o Inizia termina la visione.</translation>
+        <translation>Replay della partita di %1, %2 punti, al %3 %. Spazio mette in pausa, Sinistra e Destra vanno passo passo, + e - cambiano la velocità, Esc o Inizia termina il replay.</translation>
     </message>
 </context>
 <context>
@@ -529,7 +529,7 @@ ma un solo mouse muove le palline.
         <source>Blue goes with blue, and red with red;
 the others wait for the turn ahead.</source>
         <translation>Il blu va col blu, e il rosso col rosso;
-le altre aspettano il turno a più non posso.</translation>
+le altre aspettano il turno senza fare un passo.</translation>
     </message>
     <message>
         <source>Haste makes waste.</source>

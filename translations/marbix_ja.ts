@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>( to be continued ... )</source>
-        <translation>（つづく ...）</translation>
+        <translation>（つづく……）</translation>
     </message>
 </context>
 <context>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Column %1, row %2: %3</source>
-        <translation>%1 列、%2 行：%3</translation>
+        <translation>%1 列目、%2 行目：%3</translation>
     </message>
 </context>
 <context>
@@ -117,11 +117,11 @@ F3 中止、Backspace 取り消し、F4 パス、F5 一時停止、F1 バージ�
     </message>
     <message>
         <source>Try &apos;marbix --help&apos; for more information.</source>
-        <translation>詳しくは &apos;marbix --help&apos; を実行してください。</translation>
+        <translation>詳しくは「marbix --help」を実行してください。</translation>
     </message>
     <message>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
-        <translation>記録されたゲームを再生します (marbix-headless --verify FILE で検証できます)</translation>
+        <translation>記録されたゲームを再生します（marbix-headless --verify FILE で検証できます）</translation>
     </message>
     <message>
         <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
@@ -227,7 +227,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Paused...</source>
-        <translation>一時停止中...</translation>
+        <translation>一時停止中……</translation>
     </message>
 </context>
 <context>
@@ -269,19 +269,19 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
-        <translation>このゲームは記録された得点（%1 点）を再現しません。Escape または開始で再生を終わります。</translation>
+        <translation>このゲームは記録された得点（%1 点）を再現しません。Escape または「開始」で再生を終了します。</translation>
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>%1 のゲームの終わり、%2 点。左で 1 手戻り、Escape または開始で再生を終わります。</translation>
+        <translation>%1 のゲームの終わり、%2 点。左キーで 1 手戻り、Escape または「開始」で再生を終了します。</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
-        <translation>一時停止中：%1 のゲーム、%2 点。Space で再開、左右で 1 手ずつ、Escape または開始で再生を終わります。</translation>
+        <translation>一時停止中：%1 のゲーム、%2 点。Space で再開、左右キーで 1 手ずつ、Escape または「開始」で再生を終了します。</translation>
     </message>
     <message>
         <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
-        <translation>%1 のゲームを再生中、%2 点、速さ %3 %。Space で一時停止、左右で 1 手ずつ、+ と - で速さを変更、Escape または開始で再生を終わります。</translation>
+        <translation>%1 のゲームを再生中、%2 点、速さ %3 %。Space で一時停止、左右キーで 1 手ずつ、+ と - で速さを変更、Escape または「開始」で再生を終了します。</translation>
     </message>
 </context>
 <context>
@@ -366,8 +366,8 @@ vertical free cells ). After each movement new three balls are thrown in.
 see where the next balls will fall, but you&apos;re limited with 30 seconds per a move.</source>
         <translation>    このゲームの目的は、できるだけ多くのボールを盤面から消すことです
 （ボール 1 個につき 2 点）。同じ色のボールを 5 個以上一列に並べると
-消えます （同じ色の列が 2 本交差していれば、両方同時に消えます）。
-    ボールを動かすには、マウスでボールを選び （選ばれたボールは笑顔に
+消えます（同じ色の列が 2 本交差していれば、両方同時に消えます）。
+    ボールを動かすには、マウスでボールを選び（選ばれたボールは笑顔に
 なりますが、ほかのボールを選ぶと悲しい顔になります）、移動先のマスを
 クリックします。移動先まで空きマスが縦横につながっていれば、ボールは
 そこへ移動します。1 手ごとに新しいボールが 3 個落ちてきます。
@@ -414,7 +414,7 @@ Undo</source>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>この手をパスします - 何もしません
+        <translation>この手をパスします（何もしません）
 パス</translation>
     </message>
     <message>
@@ -441,7 +441,7 @@ Pause</source>
     </message>
     <message>
         <source>&quot;Balls&quot; can be of different shape - for B/W monitors</source>
-        <translation>「ボール」をいろいろな形で描きます - 白黒モニター向け</translation>
+        <translation>「ボール」をいろいろな形で描きます（白黒モニター向け）</translation>
     </message>
     <message>
         <source>Display game rules</source>
@@ -489,7 +489,7 @@ and every place its ball.</source>
     </message>
     <message>
         <source>Well begun is half done.</source>
-        <translation>始めよければ半ば成功。</translation>
+        <translation>始めが肝心。</translation>
     </message>
     <message>
         <source>The board is small, the hours are long,

@@ -138,7 +138,7 @@ zoomen het bord in of uit; Ctrl+0 toont het op ware grootte.</translation>
     </message>
     <message>
         <source>There is no recorded game for this line of the hall of fame.</source>
-        <translation>Voor deze regel van de beste spelers is geen opgenomen spel.</translation>
+        <translation>Bij deze regel van de erelijst hoort geen opgenomen spel.</translation>
     </message>
     <message>
         <source>The game could not be saved: %1</source>
@@ -173,7 +173,7 @@ zoomen het bord in of uit; Ctrl+0 toont het op ware grootte.</translation>
     </message>
     <message>
         <source>Press OK to continue the game</source>
-        <translation>Klik op OK om verder te spelen</translation>
+        <translation>Druk op OK om verder te spelen</translation>
     </message>
     <message>
         <source>How to play Marbix</source>
@@ -269,19 +269,19 @@ zoomen het bord in of uit; Ctrl+0 toont het op ware grootte.</translation>
     </message>
     <message>
         <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
-        <translation>Dit spel haalt zijn opgenomen score niet (punten: %1). Escape of Starten stopt het kijken.</translation>
+        <translation>Dit spel haalt zijn opgenomen score van %1 punten niet. Escape of Starten stopt het kijken.</translation>
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Einde van het spel van %1, punten: %2. Links gaat een stap terug, Escape of Starten stopt het kijken.</translation>
+        <translation>Einde van het spel van %1, %2 punten. Links gaat een stap terug, Escape of Starten stopt het kijken.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
-        <translation>Gepauzeerd: het spel van %1, punten: %2. Spatie gaat verder, Links en Rechts gaan stap voor stap, Escape of Starten stopt het kijken.</translation>
+        <translation>Gepauzeerd: het spel van %1, %2 punten. Spatie gaat verder, Links en Rechts gaan stap voor stap, Escape of Starten stopt het kijken.</translation>
     </message>
     <message>
         <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
-        <translation>Het spel van %1, punten: %2, op %3 %. Spatie pauzeert, Links en Rechts gaan stap voor stap, + en - veranderen de snelheid, Escape of Starten stopt het kijken.</translation>
+        <translation>Het spel van %1, %2 punten, op %3 %. Spatie pauzeert, Links en Rechts gaan stap voor stap, + en - veranderen de snelheid, Escape of Starten stopt het kijken.</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,7 @@ F3 przerywa, Backspace cofa, F4 pomija, F5 wstrzymuje, F1 o programie.</translat
         <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
 the board, zoom the board; Ctrl+0 shows it at its own size.</source>
         <translation>Ctrl+plus i Ctrl+minus albo Ctrl i kółko myszy nad planszą
-powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej własny rozmiar.</translation>
+powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej zwykły rozmiar.</translation>
     </message>
 </context>
 <context>
@@ -169,7 +169,7 @@ powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej własny rozmiar.</
     </message>
     <message>
         <source>Marbix - paused</source>
-        <translation>Marbix - pauza</translation>
+        <translation>Marbix – pauza</translation>
     </message>
     <message>
         <source>Press OK to continue the game</source>
@@ -177,7 +177,7 @@ powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej własny rozmiar.</
     </message>
     <message>
         <source>How to play Marbix</source>
-        <translation>Jak grać w Marbix</translation>
+        <translation>Jak grać w Marbiksa</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@ powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej własny rozmiar.</
     </message>
     <message>
         <source>Marbix registration</source>
-        <translation>Marbix - rejestracja</translation>
+        <translation>Marbix – rejestracja</translation>
     </message>
     <message>
         <source>Your result could not be saved in the hall of fame: %1</source>
@@ -366,7 +366,7 @@ vertical free cells ). After each movement new three balls are thrown in.
 see where the next balls will fall, but you&apos;re limited with 30 seconds per a move.</source>
         <translation>    Celem gry jest zdjęcie z planszy jak największej liczby kulek
 ( każda kulka to 2 punkty ). Kulki jednego koloru znikają, gdy ułożysz
-z nich rząd - co najmniej 5 kulek w linii ( dwa takie rzędy tego samego
+z nich rząd – co najmniej 5 kulek w linii ( dwa takie rzędy tego samego
 koloru mogą się przecinać i wtedy znikają jednocześnie ).
     Kulkę przesuwasz, zaznaczając ją myszą ( wtedy się uśmiecha, ale
 smutnieje, gdy wybierzesz inną ) i klikając pole, na które ma trafić -
@@ -416,7 +416,7 @@ Cofnij</translation>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>Pomija ruch - nic nie robi
+        <translation>Pomija ruch – nic nie robi
 Pomiń</translation>
     </message>
     <message>
@@ -443,7 +443,7 @@ Pauza</translation>
     </message>
     <message>
         <source>&quot;Balls&quot; can be of different shape - for B/W monitors</source>
-        <translation>Używa „kulek” różnych kształtów - dla monitorów czarno-białych</translation>
+        <translation>Używa „kulek” różnych kształtów – dla monitorów czarno-białych</translation>
     </message>
     <message>
         <source>Display game rules</source>
@@ -507,7 +507,7 @@ uśmiechnięte kulki piosenką nam służą.
     </message>
     <message>
         <source>Look before you leap.</source>
-        <translation>Nie mów hop, póki nie przeskoczysz.</translation>
+        <translation>Przezorny zawsze ubezpieczony.</translation>
     </message>
     <message>
         <source>Many hands make light work,

@@ -173,7 +173,7 @@ ampliam ou reduzem o tabuleiro; Ctrl+0 o mostra no tamanho original.</translatio
     </message>
     <message>
         <source>Press OK to continue the game</source>
-        <translation>Clique em OK para continuar a partida</translation>
+        <translation>Pressione OK para continuar a partida</translation>
     </message>
     <message>
         <source>How to play Marbix</source>
@@ -269,19 +269,19 @@ ampliam ou reduzem o tabuleiro; Ctrl+0 o mostra no tamanho original.</translatio
     </message>
     <message>
         <source>This game does not reproduce its recorded score of %1 points. Escape or Start ends the watching.</source>
-        <translation>Esta partida não reproduz a pontuação gravada (pontos: %1). Escape ou Começar encerra a exibição.</translation>
+        <translation>Esta partida não chega à pontuação gravada de %1 pontos. Escape ou Começar encerra o replay.</translation>
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Fim da partida de %1, pontos: %2. Esquerda volta um passo, Escape ou Começar encerra a exibição.</translation>
+        <translation>Fim da partida de %1, %2 pontos. Esquerda volta um passo, Escape ou Começar encerra o replay.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
-        <translation>Pausado: a partida de %1, pontos: %2. Espaço continua, Esquerda e Direita andam passo a passo, Escape ou Começar encerra a exibição.</translation>
+        <translation>Em pausa: a partida de %1, %2 pontos. Espaço continua, Esquerda e Direita andam passo a passo, Escape ou Começar encerra o replay.</translation>
     </message>
     <message>
         <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
-        <translation>Assistindo à partida de %1, pontos: %2, a %3 %. Espaço pausa, Esquerda e Direita andam passo a passo, + e - mudam a velocidade, Escape ou Começar encerra a exibição.</translation>
+        <translation>Replay da partida de %1, %2 pontos, a %3 %. Espaço pausa, Esquerda e Direita andam passo a passo, + e - mudam a velocidade, Escape ou Começar encerra o replay.</translation>
     </message>
 </context>
 <context>
@@ -443,7 +443,7 @@ Pausa</translation>
     </message>
     <message>
         <source>&quot;Balls&quot; can be of different shape - for B/W monitors</source>
-        <translation>Usar «bolas» de formas diferentes - para monitores preto e branco</translation>
+        <translation>Usar “bolas” de formas diferentes - para monitores preto e branco</translation>
     </message>
     <message>
         <source>Display game rules</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>( to be continued ... )</source>
-        <translation>( ещё будет ... )</translation>
+        <translation>( продолжение следует ... )</translation>
     </message>
 </context>
 <context>
@@ -100,8 +100,8 @@
     <message>
         <source>Keys: arrows and Space or Return play the board, F2 starts,
 F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.</source>
-        <translation>Клавиши: стрелки и Пробел или Enter играют на поле, F2 - начать,
-F3 - прервать, Backspace - отменить, F4 - пропустить, F5 - пауза, F1 - о программе.</translation>
+        <translation>Клавиши: стрелки и Пробел или Enter играют на поле, F2 — начать,
+F3 — прервать, Backspace — отменить, F4 — пропустить, F5 — пауза, F1 — о программе.</translation>
     </message>
     <message>
         <source>unknown option</source>
@@ -117,7 +117,7 @@ F3 - прервать, Backspace - отменить, F4 - пропустить, 
     </message>
     <message>
         <source>Try &apos;marbix --help&apos; for more information.</source>
-        <translation>Подробности: &apos;marbix --help&apos;.</translation>
+        <translation>Подробности: «marbix --help».</translation>
     </message>
     <message>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
@@ -169,7 +169,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Marbix - paused</source>
-        <translation>Marbix - пауза</translation>
+        <translation>Marbix — пауза</translation>
     </message>
     <message>
         <source>Press OK to continue the game</source>
@@ -196,7 +196,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Marbix registration</source>
-        <translation>Marbix - запись</translation>
+        <translation>Marbix — запись</translation>
     </message>
     <message>
         <source>Your result could not be saved in the hall of fame: %1</source>
@@ -273,15 +273,15 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Конец игры (%1), очков: %2. Влево - шаг назад, Escape или «Начать» завершает просмотр.</translation>
+        <translation>Конец игры (%1), очков: %2. Влево — шаг назад, Escape или «Начать» завершает просмотр.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
-        <translation>Пауза: игра (%1), очков: %2. Пробел - продолжить, Влево и Вправо - по шагам, Escape или «Начать» завершает просмотр.</translation>
+        <translation>Пауза: игра (%1), очков: %2. Пробел — продолжить, Влево и Вправо — по шагам, Escape или «Начать» завершает просмотр.</translation>
     </message>
     <message>
         <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
-        <translation>Просмотр игры (%1), очков: %2, скорость %3 %. Пробел - пауза, Влево и Вправо - по шагам, + и - меняют скорость, Escape или «Начать» завершает просмотр.</translation>
+        <translation>Просмотр игры (%1), очков: %2, скорость %3 %. Пробел — пауза, Влево и Вправо — по шагам, + и - меняют скорость, Escape или «Начать» завершает просмотр.</translation>
     </message>
 </context>
 <context>
@@ -364,13 +364,13 @@ it will, if the field is accessible ( i.e. there is a path of horzontal and/or
 vertical free cells ). After each movement new three balls are thrown in.
     When using advanced game style, you can undo the last movement, and
 see where the next balls will fall, but you&apos;re limited with 30 seconds per a move.</source>
-        <translation>    Цель игры - убрать с поля как можно больше шаров ( каждый шар
+        <translation>    Цель игры — убрать с поля как можно больше шаров ( каждый шар
 приносит 2 очка ). Шары одного цвета исчезают, когда вы выстраиваете
-их в линию - не меньше 5 шаров в ряд ( две такие линии одного цвета
+их в линию — не меньше 5 шаров в ряд ( две такие линии одного цвета
 могут пересекаться и тогда исчезают одновременно ).
     Чтобы передвинуть шар, выберите его мышью ( тогда он улыбается, но
 грустнеет, если вы выберете другой ) и щёлкните по клетке, куда он
-должен пойти - он пойдёт, если клетка достижима ( т. е. к ней ведёт путь
+должен пойти — он пойдёт, если клетка достижима ( т. е. к ней ведёт путь
 из свободных клеток по горизонтали и/или вертикали ). После каждого
 хода на поле падают три новых шара.
     В расширенном стиле можно отменить последний ход и видно, куда
@@ -416,7 +416,7 @@ Undo</source>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>Пропустить ход - ничего не делать
+        <translation>Пропустить ход — ничего не делать
 Пропустить ход</translation>
     </message>
     <message>
@@ -443,7 +443,7 @@ Pause</source>
     </message>
     <message>
         <source>&quot;Balls&quot; can be of different shape - for B/W monitors</source>
-        <translation>Рисовать «шары» разной формы - для чёрно-белых мониторов</translation>
+        <translation>Рисовать «шары» разной формы — для чёрно-белых мониторов</translation>
     </message>
     <message>
         <source>Display game rules</source>
@@ -463,7 +463,7 @@ Exit</source>
     </message>
     <message>
         <source>Slow and steady wins the race.</source>
-        <translation>Тише едешь - дальше будешь.</translation>
+        <translation>Тише едешь — дальше будешь.</translation>
     </message>
     <message>
         <source>A journey of a thousand miles
@@ -475,7 +475,7 @@ begins with a single step.</source>
         <source>Five in a row, and the row is gone:
 so goes the board, so goes the dawn.
 </source>
-        <translation>Пять в ряд - и ряда нет:
+        <translation>Пять в ряд — и ряда нет:
 так уходит поле, так встаёт рассвет.
 </translation>
     </message>
@@ -491,7 +491,7 @@ and every place its ball.</source>
     </message>
     <message>
         <source>Well begun is half done.</source>
-        <translation>Хорошее начало - половина дела.</translation>
+        <translation>Хорошее начало — половина дела.</translation>
     </message>
     <message>
         <source>The board is small, the hours are long,
@@ -513,7 +513,7 @@ the smiling balls still sing their song.
         <source>Many hands make light work,
 but one mouse moves the balls.
 </source>
-        <translation>Много рук - работа легче,
+        <translation>Много рук — работа легче,
 но шары двигает одна мышь.
 </translation>
     </message>
@@ -533,11 +533,11 @@ the others wait for the turn ahead.</source>
     </message>
     <message>
         <source>Haste makes waste.</source>
-        <translation>Поспешишь - людей насмешишь.</translation>
+        <translation>Поспешишь — людей насмешишь.</translation>
     </message>
     <message>
         <source>A sad ball is a ball not chosen yet.</source>
-        <translation>Грустный шар - просто ещё не выбранный.</translation>
+        <translation>Грустный шар — просто ещё не выбранный.</translation>
     </message>
     <message>
         <source>Tomorrow is another day.</source>
@@ -545,7 +545,7 @@ the others wait for the turn ahead.</source>
     </message>
     <message>
         <source>The best move is always the next one.</source>
-        <translation>Лучший ход - всегда следующий.</translation>
+        <translation>Лучший ход — всегда следующий.</translation>
     </message>
     <message>
         <source>Enjoying yourself ?</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Move coloured balls into rows of five on a 9 x 9 board.</source>
-        <translation>Складайте кольорові кульки в лінії по п&apos;ять на полі 9 x 9.</translation>
+        <translation>Складайте кольорові кульки в лінії по п’ять на полі 9 x 9.</translation>
     </message>
     <message>
         <source>show this help and exit</source>
@@ -100,8 +100,8 @@
     <message>
         <source>Keys: arrows and Space or Return play the board, F2 starts,
 F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.</source>
-        <translation>Клавіші: стрілки і Пробіл або Enter грають на полі, F2 - почати,
-F3 - перервати, Backspace - скасувати, F4 - пропустити, F5 - пауза, F1 - про програму.</translation>
+        <translation>Клавіші: стрілки і Пробіл або Enter грають на полі, F2 — почати,
+F3 — перервати, Backspace — скасувати, F4 — пропустити, F5 — пауза, F1 — про програму.</translation>
     </message>
     <message>
         <source>unknown option</source>
@@ -117,7 +117,7 @@ F3 - перервати, Backspace - скасувати, F4 - пропустит
     </message>
     <message>
         <source>Try &apos;marbix --help&apos; for more information.</source>
-        <translation>Докладніше: &apos;marbix --help&apos;.</translation>
+        <translation>Докладніше: «marbix --help».</translation>
     </message>
     <message>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
@@ -127,7 +127,7 @@ F3 - перервати, Backspace - скасувати, F4 - пропустит
         <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
 the board, zoom the board; Ctrl+0 shows it at its own size.</source>
         <translation>Ctrl+плюс і Ctrl+мінус або Ctrl і коліщатко миші над полем
-змінюють масштаб поля; Ctrl+0 повертає його власний розмір.</translation>
+змінюють масштаб поля; Ctrl+0 повертає його початковий розмір.</translation>
     </message>
 </context>
 <context>
@@ -169,7 +169,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Marbix - paused</source>
-        <translation>Marbix - пауза</translation>
+        <translation>Marbix — пауза</translation>
     </message>
     <message>
         <source>Press OK to continue the game</source>
@@ -188,7 +188,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Please, enter your name :</source>
-        <translation>Введіть своє ім&apos;я:</translation>
+        <translation>Введіть своє ім’я:</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
@@ -196,7 +196,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Marbix registration</source>
-        <translation>Marbix - запис</translation>
+        <translation>Marbix — запис</translation>
     </message>
     <message>
         <source>Your result could not be saved in the hall of fame: %1</source>
@@ -273,15 +273,15 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>End of the game of %1, %2 points. Left steps back, Escape or Start ends the watching.</source>
-        <translation>Кінець гри (%1), очки: %2. Ліворуч - крок назад, Escape або «Почати» завершує перегляд.</translation>
+        <translation>Кінець гри (%1), очки: %2. Ліворуч — крок назад, Escape або «Почати» завершує перегляд.</translation>
     </message>
     <message>
         <source>Paused: the game of %1, %2 points. Space goes on, Left and Right step, Escape or Start ends the watching.</source>
-        <translation>Пауза: гра (%1), очки: %2. Пробіл - далі, Ліворуч і Праворуч - покроково, Escape або «Почати» завершує перегляд.</translation>
+        <translation>Пауза: гра (%1), очки: %2. Пробіл — далі, Ліворуч і Праворуч — покроково, Escape або «Почати» завершує перегляд.</translation>
     </message>
     <message>
         <source>Watching the game of %1, %2 points, at %3 %. Space pauses, Left and Right step, + and - change the speed, Escape or Start ends the watching.</source>
-        <translation>Перегляд гри (%1), очки: %2, швидкість %3 %. Пробіл - пауза, Ліворуч і Праворуч - покроково, + і - змінюють швидкість, Escape або «Почати» завершує перегляд.</translation>
+        <translation>Перегляд гри (%1), очки: %2, швидкість %3 %. Пробіл — пауза, Ліворуч і Праворуч — покроково, + і - змінюють швидкість, Escape або «Почати» завершує перегляд.</translation>
     </message>
 </context>
 <context>
@@ -364,13 +364,13 @@ it will, if the field is accessible ( i.e. there is a path of horzontal and/or
 vertical free cells ). After each movement new three balls are thrown in.
     When using advanced game style, you can undo the last movement, and
 see where the next balls will fall, but you&apos;re limited with 30 seconds per a move.</source>
-        <translation>    Мета гри - прибрати з поля якомога більше кульок ( кожна кулька
+        <translation>    Мета гри — прибрати з поля якомога більше кульок ( кожна кулька
 додає 2 очки ). Кульки одного кольору зникають, щойно ви складете
-з них лінію - щонайменше 5 кульок у ряд ( дві такі лінії одного
+з них лінію — щонайменше 5 кульок у ряд ( дві такі лінії одного
 кольору можуть перетинатися, і тоді зникають разом ).
     Щоб пересунути кульку, виберіть її мишею ( тоді вона усміхається,
 але сумнішає, якщо ви виберете іншу ) і клацніть клітинку, куди вона
-має піти - вона піде, якщо клітинка досяжна ( тобто до неї веде шлях
+має піти — вона піде, якщо клітинка досяжна ( тобто до неї веде шлях
 із вільних клітинок по горизонталі та/або вертикалі ). Після кожного
 ходу на поле падають три нові кульки.
     У розширеному стилі можна скасувати останній хід і видно, куди
@@ -416,7 +416,7 @@ Undo</source>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>Пропустити хід - нічого не робити
+        <translation>Пропустити хід — нічого не робити
 Пропустити хід</translation>
     </message>
     <message>
@@ -443,7 +443,7 @@ Pause</source>
     </message>
     <message>
         <source>&quot;Balls&quot; can be of different shape - for B/W monitors</source>
-        <translation>Малювати «кульки» різної форми - для чорно-білих моніторів</translation>
+        <translation>Малювати «кульки» різної форми — для чорно-білих моніторів</translation>
     </message>
     <message>
         <source>Display game rules</source>
@@ -463,7 +463,7 @@ Exit</source>
     </message>
     <message>
         <source>Slow and steady wins the race.</source>
-        <translation>Тихіше їдеш - далі будеш.</translation>
+        <translation>Тихіше їдеш — далі будеш.</translation>
     </message>
     <message>
         <source>A journey of a thousand miles
@@ -475,7 +475,7 @@ begins with a single step.</source>
         <source>Five in a row, and the row is gone:
 so goes the board, so goes the dawn.
 </source>
-        <translation>П&apos;ять у ряд - і ряду нема:
+        <translation>П’ять у ряд — і ряду нема:
 так минає гра, так минає зима.
 </translation>
     </message>
@@ -487,11 +487,11 @@ so goes the board, so goes the dawn.
         <source>Every ball has its place,
 and every place its ball.</source>
         <translation>Кожна кулька має своє місце,
-і кожне місце - свою кульку.</translation>
+і кожне місце — свою кульку.</translation>
     </message>
     <message>
         <source>Well begun is half done.</source>
-        <translation>Добрий початок - половина справи.</translation>
+        <translation>Добрий початок — половина справи.</translation>
     </message>
     <message>
         <source>The board is small, the hours are long,
@@ -533,11 +533,11 @@ the others wait for the turn ahead.</source>
     </message>
     <message>
         <source>Haste makes waste.</source>
-        <translation>Поспішиш - людей насмішиш.</translation>
+        <translation>Поспішиш — людей насмішиш.</translation>
     </message>
     <message>
         <source>A sad ball is a ball not chosen yet.</source>
-        <translation>Сумна кулька - це кулька, яку ще не вибрали.</translation>
+        <translation>Сумна кулька — це кулька, яку ще не вибрали.</translation>
     </message>
     <message>
         <source>Tomorrow is another day.</source>
@@ -545,7 +545,7 @@ the others wait for the turn ahead.</source>
     </message>
     <message>
         <source>The best move is always the next one.</source>
-        <translation>Найкращий хід - завжди наступний.</translation>
+        <translation>Найкращий хід — завжди наступний.</translation>
     </message>
     <message>
         <source>Enjoying yourself ?</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>( to be continued ... )</source>
-        <translation>（未完待续 ...）</translation>
+        <translation>（未完待续……）</translation>
     </message>
 </context>
 <context>
@@ -117,11 +117,11 @@ F3 停止，Backspace 悔棋，F4 跳过，F5 暂停，F1 关于。</translation
     </message>
     <message>
         <source>Try &apos;marbix --help&apos; for more information.</source>
-        <translation>详情请运行 &apos;marbix --help&apos;。</translation>
+        <translation>详情请运行“marbix --help”。</translation>
     </message>
     <message>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>
-        <translation>观看录制的游戏 (marbix-headless --verify FILE 可检验)</translation>
+        <translation>观看录制的游戏（可用 marbix-headless --verify FILE 检验）</translation>
     </message>
     <message>
         <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
@@ -227,7 +227,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Paused...</source>
-        <translation>已暂停...</translation>
+        <translation>已暂停……</translation>
     </message>
 </context>
 <context>
@@ -364,11 +364,11 @@ it will, if the field is accessible ( i.e. there is a path of horzontal and/or
 vertical free cells ). After each movement new three balls are thrown in.
     When using advanced game style, you can undo the last movement, and
 see where the next balls will fall, but you&apos;re limited with 30 seconds per a move.</source>
-        <translation>    游戏的目标是从棋盘上消去尽可能多的球 （每个球得 2 分）。同色的球
-连成一条线时就会消失 - 一条线至少 5 个球 （两条同色的线可以交叉，
+        <translation>    游戏的目标是从棋盘上消去尽可能多的球（每个球得 2 分）。同色的球
+连成一条线时就会消失——一条线至少 5 个球（两条同色的线可以交叉，
 交叉时会同时消失）。
-    用鼠标选中一个球 （它会微笑，但你改选别的球时它会变得难过），
-再点击它要去的格子，就能移动它 - 只要有一条由横向和/或纵向空格
+    用鼠标选中一个球（它会微笑，但你改选别的球时它会变得难过），
+再点击它要去的格子，就能移动它——只要有一条由横向和/或纵向空格
 组成的路径通往那里，它就会过去。每走一步，都会落下三个新球。
     在进阶模式中，你可以撤销上一步，还能看到下一批球落在哪里，
 但每一步只有 30 秒。</translation>
@@ -413,7 +413,7 @@ Undo</source>
     <message>
         <source>Skip the move - do nothing
 Skip</source>
-        <translation>跳过这一步 - 什么也不做
+        <translation>跳过这一步——什么也不做
 跳过</translation>
     </message>
     <message>
@@ -440,7 +440,7 @@ Pause</source>
     </message>
     <message>
         <source>&quot;Balls&quot; can be of different shape - for B/W monitors</source>
-        <translation>把“球”画成不同形状 - 适合黑白显示器</translation>
+        <translation>把“球”画成不同形状（适合黑白显示器）</translation>
     </message>
     <message>
         <source>Display game rules</source>
@@ -525,7 +525,7 @@ but one mouse moves the balls.
     <message>
         <source>Blue goes with blue, and red with red;
 the others wait for the turn ahead.</source>
-        <translation>蓝配蓝，红配红;
+        <translation>蓝配蓝，红配红；
 其余的球等着下一轮。</translation>
     </message>
     <message>
