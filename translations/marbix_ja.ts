@@ -227,7 +227,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     </message>
     <message>
         <source>Paused...</source>
-        <translation>一時停止中……</translation>
+        <translation>一時停止中…</translation>
     </message>
 </context>
 <context>
