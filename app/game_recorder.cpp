@@ -84,8 +84,8 @@ void CGameRecorder::Finish(const std::string& name) {
     std::string failure;
     // The game goes on without its record; the player is told where and why.
     if (m_store && m_hasRecord && !m_store->Store(m_record, HallLines(m_hall), failure))
-        std::cerr << program_invocation_short_name << ": the game is not kept for watching: "
-                  << failure << '\n';
+        std::cerr << program_invocation_short_name
+                  << ": the game is not kept for watching: " << failure << '\n';
 }
 
 std::string RecordedBoard(const CFieldGame& field) {
