@@ -369,7 +369,7 @@ see where the next balls will fall, but you&apos;re limited with 30 seconds per 
 z nich rząd – co najmniej 5 kulek w linii ( dwa takie rzędy tego samego
 koloru mogą się przecinać i wtedy znikają jednocześnie ).
     Kulkę przesuwasz, zaznaczając ją myszą ( wtedy się uśmiecha, ale
-smutnieje, gdy wybierzesz inną ) i klikając pole, na które ma trafić -
+smutnieje, gdy wybierzesz inną ) i klikając pole, na które ma trafić –
 przejdzie tam, jeśli pole jest osiągalne ( tzn. prowadzi do niego droga
 z wolnych pól w poziomie i/lub pionie ). Po każdym ruchu na planszę
 spadają trzy nowe kulki.
