@@ -100,12 +100,12 @@ TEST_F(PanelTest, TheNameDialogAnswersThePlayersKeys) {
     EXPECT_TRUE(again) << "not back in the dialog with the field as it was";
     EXPECT_EQ(StoredHall()[0], (Table::value_type{"Ace of diamonds", 42}));
 
-    std::filesystem::remove(ProfilePath());
-    std::filesystem::create_directory(ProfilePath());
+    std::filesystem::remove(m_file);
+    std::filesystem::create_directory(m_file);
     EndGame([&](QWidget& dialog) {
         ExpectBox("Marbix", QMessageBox::Warning,
                   {QString::fromStdString("Your result could not be saved in the hall of fame: " +
-                                          ProfilePath() + ": Is a directory")});
+                                          m_file + ": Is a directory")});
         Type(dialog, "Pat");
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
