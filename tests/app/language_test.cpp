@@ -24,56 +24,23 @@
 namespace {
 
 // The menus, the title, the playing-time pane, the clock's label and the box
-// telling that a result could not be saved, by the catalogue's language;
-// English for a locale without one.
-QStringList ExpectedFor(const QString& language) {
-    static const std::map<QString, QStringList> shown{
-        {"de",
-         {"&Spiel|&Optionen|&Hilfe", "Marbix für immer ...", "Spielzeit: 0 h 00 min 00 s", "Zeit:",
-          "Ihr Ergebnis konnte nicht in der Bestenliste gespeichert werden: /p: Read-only"}},
-        {"fr",
-         {"&Partie|&Options|&Aide", "Marbix pour toujours ...", "Temps de jeu : 0 h 00 min 00 s",
-          "Temps :", "Votre résultat n'a pas pu être enregistré dans le palmarès : /p: Read-only"}},
-        {"es",
-         {"&Partida|&Opciones|A&yuda", "Marbix para siempre ...",
-          "Tiempo de juego: 0 h 00 min 00 s",
-          "Reloj:", "No se pudo guardar tu resultado en el cuadro de honor: /p: Read-only"}},
-        {"pt_BR",
-         {"&Jogo|&Opções|Aj&uda", "Marbix para sempre ...", "Tempo de jogo: 0 h 00 min 00 s",
-          "Tempo:", "Não foi possível salvar seu resultado no quadro de honra: /p: Read-only"}},
-        {"it",
-         {"&Partita|&Opzioni|&Aiuto", "Marbix per sempre ...", "Tempo di gioco: 0 h 00 min 00 s",
-          "Tempo:",
-          "Non è stato possibile salvare il tuo risultato tra i migliori: /p: Read-only"}},
-        {"nl",
-         {"&Spel|&Opties|&Help", "Marbix voor altijd ...", "Speeltijd: 0 u 00 min 00 s",
-          "Tijd:", "Je resultaat kon niet op de erelijst worden opgeslagen: /p: Read-only"}},
-        {"pl",
-         {"&Gra|&Opcje|Pomo&c", "Marbix na zawsze ...", "Czas gry: 0 h 00 min 00 s",
-          "Czas:", "Nie udało się zapisać wyniku na liście najlepszych: /p: Read-only"}},
-        {"cs",
-         {"&Hra|&Možnosti|&Nápověda", "Marbix navždy ...", "Čas hry: 0 h 00 min 00 s",
-          "Čas:", "Tvůj výsledek se nepodařilo zapsat do síně slávy: /p: Read-only"}},
-        {"ru",
-         {"&Игра|&Параметры|&Справка", "Marbix навсегда ...", "Время игры: 0 ч 00 мин 00 с",
-          "Время:", "Не удалось сохранить ваш результат в таблице рекордов: /p: Read-only"}},
-        {"uk",
-         {"&Гра|&Параметри|&Довідка", "Marbix назавжди ...", "Час гри: 0 год 00 хв 00 с",
-          "Час:", "Не вдалося зберегти ваш результат у таблиці рекордів: /p: Read-only"}},
-        {"ja",
-         {"ゲーム(&G)|オプション(&O)|ヘルプ(&H)", "Marbix よ永遠に ...",
-          "プレイ時間： 0時間00分00秒", "時間：",
-          "成績をハイスコアに保存できませんでした：/p: Read-only"}},
-        {"zh_CN",
-         {"游戏(&G)|选项(&O)|帮助(&H)", "Marbix 永远 ...", "游戏时间： 0 时 00 分 00 秒", "时间：",
-          "无法将你的成绩保存到排行榜：/p: Read-only"}},
-    };
-    const auto it = shown.find(language);
-    return it != shown.end() ? it->second
-                             : QStringList{"&Game|&Options|&Help", "Marbix forever ...",
-                                           "You have been playing for : 0 h 00 m 00 s", "Time :",
-                                           QString("Your result could not be saved in the "
-                                                   "hall of fame: /p: Read-only")};
+// telling that a result could not be saved, as written.
+const QStringList kEnglish{
+    "&Game|&Options|&Help", "Marbix forever ...", "You have been playing for : 0 h 00 m 00 s",
+    "Time :", "Your result could not be saved in the hall of fame: /p: Read-only"};
+
+// The title in the catalogue's language, which tells one catalogue from
+// another; what each catalogue holds is the catalogue test's.
+QString TitleFor(const QString& language) {
+    static const std::map<QString, QString> titles{
+        {"de", "Marbix für immer ..."},    {"fr", "Marbix pour toujours ..."},
+        {"es", "Marbix para siempre ..."}, {"pt_BR", "Marbix para sempre ..."},
+        {"it", "Marbix per sempre ..."},   {"nl", "Marbix voor altijd ..."},
+        {"pl", "Marbix na zawsze ..."},    {"cs", "Marbix navždy ..."},
+        {"ru", "Marbix навсегда ..."},     {"uk", "Marbix назавжди ..."},
+        {"ja", "Marbix よ永遠に ..."},     {"zh_CN", "Marbix 永远 ..."}};
+    const auto it = titles.find(language);
+    return it != titles.end() ? it->second : kEnglish[1];
 }
 
 // The catalogue a locale's player reads: pt_BR and zh_CN by country, the
@@ -111,10 +78,15 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
 
     QStringList menus;
     for (QAction* popup : frame.menuBar()->actions()) menus << popup->text();
-    EXPECT_EQ((QStringList{menus.join(QLatin1Char('|')), frame.windowTitle(),
-                           frame.PlayTimePane()->text(), frame.m_wndScoreBar.m_timeLabel->text(),
-                           SaveFailureShown(frame)}),
-              ExpectedFor(language));
+    const QStringList shown{menus.join(QLatin1Char('|')), frame.windowTitle(),
+                            frame.PlayTimePane()->text(), frame.m_wndScoreBar.m_timeLabel->text(),
+                            SaveFailureShown(frame)};
+    EXPECT_EQ(shown[1], TitleFor(language));
+    // Every one of them translated from the locale's catalogue, or English as written.
+    for (qsizetype i = 0; i < shown.size() && !language.isEmpty(); ++i)
+        EXPECT_NE(shown[i], kEnglish[i]);
+    if (language.isEmpty()) EXPECT_EQ(shown, kEnglish);
+    EXPECT_TRUE(shown[4].endsWith(QStringLiteral("/p: Read-only"))) << shown[4].toStdString();
     // The pane's first text is the clock at zero: it does not jump at the first second.
     EXPECT_EQ(PlayTimeShown(0), frame.PlayTimePane()->text());
     // The dialogs' face itself has the glyphs of the language's own name.
