@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "engine/identifiers.h"
 #include "platform/dialog_units.h"
+#include "platform/resources.h"
 #include "score/name_dlg_window.h"
 
 #include <QAction>
@@ -101,8 +102,8 @@ TEST(LanguageTest, TheWindowSpeaksTheLocalesLanguage) {
 }
 
 // The Undo button's word and the paused board's are the language's own: its
-// pictures, which differ from the English ones, or the English pictures for a
-// locale without a catalogue.
+// pictures, which differ from the English ones, at every scale, or the
+// English pictures for a locale without a catalogue.
 TEST(LanguageTest, TheToolbarAndThePausedBoardSpeakTheLocalesLanguage) {
     const QString language = CatalogueLanguage(QLocale::system());
     InstallLanguage();
@@ -129,6 +130,17 @@ TEST(LanguageTest, TheToolbarAndThePausedBoardSpeakTheLocalesLanguage) {
     const QImage tripled =
         frame.m_wndField.m_background.Picture().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(tripled, picture(folder + QStringLiteral("182@3x.png")));
+    // Every density and zoom of the paused board; a picture the language
+    // lacks, and any of a language without pictures, is the English one.
+    const auto loaded = [](int id, int scale) {
+        return LoadPicture(id, scale).convertToFormat(QImage::Format_RGB32);
+    };
+    for (int k = 2; k <= 6; ++k)
+        EXPECT_EQ(loaded(182, k), picture(folder + QStringLiteral("182@%1x.png").arg(k))) << k;
+    EXPECT_EQ(LoadPicture(182, 2).devicePixelRatio(), 2.0);
+    EXPECT_EQ(loaded(183, 2), picture(QStringLiteral("183@2x.png")));
+    SetPictureLanguage(QStringLiteral("xx"));
+    EXPECT_EQ(loaded(182, 2), picture(QStringLiteral("182@2x.png")));
     if (!language.isEmpty()) {
         EXPECT_NE(tripled, picture(QStringLiteral("182@3x.png")));
         EXPECT_NE(shownUndo, picture(QStringLiteral("171.png")).copy(undo));
