@@ -154,10 +154,17 @@ TEST_F(ReplayTest, RecordsTimesNamesAndTheEndOfTheGame) {
     EXPECT_TRUE(Verify(record).reproduces);
 }
 
-TEST_F(ReplayTest, AGameThatEndsIsStoredWhereItsHallLineFindsIt) {
+// Without a folder a game is recorded all the same, and stored nowhere.
+TEST_F(ReplayTest, AGameThatEndsIsStoredWhereItsHallLineFindsItAndNowhereWithoutAFolder) {
     CScratchFolder scratch;
     const std::string folder = scratch.m_dir + "/games";
     const CProfile profile(scratch.m_dir + "/marbix.INI");
+    CPlayedGame unstored(TestSeed(), profile);
+    unstored.PlayOne("Ann");
+    EXPECT_TRUE(unstored.m_game.Recorder().HasRecord());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch.m_dir))
+        EXPECT_EQ(entry.path().filename(), "marbix.INI");
+
     CPlayedGame played(TestSeed(), profile, folder);
     do played.PlayOne("Ann");
     while (played.m_game.Score().Score() == 0);
@@ -172,15 +179,6 @@ TEST_F(ReplayTest, AGameThatEndsIsStoredWhereItsHallLineFindsIt) {
     std::string error;
     ASSERT_TRUE(ReadRecordFile(path, stored, error)) << error;
     EXPECT_EQ(stored, record);
-}
-
-TEST_F(ReplayTest, NothingIsStoredWithoutAFolder) {
-    CScratchFolder scratch;
-    CPlayedGame played(TestSeed(), CProfile(scratch.m_dir + "/marbix.INI"));
-    played.PlayOne("Ann");
-    EXPECT_TRUE(played.m_game.Recorder().HasRecord());
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch.m_dir))
-        EXPECT_EQ(entry.path().filename(), "marbix.INI");
 }
 
 } // namespace
