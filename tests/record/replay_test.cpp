@@ -1,7 +1,6 @@
 // Games recorded as they are played and played again: every random game's
-// record reproduces its score and board, an edited one does not, stepping
-// back is playing again to the step before, and a game that ends is stored
-// where its hall-of-fame line finds it.
+// record reproduces its score and board, an edited one does not, and a game
+// that ends is stored where its hall-of-fame line finds it.
 #include <random>
 
 #include <gtest/gtest.h>
@@ -88,26 +87,6 @@ TEST_F(ReplayTest, EveryRandomGameReproducesAndAnEditedOneDoesNot) {
     // A moved ball that ends on the same board and score is rare, not the rule.
     EXPECT_GE(edits * 100, moves * 85) << edits << " of " << moves << " moved balls found";
     EXPECT_GT(moves, 100);
-}
-
-TEST_F(ReplayTest, StepsBackToWhatPlayingAgainShows) {
-    CPlayedGame played(TestSeed());
-    played.PlayOne("Ann");
-    const CGameRecord& record = played.m_game.Recorder().LastRecord();
-    ASSERT_GT(record.actions.size(), 10u);
-    CReplayGame other;
-    CReplay forward(other, record), back(m_host, record);
-    back.Restart();
-    back.PlayToEnd();
-    ASSERT_TRUE(back.Reproduces()) << back.Failure();
-    for (std::size_t target = record.actions.size(); target-- > 0;) {
-        back.StepBack();
-        ASSERT_EQ(back.Position(), target);
-        forward.Restart();
-        while (forward.Position() < target) ASSERT_TRUE(forward.StepForward());
-        ASSERT_EQ(RecordedBoard(m_host.Field()), RecordedBoard(other.Field())) << target;
-        ASSERT_EQ(m_host.Score().Score(), other.Score().Score()) << target;
-    }
 }
 
 TEST_F(ReplayTest, AnActionTheGameCannotTakeEndsTheReplay) {

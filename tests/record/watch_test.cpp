@@ -113,8 +113,11 @@ TEST_F(WatchTest, AHallLinePlaysItsGameToTheBoardItEndedOn) {
               std::to_string(m_record.score));
     EXPECT_TRUE(m_frame->m_wndField.m_cellButtons[0].isVisibleTo(&m_frame->m_wndField));
     EXPECT_EQ(Pane().rfind("End of the game of Ann, " + points, 0), 0u) << Pane();
+    // A step back plays the game again to the action before.
     Key(Qt::Key_Left);
     EXPECT_EQ(Watcher().Replay()->Position(), m_record.actions.size() - 1);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(ShownBoard(), m_record.board);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(Watcher().Watching());
     EXPECT_EQ(m_pane->text(), m_idle);
