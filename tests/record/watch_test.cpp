@@ -3,12 +3,10 @@
 // score it ended on, the keys step, pause and end it, nothing is stored
 // meanwhile, and a game the window closes on is recorded.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <iostream>
 
 #include "app/main_frame.h"
 #include "engine/settings.h"
@@ -92,10 +90,7 @@ TEST_F(WatchTest, AHallLinePlaysItsGameToTheBoardItEndedOn) {
     EXPECT_EQ(Pane(), "There is no recorded game for this line of the hall of fame.");
     EXPECT_FALSE(Watcher().Watching());
 
-    QElapsedTimer started;
-    started.start();
     ActivateLine(0);
-    std::cout << "watching started in " << started.nsecsElapsed() / 1000 << " us\n";
     ASSERT_TRUE(Watcher().Watching());
     EXPECT_EQ(Pane().rfind("Watching the game of Ann, " + points + ", at 100 %. Space pauses", 0),
               0u)
