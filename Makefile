@@ -101,25 +101,25 @@ deb: deps-deb
 # Noto CJK faces for the Chinese and Japanese pictures.
 GEN_BUILD ?= build-gen-assets
 
-assets: deps-test
+# $(call gen_assets,OPTIONS): installs the fonts, builds the generator and
+# runs it with OPTIONS on the source tree.
+define gen_assets
 	@dpkg -s fonts-urw-base35 fonts-noto-cjk >/dev/null 2>&1 || { \
 		sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
 		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35 fonts-noto-cjk; }
 	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_TESTS=OFF -DMARBIX_BENCH=OFF \
 		$(CMAKE_ARGS) >/dev/null
 	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
-	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets $(CURDIR)
+	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets $(1) $(CURDIR)
+endef
+
+assets: deps-test
+	$(call gen_assets)
 
 # Draws every picture again and compares it with the committed one, pixel by
 # pixel, and checks their sizes, palettes, grids and faces; writes nothing.
 assets-check: deps
-	@dpkg -s fonts-urw-base35 fonts-noto-cjk >/dev/null 2>&1 || { \
-		sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
-		$$sudo apt-get update -qq && $$sudo apt-get install -y -qq fonts-urw-base35 fonts-noto-cjk; }
-	@cmake -S . -B $(GEN_BUILD) -G Ninja -DMARBIX_GENERATOR=ON -DMARBIX_TESTS=OFF -DMARBIX_BENCH=OFF \
-		$(CMAKE_ARGS) >/dev/null
-	@cmake --build $(GEN_BUILD) -j $(JOBS) --target marbix-gen-assets
-	@QT_QPA_PLATFORM=offscreen $(GEN_BUILD)/tools/gen-assets/marbix-gen-assets --check $(CURDIR)
+	$(call gen_assets,--check)
 
 clean:
 	@rm -rf $(BUILD) $(SAN_BUILD) $(DEB_OUT)

@@ -1,6 +1,8 @@
 #include "app/game_recorder.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <iostream>
 
 #include "app/frame_logic.h"
 #include "engine/field_game.h"
@@ -79,8 +81,11 @@ void CGameRecorder::Finish(const std::string& name) {
     m_record.playSeconds = std::min(m_frame.PlaySeconds(), CGameRecord::kMaxNumber);
     m_record.board = RecordedBoard(m_field);
     m_hasRecord = !m_overflow;
-    m_storeFailure.clear();
-    if (m_store && m_hasRecord) m_store->Store(m_record, HallLines(m_hall), m_storeFailure);
+    std::string failure;
+    // The game goes on without its record; the player is told where and why.
+    if (m_store && m_hasRecord && !m_store->Store(m_record, HallLines(m_hall), failure))
+        std::cerr << program_invocation_short_name
+                  << ": the game is not kept for watching: " << failure << '\n';
 }
 
 std::string RecordedBoard(const CFieldGame& field) {

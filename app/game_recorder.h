@@ -43,8 +43,6 @@ public:
     // The last game that ended, and whether there is one.
     bool HasRecord() const { return m_hasRecord; }
     const CGameRecord& LastRecord() const { return m_record; }
-    // Why the last record could not be stored, empty when it was.
-    const std::string& StoreFailure() const { return m_storeFailure; }
 
     // Where the times come from; the tests set their own.
     void SetClock(CClock clock) { m_clock = std::move(clock); }
@@ -67,5 +65,4 @@ private:
     bool m_recording = false;
     bool m_hasRecord = false;
     bool m_overflow = false; // more actions than a record holds: not stored
-    std::string m_storeFailure;
 };

@@ -46,9 +46,11 @@ void CHallWatching::SaveLine(int line) {
         Show(tr("The game could not be saved: %1").arg(QString::fromStdString(error)));
         return;
     }
+    // A name may hold a slash, which would name a folder in the suggestion.
+    const QString name =
+        QString::fromStdString(record.name).replace(QLatin1Char('/'), QLatin1Char('-'));
     const QString suggested = QDir::home().filePath(QStringLiteral("%1-%2%3").arg(
-        QString::fromStdString(record.name), QString::number(record.score),
-        QString::fromLatin1(kRecordSuffix)));
+        name, QString::number(record.score), QString::fromLatin1(kRecordSuffix)));
     QString path =
         QFileDialog::getSaveFileName(m_window, tr("Save this game as"), suggested,
                                      tr("Recorded games (*%1)").arg(QLatin1String(kRecordSuffix)));

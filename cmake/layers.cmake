@@ -5,8 +5,9 @@
 #                    timers, the move clock's expiry, the board's looks, the
 #                    settings it reads, the cue sink; and the table of
 #                    identifiers
-#   marbix_platform  our Qt-free stand-ins for the platform: the profile file
-#                    and the string table (below score and app, beside engine)
+#   marbix_platform  our Qt-free stand-ins for the platform: the profile file,
+#                    files read and written whole, and the string table
+#                    (below score, record and app, beside engine)
 #   marbix_audio     the WAVE reader and the sound module, checked in full,
 #                    and where the module is looked for
 #   marbix_score     score keeper with the move clock and what holds it,
@@ -61,9 +62,9 @@ marbix_layer(marbix_engine
 
 marbix_layer(marbix_platform
     SOURCES platform/profile.cpp platform/profile_location.cpp platform/profile_text.cpp
-            platform/string_table.cpp
+            platform/string_table.cpp platform/whole_file.cpp
     HEADERS platform/profile.h platform/profile_location.h platform/profile_text.h
-            platform/string_table.h platform/text_mark.h)
+            platform/string_table.h platform/text_mark.h platform/whole_file.h)
 
 marbix_layer(marbix_audio BELOW marbix_engine
     SOURCES sound/module_search.cpp sound/sound_module.cpp sound/wave_file.cpp
@@ -75,7 +76,7 @@ marbix_layer(marbix_score BELOW marbix_engine marbix_platform
     HEADERS score/clock_hold.h score/grapheme_table.h score/hiscore_list.h score/name_dlg.h
             score/score_keeper.h score/text_length.h)
 
-marbix_layer(marbix_record BELOW marbix_score
+marbix_layer(marbix_record BELOW marbix_score marbix_platform
     SOURCES record/game_record.cpp record/playback_pace.cpp record/record_file.cpp
             record/record_store.cpp
     HEADERS record/game_record.h record/playback_pace.h record/record_file.h

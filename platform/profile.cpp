@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -17,6 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/whole_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -28,10 +29,6 @@ constexpr std::string_view kTempInfix = ".saving-";
 // The sections this program writes: all that a fresh file keeps of one that
 // an edit would take over the cap.
 const std::vector<std::string> kOwnSections = {"SETTINGS", "WINDOW", "HISCORES"};
-
-std::string Reason(int error) {
-    return std::strerror(error);
-}
 
 enum class FileState { Missing, Read, Damaged, Unusable };
 
@@ -57,14 +54,9 @@ CRead ReadFile(const std::string& path) {
         read.state = FileState::Unusable;
         read.reason = S_ISDIR(read.st.st_mode) ? Reason(EISDIR) : "Not a regular file";
     }
-    char buffer[65536];
-    while (read.state == FileState::Read && read.data.size() <= CProfileFile::kMaxSize) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) read = {FileState::Unusable, {}, Reason(errno)};
-        if (n <= 0) break;
-        read.data.append(buffer, static_cast<std::size_t>(n));
-    }
+    const int error =
+        read.state == FileState::Read ? ReadAtMost(fd, CProfileFile::kMaxSize, read.data) : 0;
+    if (error != 0) read = {FileState::Unusable, {}, Reason(error)};
     ::close(fd);
     if (read.state != FileState::Read) return read;
     if (read.data.size() > CProfileFile::kMaxSize) {
@@ -149,17 +141,6 @@ mode_t NewFileMode() {
     return 0644;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // New files of killed saves: while the lock is held, no other save is writing one.
 void RemoveStaleTemps(const std::string& target) {
     const std::string prefix = fs::path(target).filename().string() + std::string(kTempInfix);
@@ -169,59 +150,6 @@ void RemoveStaleTemps(const std::string& target) {
         if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
             fs::remove(entry.path(), ec);
     }
-}
-
-// The old file keeps its place until the new one takes it: it gets its second
-// name first (a hard link or, where the file system has none, a rename) and
-// loses it again when the new file cannot take its place.
-int PutInPlace(const std::string& temp, const std::string& target, const std::string& aside) {
-    bool linked = false, renamed = false;
-    if (!aside.empty()) {
-        linked = ::link(target.c_str(), aside.c_str()) == 0;
-        if (!linked && ::rename(target.c_str(), aside.c_str()) != 0) return errno;
-        renamed = !linked;
-    }
-    if (::rename(temp.c_str(), target.c_str()) == 0) return 0;
-    const int error = errno;
-    if (linked) ::unlink(aside.c_str());
-    if (renamed) ::rename(aside.c_str(), target.c_str());
-    return error;
-}
-
-// Writes the whole file beside target, flushes it, renames it over target and
-// flushes the directory; old is the file replaced, if there was one, and
-// aside the name it keeps, if any.
-bool ReplaceFile(const std::string& target, const std::string& data, const struct stat* old,
-                 const std::string& aside, std::string& failure) {
-    if (data.size() > CProfileFile::kMaxSize) {
-        failure = target + ": " + Reason(EFBIG);
-        return false;
-    }
-    std::string temp = target + std::string(kTempInfix) + "XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        failure = target + ": " + Reason(errno);
-        return false;
-    }
-    bool ok = WriteAll(fd, data);
-    ok = ok && ::fchmod(fd, old ? old->st_mode & 07777 : NewFileMode()) == 0;
-    // Keep the owner where we may; failing that the file is simply ours.
-    if (ok && old) (void)!::fchown(fd, old->st_uid, old->st_gid);
-    ok = ok && ::fsync(fd) == 0;
-    int error = ok ? 0 : (errno != 0 ? errno : EIO);
-    if (::close(fd) != 0 && ok) error = errno;
-    if (error == 0) error = PutInPlace(temp, target, aside);
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        failure = target + ": " + Reason(error);
-        return false;
-    }
-    const int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
 }
 
 // A file set aside goes to the first free NAME.damaged, NAME.damaged-2, ...
@@ -251,7 +179,13 @@ bool Rewrite(const std::string& target, const CRead& read,
     }
     if (existed && trouble.empty() && text == read.data) return true;
     const std::string aside = trouble.empty() ? std::string() : AsideName(target);
-    if (!ReplaceFile(target, text, existed ? &read.st : nullptr, aside, failure)) return false;
+    const struct stat* old = existed ? &read.st : nullptr;
+    const CFileWrite how{.tempMark = std::string(kTempInfix),
+                         .mode = old ? old->st_mode & 07777 : NewFileMode(),
+                         .replaced = old,
+                         .maxSize = CProfileFile::kMaxSize,
+                         .aside = aside};
+    if (!WriteWholeFile(target, text, how, failure)) return false;
     if (!aside.empty())
         std::cerr << program_invocation_short_name << ": " << target << ' ' << trouble
                   << "; it is kept as " << aside << " and " << fresh << " is started\n";

@@ -22,7 +22,7 @@ test)
         clang-format clang clang-tidy libclang-rt-14-dev
         xvfb xauth xdotool openbox x11-utils fonts-noto-cjk
         pulseaudio pulseaudio-utils
-        desktop-file-utils appstream unicode-data
+        desktop-file-utils appstream unicode-data shared-mime-info
         dbus at-spi2-core python3-pyatspi
         debhelper dpkg-dev lintian man-db inotify-tools
     )

@@ -28,7 +28,7 @@ sources_record=(record/game_record.cpp app/replay.cpp app/game.cpp app/game_reco
     app/frame_logic.cpp record/record_store.cpp record/record_file.cpp engine/field_game.cpp
     engine/cell.cpp engine/cue.cpp engine/settings.cpp score/score_keeper.cpp
     score/hiscore_list.cpp score/name_dlg.cpp score/text_length.cpp platform/profile.cpp
-    platform/profile_text.cpp platform/profile_location.cpp)
+    platform/profile_text.cpp platform/profile_location.cpp platform/whole_file.cpp)
 seeds_record=("$src"/tests/fuzz/seeds/*.marbix-game)
 max_len_record=16384
 

@@ -28,7 +28,7 @@ if [ "$mode" = deb ]; then
     done
     [ "$(id -u)" -eq 0 ] || skip "no root rights for dpkg to install with"
 fi
-for tool in Xvfb openbox xdotool xprop pulseaudio parecord inotifywait desktop-file-validate appstreamcli; do
+for tool in Xvfb openbox xdotool xprop pulseaudio parecord inotifywait desktop-file-validate appstreamcli update-mime-database; do
     command -v $tool >/dev/null || skip "$tool is not installed"
 done
 
@@ -65,6 +65,13 @@ module=$(installed MarbixX.snd) catalogue=$(installed marbix_de.qm) desktop=$(in
 desktop-file-validate "$desktop" || fail "desktop entry"
 appstreamcli validate --pedantic --no-net "$(installed $app.metainfo.xml)" >"$work/as" ||:
 tail -n 1 "$work/as" | grep -q 'successful\.$' || { cat "$work/as"; fail "metainfo"; }
+# A shared game's file is known by its type, and the desktop entry opens it.
+mime=$(installed $app.xml -path '*/mime/packages/*')
+[ -n "$mime" ] || fail "no MIME type installed"
+mkdir -p "$work/mime/packages" && cp "$mime" "$work/mime/packages/"
+update-mime-database "$work/mime" >/dev/null 2>&1 || fail "update-mime-database"
+grep -q ':application/x-marbix-game:\*\.marbix-game$' "$work/mime/globs2" || fail "no *.marbix-game type"
+grep -qx 'MimeType=application/x-marbix-game;' "$desktop" || fail "the desktop entry opens no game file"
 
 # The player's session: a home, the installed data only, a sound server, a screen.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config PULSE_SERVER=unix:$work/native
