@@ -1,5 +1,5 @@
-// The plugin side of the sound service: the cues read once and handed to the
-// libpulse player.
+// The plugin side of the sound service: the cues read once, their samples
+// left where the loader keeps them, and handed to the libpulse player.
 #include "engine/identifiers.h"
 #include "sound/pulse_player.h"
 #include "sound/sound_service.h"

@@ -21,11 +21,6 @@ std::string Place(const char* variable, const std::string& inBuild) {
     return path ? path : inBuild;
 }
 
-CBytes WaveBytes(unsigned id, bool fromModule) {
-    const QByteArray wave = LoadWave(id, fromModule);
-    return CBytes(wave.begin(), wave.end());
-}
-
 // The plugin and the module, the cues read ahead.
 std::unique_ptr<CSoundService> LoadService() {
     LoadSoundModuleFrom({Place("MARBIX_SOUND_MODULE", OwnSoundModulePath(MARBIX_TEST_BUILD_DIR))});
