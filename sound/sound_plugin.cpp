@@ -34,7 +34,7 @@ private:
         if (auto it = m_cache.find(key); it != m_cache.end()) return it->second;
         std::shared_ptr<const CWaveSound> sound;
         if (std::optional<CWaveSound> parsed = ParseWave(m_loader(id & 0xFFFFu, fromModule)))
-            sound = std::make_shared<const CWaveSound>(std::move(*parsed));
+            sound = std::make_shared<const CWaveSound>(*parsed);
         return m_cache[key] = sound;
     }
 
