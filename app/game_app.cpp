@@ -8,15 +8,6 @@
 #include <QEvent>
 #include <QTimer>
 
-namespace {
-
-CBytes WaveBytes(unsigned id, bool fromModule) {
-    const QByteArray wave = LoadWave(id, fromModule);
-    return CBytes(wave.begin(), wave.end());
-}
-
-} // namespace
-
 CGameApp::CGameApp(CProfile profile, std::string gamesFolder)
     : m_profile(std::move(profile)), m_gamesFolder(std::move(gamesFolder)) {}
 

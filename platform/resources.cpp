@@ -9,8 +9,8 @@
 
 #include "sound/sound_module.h"
 
-#include <QFile>
 #include <QGuiApplication>
+#include <QResource>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -19,10 +19,13 @@ namespace {
 
 QString g_pictureLanguage;
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+// A compiled-in file in place; empty when it is missing or stored compressed
+// (the sounds are built uncompressed).
+CByteView ResourceBytes(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return {resource.data(), static_cast<std::size_t>(resource.size())};
 }
 
 } // namespace
@@ -64,13 +67,15 @@ QImage LoadPicture(int id, int scale) {
     return {};
 }
 
-QByteArray LoadWave(unsigned id, bool fromModule) {
+CByteView WaveBytes(unsigned id, bool fromModule) {
     // Sounds are named by the low 16 bits of a cue identifier.
     const unsigned name = id & 0xFFFFu;
-    if (fromModule) {
-        const CBytes sound = ModuleSound(name);
-        return QByteArray(reinterpret_cast<const char*>(sound.data()),
-                          static_cast<qsizetype>(sound.size()));
-    }
-    return ReadAll(QStringLiteral(":/res/wave/%1.wav").arg(name));
+    if (fromModule) return ModuleSound(name);
+    return ResourceBytes(QStringLiteral(":/res/wave/%1.wav").arg(name));
+}
+
+QByteArray LoadWave(unsigned id, bool fromModule) {
+    const CByteView bytes = WaveBytes(id, fromModule);
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                   static_cast<qsizetype>(bytes.size()));
 }

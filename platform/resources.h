@@ -1,6 +1,8 @@
 // The program's pictures and sounds, looked up by integer identifier.
 #pragma once
 
+#include "sound/wave_file.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -28,5 +30,8 @@ QImage LoadPicture(int id);
 QImage LoadPicture(int id, int scale);
 
 // The WAVE sound with this identifier, from the loaded sound module when
-// fromModule is set, else from the program; empty when there is none.
+// fromModule is set, else from the program; empty when there is none. Never
+// a copy: the bytes lie where the program or the module keeps them, for the
+// whole process.
+CByteView WaveBytes(unsigned id, bool fromModule);
 QByteArray LoadWave(unsigned id, bool fromModule);

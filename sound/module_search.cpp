@@ -11,12 +11,19 @@ const char* const kModuleFile = "MarbixX.snd";
 
 struct CLoaded {
     std::string path;
-    CSoundModule module;
+    std::unique_ptr<const CSoundModuleFile> file;
 };
 
-std::unique_ptr<CLoaded>& Loaded() {
-    static std::unique_ptr<CLoaded> loaded;
-    return loaded;
+// Every module loaded, kept to the end of the process; the last is the
+// current one while g_soundModule points to it.
+std::vector<CLoaded>& Kept() {
+    static std::vector<CLoaded> kept;
+    return kept;
+}
+
+const CLoaded* Loaded() {
+    const std::vector<CLoaded>& kept = Kept();
+    return !kept.empty() && g_soundModule == &kept.back().file->module ? &kept.back() : nullptr;
 }
 
 // Absolute entries of a colon-separated list; fallback when none is set.
@@ -45,13 +52,12 @@ std::vector<std::string> SoundModuleCandidates(const std::string& ownPath, const
 
 const CSoundModule* LoadSoundModuleFrom(const std::vector<std::string>& paths) {
     g_soundModule = nullptr;
-    Loaded().reset();
     for (const std::string& path : paths) {
         // A broken copy in one place does not hide a good one further on.
-        std::optional<CSoundModule> module = ReadSoundModuleFile(path);
-        if (!module) continue;
-        Loaded() = std::make_unique<CLoaded>(CLoaded{path, std::move(*module)});
-        g_soundModule = &Loaded()->module;
+        std::unique_ptr<const CSoundModuleFile> file = ReadSoundModuleFile(path);
+        if (!file) continue;
+        Kept().push_back({path, std::move(file)});
+        g_soundModule = &Kept().back().file->module;
         break;
     }
     return static_cast<const CSoundModule*>(g_soundModule);
@@ -62,8 +68,9 @@ const std::string& SoundModulePath() {
     return Loaded() ? Loaded()->path : none;
 }
 
-CBytes ModuleSound(unsigned name) {
+CByteView ModuleSound(unsigned name) {
     if (!Loaded()) return {};
-    const auto it = Loaded()->module.sounds.find(name & 0xFFFFu);
-    return it == Loaded()->module.sounds.end() ? CBytes() : it->second;
+    const auto& sounds = Loaded()->file->module.sounds;
+    const auto it = sounds.find(name & 0xFFFFu);
+    return it == sounds.end() ? CByteView() : it->second;
 }

@@ -212,7 +212,7 @@ private:
 
     static void OnWritable(pa_stream* stream, std::size_t bytes, void* data) {
         auto* playback = static_cast<CPlayback*>(data);
-        const CBytes& pcm = playback->request.sound->pcm;
+        const CByteView pcm = playback->request.sound->pcm;
         const std::size_t count = std::min(bytes, pcm.size() - playback->written);
         if (count > 0 && pa_stream_write(stream, pcm.data() + playback->written, count, nullptr, 0,
                                          PA_SEEK_RELATIVE) == 0)

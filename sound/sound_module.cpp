@@ -39,7 +39,7 @@ std::optional<CSoundModule> ParseSoundModule(CByteView file) {
         if (offset < tableEnd || offset > file.size() || size > file.size() - offset) return {};
         const CByteView sound = file.subspan(offset, size);
         if (!ParseWave(sound)) return {};
-        module.sounds.emplace(name, CBytes(sound.begin(), sound.end()));
+        module.sounds.emplace(name, sound);
         previous = name;
     }
     return module;
@@ -62,7 +62,7 @@ CBytes BuildSoundModule(const std::map<unsigned, CBytes>& sounds) {
     return out;
 }
 
-std::optional<CSoundModule> ReadSoundModuleFile(const std::string& path) {
+std::unique_ptr<const CSoundModuleFile> ReadSoundModuleFile(const std::string& path) {
     // Not blocking: a pipe or a device by the module's name must not hold
     // up the start.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -75,7 +75,9 @@ std::optional<CSoundModule> ReadSoundModuleFile(const std::string& path) {
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return {};
     if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > kMaxModuleBytes) return {};
     // One byte more than the file should hold tells a file that grew since.
-    CBytes bytes(static_cast<std::size_t>(info.st_size) + 1);
+    auto file = std::make_unique<CSoundModuleFile>();
+    CBytes& bytes = file->bytes;
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
@@ -85,5 +87,8 @@ std::optional<CSoundModule> ReadSoundModuleFile(const std::string& path) {
     }
     if (got != static_cast<std::size_t>(info.st_size)) return {};
     bytes.resize(got);
-    return ParseSoundModule(bytes);
+    std::optional<CSoundModule> module = ParseSoundModule(bytes);
+    if (!module) return {};
+    file->module = std::move(*module);
+    return file;
 }

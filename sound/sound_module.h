@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,20 +22,32 @@
 constexpr std::size_t kMaxModuleBytes = 16u << 20;
 constexpr std::size_t kMaxModuleSounds = 1024;
 
-// The sounds of a module by name (a cue identifier's low 16 bits).
+// The sounds of a module by name (a cue identifier's low 16 bits), each a
+// view into the module's bytes.
 struct CSoundModule {
-    std::map<unsigned, CBytes> sounds;
+    std::map<unsigned, CByteView> sounds;
 };
 
-// Checks and reads a module held in memory; nothing when any part is amiss.
+// Checks a module held in memory and finds its sounds in it; nothing when any
+// part is amiss.
 std::optional<CSoundModule> ParseSoundModule(CByteView file);
+// Bytes about to vanish would leave the sounds' views dangling.
+std::optional<CSoundModule> ParseSoundModule(CBytes&& file) = delete;
+
+// A module file as read: the one copy of its bytes in memory, and its sounds
+// inside them. Read whole rather than mapped, so that a file cut or replaced
+// on disk while the game runs changes nothing the game holds.
+struct CSoundModuleFile {
+    CBytes bytes;
+    CSoundModule module;
+};
 
 // The module file for these sounds (names below 65536, each a WAVE file).
 CBytes BuildSoundModule(const std::map<unsigned, CBytes>& sounds);
 
 // Reads and checks the module file at path. A file over kMaxModuleBytes, or
 // anything but a regular file, is not read at all.
-std::optional<CSoundModule> ReadSoundModuleFile(const std::string& path);
+std::unique_ptr<const CSoundModuleFile> ReadSoundModuleFile(const std::string& path);
 
 // Where the module is looked for, in order: its own place beside the program
 // (ownPath), then the marbix folder of the user's data directory and of each
@@ -44,11 +57,14 @@ std::vector<std::string> SoundModuleCandidates(const std::string& ownPath, const
                                                const char* dataDirs, const char* home);
 
 // The first candidate that is a sound module passing the check; g_soundModule
-// is set to it, or to null when there is none. Returns g_soundModule.
+// is set to it, or to null when there is none. Returns g_soundModule. Every
+// module loaded stays in memory to the end of the process, so that a sound
+// still on its way to the server never loses its samples; the program loads
+// one.
 const CSoundModule* LoadSoundModuleFrom(const std::vector<std::string>& paths);
 
 // The file of the module that LoadSoundModuleFrom took; empty when none.
 const std::string& SoundModulePath();
 
-// The sound named name of the loaded module; empty when none.
-CBytes ModuleSound(unsigned name);
+// The sound named name of the loaded module, in place; empty when none.
+CByteView ModuleSound(unsigned name);

@@ -1,5 +1,5 @@
-// The plugin side of the sound service: the cues read once and handed to the
-// libpulse player.
+// The plugin side of the sound service: the cues read once, their samples
+// left where the loader keeps them, and handed to the libpulse player.
 #include "engine/identifiers.h"
 #include "sound/pulse_player.h"
 #include "sound/sound_service.h"
@@ -34,7 +34,7 @@ private:
         if (auto it = m_cache.find(key); it != m_cache.end()) return it->second;
         std::shared_ptr<const CWaveSound> sound;
         if (std::optional<CWaveSound> parsed = ParseWave(m_loader(id & 0xFFFFu, fromModule)))
-            sound = std::make_shared<const CWaveSound>(std::move(*parsed));
+            sound = std::make_shared<const CWaveSound>(*parsed);
         return m_cache[key] = sound;
     }
 

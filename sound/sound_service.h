@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
-using CWaveLoaderFn = CBytes (*)(unsigned id, bool fromModule);
+// The WAVE file of a cue, in place: its bytes must stay as long as the
+// process (the program's own compiled-in sounds, a loaded module's).
+using CWaveLoaderFn = CByteView (*)(unsigned id, bool fromModule);
 
 class CSoundService : public CCuePlayer {
 public:

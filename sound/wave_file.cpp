@@ -87,6 +87,6 @@ std::optional<CWaveSound> ParseWave(CByteView file) {
     const std::size_t frameBytes = static_cast<std::size_t>(sound.BytesPerFrame());
     const std::size_t whole = data.size() - data.size() % frameBytes;
     if (whole == 0) return {};
-    sound.pcm.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(whole));
+    sound.pcm = data.first(whole);
     return sound;
 }

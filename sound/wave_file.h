@@ -10,12 +10,13 @@ using CBytes = std::vector<unsigned char>;
 using CByteView = std::span<const unsigned char>;
 
 // The playable content of a WAVE file: its format and its samples, cut to
-// whole frames.
+// whole frames. The samples are not copied: pcm views them inside the file's
+// bytes, which must outlive the sound.
 struct CWaveSound {
     int sampleRate = 0;
     int channels = 0;      // 1 or 2
     int bitsPerSample = 0; // 8 (unsigned) or 16 (signed little-endian)
-    CBytes pcm;
+    CByteView pcm;
 
     int BytesPerFrame() const { return channels * bitsPerSample / 8; }
     std::int64_t Frames() const;
@@ -28,6 +29,8 @@ struct CWaveSound {
 // nothing. A data chunk that claims more than the file holds is cut to what is
 // there. Every read stays inside file.
 std::optional<CWaveSound> ParseWave(CByteView file);
+// Bytes about to vanish would leave the samples' view dangling.
+std::optional<CWaveSound> ParseWave(CBytes&& file) = delete;
 
 // Little-endian reads; the caller makes sure the bytes are there.
 std::uint16_t ReadLe16(const unsigned char* p);

@@ -1,11 +1,13 @@
 // Every shipped language in the windows of fixed size: each label's text fits
-// the label, line by line across and all its lines down, and the label lies
-// within its window. Every catalogue found beside the program is tried, and
-// English without one, so a new catalogue is checked as soon as it is built.
+// the label, line by line across and all its lines down, in the dialogs' face
+// of that language, and the label lies within its window. Every catalogue
+// found beside the program is tried, and English without one, so a new
+// catalogue is checked as soon as it is built.
 #include "app/about_dlg.h"
 #include "app/epigraph.h"
 #include "app/main_frame.h"
 #include "cue_recorder.h"
+#include "platform/dialog_units.h"
 #include "platform/string_table.h"
 #include "score/hiscore_list.h"
 #include "score/name_dlg.h"
@@ -66,7 +68,11 @@ std::string CutLabels(const QWidget& window) {
 
 class TextFitTest : public testing::TestWithParam<QString> {
 protected:
+    // The catalogue and the dialogs' face of its language, as the program
+    // takes them at start.
     void SetUp() override {
+        const QString name = QFileInfo(GetParam()).completeBaseName().section(QLatin1Char('_'), 1);
+        ChooseSansDialogFace(QLocale(name.isEmpty() ? QStringLiteral("en") : name));
         if (GetParam().isEmpty()) return;
         ASSERT_TRUE(m_translator.load(GetParam())) << GetParam().toStdString();
         QCoreApplication::installTranslator(&m_translator);
@@ -91,14 +97,13 @@ std::string Name(const testing::TestParamInfo<QString>& info) {
 
 } // namespace
 
-TEST_P(TextFitTest, TheMainWindowsPanelAndStatusBarShowEveryTextWhole) {
+// The main window's panel and status bar, the About box with every epigraph
+// and the name dialog.
+TEST_P(TextFitTest, EveryWindowOfFixedSizeShowsEveryTextWhole) {
     CMainFrame frame{CProfile()};
     ASSERT_TRUE(frame.LoadFrame());
     frame.show();
     EXPECT_EQ(CutLabels(frame), "");
-}
-
-TEST_P(TextFitTest, TheAboutBoxShowsEveryTextAndEveryEpigraphWhole) {
     for (g_nextEpigraph = kFirstEpigraph; !LoadString(g_nextEpigraph).empty();) {
         const int id = g_nextEpigraph;
         CCueRecorder cues;
@@ -106,12 +111,8 @@ TEST_P(TextFitTest, TheAboutBoxShowsEveryTextAndEveryEpigraphWhole) {
         about.show();
         EXPECT_EQ(CutLabels(about), "") << "with epigraph " << id;
     }
-}
-
-TEST_P(TextFitTest, TheNameDialogShowsItsPromptWhole) {
-    QWidget owner;
     CHiscoreList list;
-    CNameDlgWindow window(&owner);
+    CNameDlgWindow window(&frame);
     CNameDlg dialog(&list, &window);
     bool seen = false;
     QTimer::singleShot(0, [&] {

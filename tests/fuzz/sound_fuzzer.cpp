@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (const auto sound = ParseWave(input)) {
         const std::size_t frame = static_cast<std::size_t>(sound->BytesPerFrame());
         if (frame == 0 || sound->pcm.empty() || sound->pcm.size() % frame != 0 ||
-            sound->pcm.size() > size)
+            sound->pcm.data() < data || sound->pcm.size() > size - (sound->pcm.data() - data))
             std::abort();
     }
     return 0;

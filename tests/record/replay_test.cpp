@@ -1,7 +1,6 @@
 // Games recorded as they are played and played again: every random game's
-// record reproduces its score and board, an edited one does not, stepping
-// back is playing again to the step before, and a game that ends is stored
-// where its hall-of-fame line finds it.
+// record reproduces its score and board, an edited one does not, and a game
+// that ends is stored where its hall-of-fame line finds it.
 #include <random>
 
 #include <gtest/gtest.h>
@@ -90,26 +89,6 @@ TEST_F(ReplayTest, EveryRandomGameReproducesAndAnEditedOneDoesNot) {
     EXPECT_GT(moves, 100);
 }
 
-TEST_F(ReplayTest, StepsBackToWhatPlayingAgainShows) {
-    CPlayedGame played(TestSeed());
-    played.PlayOne("Ann");
-    const CGameRecord& record = played.m_game.Recorder().LastRecord();
-    ASSERT_GT(record.actions.size(), 10u);
-    CReplayGame other;
-    CReplay forward(other, record), back(m_host, record);
-    back.Restart();
-    back.PlayToEnd();
-    ASSERT_TRUE(back.Reproduces()) << back.Failure();
-    for (std::size_t target = record.actions.size(); target-- > 0;) {
-        back.StepBack();
-        ASSERT_EQ(back.Position(), target);
-        forward.Restart();
-        while (forward.Position() < target) ASSERT_TRUE(forward.StepForward());
-        ASSERT_EQ(RecordedBoard(m_host.Field()), RecordedBoard(other.Field())) << target;
-        ASSERT_EQ(m_host.Score().Score(), other.Score().Score()) << target;
-    }
-}
-
 TEST_F(ReplayTest, AnActionTheGameCannotTakeEndsTheReplay) {
     CPlayedGame played(TestSeed());
     do played.PlayOne("Ann");
@@ -154,10 +133,17 @@ TEST_F(ReplayTest, RecordsTimesNamesAndTheEndOfTheGame) {
     EXPECT_TRUE(Verify(record).reproduces);
 }
 
-TEST_F(ReplayTest, AGameThatEndsIsStoredWhereItsHallLineFindsIt) {
+// Without a folder a game is recorded all the same, and stored nowhere.
+TEST_F(ReplayTest, AGameThatEndsIsStoredWhereItsHallLineFindsItAndNowhereWithoutAFolder) {
     CScratchFolder scratch;
     const std::string folder = scratch.m_dir + "/games";
     const CProfile profile(scratch.m_dir + "/marbix.INI");
+    CPlayedGame unstored(TestSeed(), profile);
+    unstored.PlayOne("Ann");
+    EXPECT_TRUE(unstored.m_game.Recorder().HasRecord());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch.m_dir))
+        EXPECT_EQ(entry.path().filename(), "marbix.INI");
+
     CPlayedGame played(TestSeed(), profile, folder);
     do played.PlayOne("Ann");
     while (played.m_game.Score().Score() == 0);
@@ -172,15 +158,6 @@ TEST_F(ReplayTest, AGameThatEndsIsStoredWhereItsHallLineFindsIt) {
     std::string error;
     ASSERT_TRUE(ReadRecordFile(path, stored, error)) << error;
     EXPECT_EQ(stored, record);
-}
-
-TEST_F(ReplayTest, NothingIsStoredWithoutAFolder) {
-    CScratchFolder scratch;
-    CPlayedGame played(TestSeed(), CProfile(scratch.m_dir + "/marbix.INI"));
-    played.PlayOne("Ann");
-    EXPECT_TRUE(played.m_game.Recorder().HasRecord());
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch.m_dir))
-        EXPECT_EQ(entry.path().filename(), "marbix.INI");
 }
 
 } // namespace

@@ -30,33 +30,6 @@ TEST(PictureLookup, FindsEveryPictureAtBothDensitiesAndNoOther) {
         EXPECT_TRUE(LoadPicture(id, 1).isNull()) << id;
 }
 
-// A language's own pictures stand in for the English ones at every scale;
-// a picture it has none of, or a language with none at all, shows English.
-TEST(PictureLookup, PrefersThePictureLanguagesOwnPictures) {
-    auto file = [](const QString& relative) {
-        return QImage(QStringLiteral(MARBIX_RES_DIR "/bmp/") + relative)
-            .convertToFormat(QImage::Format_RGB32);
-    };
-    auto loaded = [](int id, int scale) {
-        return LoadPicture(id, scale).convertToFormat(QImage::Format_RGB32);
-    };
-    SetPictureLanguage(QStringLiteral("de"));
-    for (int id : {171, 182}) {
-        EXPECT_EQ(loaded(id, 1), file(QStringLiteral("de/%1.png").arg(id))) << id;
-        EXPECT_EQ(loaded(id, 2), file(QStringLiteral("de/%1@2x.png").arg(id))) << id;
-        EXPECT_EQ(LoadPicture(id, 2).devicePixelRatio(), 2.0) << id;
-        EXPECT_NE(loaded(id, 1), file(QStringLiteral("%1.png").arg(id))) << id;
-    }
-    for (int k = 3; k <= 6; ++k) // the zoomed board's scales
-        EXPECT_EQ(loaded(182, k), file(QStringLiteral("de/182@%1x.png").arg(k))) << k;
-    EXPECT_EQ(loaded(183, 2), file(QStringLiteral("183@2x.png")));
-    for (const QString& english : {QStringLiteral("xx"), QString()}) {
-        SetPictureLanguage(english);
-        EXPECT_EQ(loaded(171, 1), file(QStringLiteral("171.png"))) << english.toStdString();
-        EXPECT_EQ(loaded(182, 2), file(QStringLiteral("182@2x.png"))) << english.toStdString();
-    }
-}
-
 TEST(WaveLookup, EachCueFromItsOwnSourceByTheLow16BitsOfItsIdentifier) {
     for (const Cue cue : kEveryProgramCue) {
         const auto id = static_cast<unsigned>(cue);

@@ -1,6 +1,6 @@
-// The hall of fame: the table's order, the name dialog, the score keeper's
-// live entry and the end of a game, on a profile in a temporary folder that
-// other copies of the game and sudden deaths share.
+// The hall of fame: the table's order, the name dialog and the end of a
+// game, on a profile in a temporary folder that other copies of the game and
+// sudden deaths share; the live entry's climb is pinned by the driver cases.
 #include <csignal>
 #include <random>
 
@@ -21,25 +21,24 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-// One copy of the game without a board: its own table, score keeper and
-// name answers and cues; what the dialog shows is noted.
+// One copy of the game without a board: its own table, score keeper, name
+// answers and cues.
 struct CCopy : CMoveExpiry {
     explicit CCopy(const CProfile& profile) : m_list(profile) { m_keeper.Init(); }
     void MoveExpired() override {}
     // A game from its start to its end, scoring points in one go; the name
-    // dialog is answered with the name, or ends as with Escape.
+    // dialog is answered with the name.
     void Play(unsigned points, const char* name) {
         m_keeper.ResetScore();
-        if (points) m_keeper.AddScore(points);
-        if (name) m_answers.Push({CQueuedNameAnswers::Kind::Name, name});
+        m_keeper.AddScore(points);
+        m_answers.Push({CQueuedNameAnswers::Kind::Name, name});
         m_keeper.EndGame();
     }
 
     CHiscoreList m_list;
     CManualTimers m_timers;
     CScoreDisplay m_display;
-    Lines m_shown;
-    CQueuedNameAnswers m_answers{[this](const std::string& line) { m_shown.push_back(line); }};
+    CQueuedNameAnswers m_answers;
     CCueRecorder m_cues;
     CScoreKeeper m_keeper{*this, m_timers, m_list, &m_answers, m_display, m_cues};
 };
@@ -56,7 +55,6 @@ protected:
         StoreHall(all);
         list.LoadTable();
     }
-    void FillFull(CHiscoreList& list) { Fill(list, FullHall(200)); }
 };
 
 TEST_F(HallTest, EntriesGoAboveEqualUnsignedScoresAndLinesAreFilledOutByCharacters) {
@@ -78,7 +76,7 @@ TEST_F(HallTest, EntriesGoAboveEqualUnsignedScoresAndLinesAreFilledOutByCharacte
 // leaves its entry in slots 19 and 20 alike.
 TEST_F(HallTest, AFullTableKeepsSlot20BelowTheList) {
     CHiscoreList list(m_profile);
-    FillFull(list);
+    Fill(list, FullHall(200));
     EXPECT_EQ(list.InsertEntry(g_youMarker, 5, true), 20);
     EXPECT_EQ(std::tuple(list.Lines().size(), list.Selected(), list.Lines().back()),
               std::tuple(size_t{21}, 20, std::string("21  <<<--- you --->>> 5")));
@@ -89,16 +87,13 @@ TEST_F(HallTest, AFullTableKeepsSlot20BelowTheList) {
     EXPECT_EQ(list.Lines().size(), 20u);
 }
 
-TEST_F(HallTest, SavedResultsAreFortyKeysAndAHandMadeTableLoadsWithItsGaps) {
+TEST_F(HallTest, ScoresOver2To31AreSavedSignedAndAHandMadeTableLoadsWithItsGaps) {
     CHiscoreList list(m_profile), loaded(m_profile);
     EXPECT_EQ(list.SaveResult("Ace", 120), 0);
     EXPECT_EQ(list.SaveResult("Mary Ann", 3000000000u), 0);
-    const std::string text = Contents();
-    EXPECT_EQ(text.rfind("[HISCORES]\nPLAYER0=Mary Ann\nSCORE0=-1294967296\nPLAYER1=Ace\n"
-                         "SCORE1=120\nPLAYER2=\nSCORE2=0\n",
-                         0),
-              0u);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 41);
+    // Stored signed, as the file has always held them; the table's layout on
+    // file is pinned by the driver's hall cases.
+    EXPECT_NE(Contents().find("\nPLAYER0=Mary Ann\nSCORE0=-1294967296\n"), std::string::npos);
     loaded.LoadTable();
     EXPECT_EQ(std::pair(loaded.Lines(), loaded.SlotScore(0)), std::pair(list.Lines(), 3000000000u));
     Fill(list, {{"", 500}, {"Ace", 100}}); // hand-made: a vacant slot with a score
@@ -127,29 +122,12 @@ TEST_F(HallTest, TheDialogOffersEveryStoredNameOnceAndShowsTheFirstBeginningWith
         EXPECT_EQ(std::tuple(dlg.Items(), dlg.FieldText(), dlg.CurSel()),
                   std::tuple(items, std::string(field), sel));
     }
-    FillFull(list); // no empty item, "-unknown-" offered anyway, slot 20 never
+    Fill(list, FullHall(200)); // no empty item, "-unknown-" offered anyway, slot 20 never
     list.InsertEntry("Overflow", 0, true);
     CNameDlg full(&list);
     full.OnInitDialog();
     EXPECT_EQ(std::pair(full.Items().size(), full.Items()[0]),
               std::pair(21ul, std::string("-unknown-")));
-}
-
-TEST_F(HallTest, TheLiveEntryClimbsFromSlot20AndTiesAndTheBestGoAbove) {
-    CCopy game(m_profile);
-    FillFull(game.m_list);
-    for (auto [points, name, cues, slot] : {std::tuple(9u, "Low", Cues{}, -1),
-                                            {10u, "Tie", Cues{150, 154}, 19},
-                                            {200u, "Top", Cues{149, 153}, 0}}) {
-        game.m_cues.m_ids.clear();
-        game.Play(points, name);
-        EXPECT_EQ(std::pair(game.m_cues.m_ids, game.m_list.Selected()), std::pair(cues, slot))
-            << name;
-    }
-    EXPECT_EQ(game.m_shown, (Lines{"dialog \"\"", "dialog \"Low\"", "dialog \"Tie\""}));
-    // Tie took P20's place, and Top pushed Tie out.
-    EXPECT_EQ((Table{StoredHall()[0], StoredHall()[1], StoredHall()[19]}),
-              (Table{{"Top", 200}, {"P1", 200}, {"P19", 20}}));
 }
 
 // Copy B read the table before A's result was in it; there B's would be the
@@ -183,7 +161,7 @@ TEST_F(HallTest, AKillDuringASaveLeavesTheOldOrTheNewTable) {
     int torn = 0, runs = 300;
     for (int run = 0; run < runs; ++run) {
         CHiscoreList list(m_profile);
-        FillFull(list);
+        Fill(list, FullHall(200));
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0)

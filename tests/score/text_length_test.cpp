@@ -61,15 +61,12 @@ TEST(TextLengthTest, BytesThatAreNotUtf8CountOneEach) {
 }
 
 TEST(TextLengthTest, NameDialogTakes15CharactersAsAPlayerSeesThemExactlyAsTyped) {
-    const std::string eAcute = "e\xCC\x81";                       // e + combining acute
-    const std::string han = "\xE5\x90\x8D";                       // 名
-    const std::string thumb = "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"; // thumbs up, medium skin
+    // Bytes, code points and clusters each count differently in the last three;
+    // the clusters themselves are the break test's.
+    const std::string eAcute = "e\xCC\x81"; // e + combining acute
     const std::string family = "\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"; // woman ZWJ girl
     const std::string flag = "\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5";               // JP
-    const std::string hangul = "\xE1\x84\x92\xE1\x85\xA1\xE1\x86\xAB";         // 한 in jamo
-    const std::string precomposed = "\xC3\xA9";                                // é
-    for (const std::string& unit :
-         {std::string("A"), precomposed, eAcute, han, thumb, family, flag, hangul}) {
+    for (const std::string& unit : {std::string("A"), eAcute, family, flag}) {
         CNameDlg dlg(nullptr);
         dlg.SetFieldText(Repeat(unit, 15));
         EXPECT_TRUE(dlg.OnOK()) << unit;

@@ -21,11 +21,6 @@ std::string Place(const char* variable, const std::string& inBuild) {
     return path ? path : inBuild;
 }
 
-CBytes WaveBytes(unsigned id, bool fromModule) {
-    const QByteArray wave = LoadWave(id, fromModule);
-    return CBytes(wave.begin(), wave.end());
-}
-
 // The plugin and the module, the cues read ahead.
 std::unique_ptr<CSoundService> LoadService() {
     LoadSoundModuleFrom({Place("MARBIX_SOUND_MODULE", OwnSoundModulePath(MARBIX_TEST_BUILD_DIR))});
@@ -39,19 +34,6 @@ double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// What the sink should receive for a mono cue: 16-bit samples at the sink's
-// rate, each sample held for as many frames as the rates differ.
-std::vector<int> AtSinkRate(const CWaveSound& sound) {
-    std::vector<int> out;
-    const int hold = kSinkRate / sound.sampleRate;
-    for (std::size_t i = 0; i < sound.pcm.size(); i += sound.bitsPerSample / 8) {
-        const int v = sound.bitsPerSample == 8 ? (sound.pcm[i] - 128) * 256
-                                               : static_cast<std::int16_t>(ReadLe16(&sound.pcm[i]));
-        out.insert(out.end(), hold, v);
-    }
-    return out;
-}
-
 struct CCue {
     unsigned id;
     int waitMs; // until the next cue; shorter than the sound cuts it
@@ -61,10 +43,21 @@ struct CCue {
     std::size_t heard = 0; // samples that match from the onset on
 };
 
-// What the sink should receive for the cue; empty unless it is a mono sound.
+// What the sink should receive for the cue: its 16-bit samples at the sink's
+// rate, each held for as many frames as the rates differ; empty unless it is
+// a mono sound.
 std::vector<int> SinkSamples(unsigned id) {
-    const auto wave = ParseWave(WaveBytes(id, id >= kFirstModuleCue));
-    return wave && wave->channels == 1 ? AtSinkRate(*wave) : std::vector<int>{};
+    const auto sound = ParseWave(WaveBytes(id, id >= kFirstModuleCue));
+    std::vector<int> out;
+    if (!sound || sound->channels != 1) return out;
+    const int hold = kSinkRate / sound->sampleRate;
+    for (std::size_t i = 0; i < sound->pcm.size(); i += sound->bitsPerSample / 8) {
+        const int v = sound->bitsPerSample == 8
+                          ? (sound->pcm[i] - 128) * 256
+                          : static_cast<std::int16_t>(ReadLe16(&sound->pcm[i]));
+        out.insert(out.end(), hold, v);
+    }
+    return out;
 }
 
 // A game: start, turns of select, move and remove (a removal cuts its move,
@@ -150,12 +143,7 @@ protected:
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }
 
-    std::vector<std::int16_t> Take() { return m_server.Take(); }
-
-private:
     CSoundServer m_server; // outlives the service, as a system's server does
-
-protected:
     std::unique_ptr<CSoundService> m_service;
 };
 
@@ -173,7 +161,7 @@ TEST_F(SoundRecording, EveryCueIsHeardWholeOrUntilTheNextBegins) {
         std::this_thread::sleep_until(start + std::chrono::microseconds(static_cast<long>(
                                                   (cue.playedAtMs + cue.waitMs) * 1000)));
     }
-    const std::vector<std::int16_t> take = Take();
+    const std::vector<std::int16_t> take = m_server.Take();
     std::vector<double> lateMs; // onset in the take against the call, from the first cue's
     for (std::size_t k = 0, from = 0; k < cues.size(); from = cues[k++].onset + kBlock) {
         CCue& cue = cues[k];
@@ -230,7 +218,7 @@ TEST_F(SoundRecording, ACueSoundsWholeThoughTheProgramIsHeldUpWhileItPlays) {
     ASSERT_TRUE(holder.waitForFinished(5000)) << "the helper did not hold the program up";
     std::this_thread::sleep_for(std::chrono::milliseconds(static_cast<int>(lengthMs)));
 
-    const std::vector<std::int16_t> take = Take();
+    const std::vector<std::int16_t> take = m_server.Take();
     cue.onset = FindOnset(take, cue, 0, take.size());
     ASSERT_NE(cue.onset, SIZE_MAX) << "the cue never sounded clean";
     cue.heard = Heard(take, cue);

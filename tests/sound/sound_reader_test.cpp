@@ -49,6 +49,15 @@ CBytes Riff(const CBytes& chunks) {
 }
 
 // Samples that differ from byte to byte.
+CBytes Copy(CByteView bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+// Whether part lies inside whole: read in place, not copied.
+bool Inside(CByteView part, const CBytes& whole) {
+    return part.data() >= whole.data() && part.data() + part.size() <= whole.data() + whole.size();
+}
+
 CBytes Pcm(int frames, int channels, int bits) {
     CBytes pcm(static_cast<std::size_t>(frames * channels * bits / 8));
     for (std::size_t i = 0; i < pcm.size(); ++i) pcm[i] = static_cast<unsigned char>(i * 37 + 11);
@@ -59,26 +68,30 @@ TEST(WaveFile, ReadsEveryPlayableFormatWithChunksInAnyOrder) {
     const std::tuple<int, int, int> formats[] = {{11025, 8, 1}, {22050, 16, 1}, {44100, 16, 2}};
     for (const auto& [rate, bits, channels] : formats) {
         const CBytes pcm = Pcm(300, channels, bits);
-        const auto sound = ParseWave(
-            Riff(Fmt(channels, static_cast<std::uint32_t>(rate), bits) + Chunk("data", pcm)));
+        const CBytes file =
+            Riff(Fmt(channels, static_cast<std::uint32_t>(rate), bits) + Chunk("data", pcm));
+        const auto sound = ParseWave(file);
         ASSERT_TRUE(sound) << rate << " Hz " << bits << " bits " << channels << " ch";
-        EXPECT_EQ(std::tuple(sound->sampleRate, sound->bitsPerSample, sound->channels, sound->pcm),
-                  std::tuple(rate, bits, channels, pcm));
+        EXPECT_EQ(
+            std::tuple(sound->sampleRate, sound->bitsPerSample, sound->channels, Copy(sound->pcm)),
+            std::tuple(rate, bits, channels, pcm));
+        EXPECT_TRUE(Inside(sound->pcm, file));
         EXPECT_EQ(sound->DurationMs(), 300 * 1000 / rate);
     }
     // Data before format, an odd-sized unknown chunk between, a second data
     // chunk after that must not replace the first.
     const CBytes pcm = Pcm(101, 1, 8);
-    const auto sound =
-        ParseWave(Riff(Chunk("LIST", Text("INFOtool!")) + Chunk("data", pcm) +
-                       Chunk("junk", Text("abc")) + Fmt() + Chunk("data", Pcm(50, 1, 8))));
+    const CBytes file = Riff(Chunk("LIST", Text("INFOtool!")) + Chunk("data", pcm) +
+                             Chunk("junk", Text("abc")) + Fmt() + Chunk("data", Pcm(50, 1, 8)));
+    const auto sound = ParseWave(file);
     ASSERT_TRUE(sound);
-    EXPECT_EQ(sound->pcm, pcm);
+    EXPECT_EQ(Copy(sound->pcm), pcm);
 }
 
 TEST(WaveFile, RejectsWhatIsNotAPlainWave) {
     const CBytes data = Chunk("data", Pcm(100, 1, 8));
-    ASSERT_TRUE(ParseWave(Riff(Fmt() + data)));
+    const CBytes good = Riff(Fmt() + data);
+    ASSERT_TRUE(ParseWave(good));
     CBytes badAlign = FmtBody(1, 2, 11025, 16);
     badAlign[12] = 2; // block align of one 16-bit channel in a stereo file
     const std::pair<const char*, CBytes> bad[] = {
@@ -110,12 +123,14 @@ TEST(WaveFile, ACutOrOverclaimedDataChunkPlaysTheWholeFramesThatAreThere) {
             EXPECT_FALSE(sound) << size; // no whole frame of samples yet
         } else {
             ASSERT_TRUE(sound) << size;
-            EXPECT_EQ(sound->pcm, CBytes(pcm.begin(), pcm.begin() + (size - dataStart) / 4 * 4));
+            EXPECT_EQ(Copy(sound->pcm),
+                      CBytes(pcm.begin(), pcm.begin() + (size - dataStart) / 4 * 4));
         }
     }
-    const auto sound = ParseWave(Riff(Fmt(2, 22050, 16) + Text("data") + Le(0xFFFFFFFFu, 4) + pcm));
+    const CBytes overclaimed = Riff(Fmt(2, 22050, 16) + Text("data") + Le(0xFFFFFFFFu, 4) + pcm);
+    const auto sound = ParseWave(overclaimed);
     ASSERT_TRUE(sound);
-    EXPECT_EQ(sound->pcm, pcm);
+    EXPECT_EQ(Copy(sound->pcm), pcm);
 }
 
 std::map<unsigned, CBytes> TwoSounds() {
@@ -127,7 +142,12 @@ TEST(SoundModuleFormat, ReadsBackWhatWasPackedAndRejectsEveryCutOrDamagedCopy) {
     const CBytes module = BuildSoundModule(TwoSounds());
     const auto read = ParseSoundModule(module);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->sounds, TwoSounds());
+    std::map<unsigned, CBytes> sounds;
+    for (const auto& [name, wave] : read->sounds) {
+        EXPECT_TRUE(Inside(wave, module)) << name;
+        sounds.emplace(name, Copy(wave));
+    }
+    EXPECT_EQ(sounds, TwoSounds());
     // Whole or nothing: a copy cut anywhere is no module.
     for (std::size_t size = 0; size < module.size(); ++size)
         EXPECT_FALSE(ParseSoundModule(CByteView(module).first(size))) << size;
@@ -205,8 +225,13 @@ TEST(SoundModuleSearch, TakesTheFirstModuleThatPassesTheCheck) {
     const std::string whole = scratch.Write("whole", good);
     EXPECT_EQ(LoadSoundModuleFrom({"/nonexistent", scratch.m_dir, cut, whole}), g_soundModule);
     EXPECT_EQ(SoundModulePath(), whole);
-    EXPECT_EQ(ModuleSound(0x10000u + 623), TwoSounds()[623]);
+    EXPECT_EQ(Copy(ModuleSound(0x10000u + 623)), TwoSounds()[623]);
     EXPECT_TRUE(ModuleSound(606).empty());
+    // What was read stays as it was when the file is cut or replaced on disk.
+    fs::resize_file(whole, 0);
+    EXPECT_EQ(Copy(ModuleSound(623)), TwoSounds()[623]);
+    scratch.Write("whole", CBytes(good.size(), 0));
+    EXPECT_EQ(Copy(ModuleSound(623)), TwoSounds()[623]);
     EXPECT_EQ(LoadSoundModuleFrom({cut}), nullptr);
     EXPECT_EQ(g_soundModule, nullptr);
     EXPECT_TRUE(ModuleSound(623).empty());

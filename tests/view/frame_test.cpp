@@ -4,7 +4,6 @@
 #include "platform/string_table.h"
 #include "view_fixture.h"
 
-#include <QFile>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -150,7 +149,5 @@ TEST_F(FrameTest, KeysACellAndTheMenuReachTheGame) {
     m_frame->showMinimized();
     m_frame->close();
     m_frame.reset();
-    QFile profile(QString::fromStdString(ProfilePath()));
-    ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(profile.readAll(), "[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n");
+    EXPECT_EQ(Contents(), "[WINDOW]\nX=0\nY=0\nWIDTH=500\nHEIGHT=500\nSTATE=1\n");
 }

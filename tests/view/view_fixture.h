@@ -27,8 +27,6 @@ protected:
         g_lastName.clear();
     }
 
-    const std::string& ProfilePath() const { return m_file; }
-
     // A shown main window with its cues recorded; the hall of fame is read
     // from the profile as it stands at this moment.
     std::unique_ptr<CMainFrame> MakeFrame() {

@@ -30,12 +30,8 @@ int main(int argc, char** argv) {
     // The plugin and the module of the program in the build folder above.
     const std::string buildDir = std::filesystem::path(ProgramDir()).parent_path().string();
     LoadSoundModuleFrom({OwnSoundModulePath(buildDir)});
-    const auto waveBytes = [](unsigned id, bool fromModule) {
-        const QByteArray wave = LoadWave(id, fromModule);
-        return CBytes(wave.begin(), wave.end());
-    };
     std::unique_ptr<CSoundService> player =
-        LoadSoundServiceFrom(SoundPluginPath(buildDir), waveBytes);
+        LoadSoundServiceFrom(SoundPluginPath(buildDir), WaveBytes);
     if (player) player->Preload(g_soundModule != nullptr);
 
     CHostWindow window(profile, player.get());

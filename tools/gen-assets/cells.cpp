@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <vector>
 
@@ -49,10 +48,6 @@ void Stamp(QImage& image, int left, int top, const Sprite& sprite, int face) {
             if (image.valid(x, y)) image.setPixel(x, y, uint(index));
         }
     }
-}
-
-int Width(const Sprite& sprite) {
-    return int(std::strlen(sprite[0]));
 }
 
 Sprite Flipped(const Sprite& sprite) {
