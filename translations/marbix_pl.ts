@@ -127,7 +127,7 @@ F3 przerywa, Backspace cofa, F4 pomija, F5 wstrzymuje, F1 o programie.</translat
         <source>Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
 the board, zoom the board; Ctrl+0 shows it at its own size.</source>
         <translation>Ctrl+plus i Ctrl+minus albo Ctrl i kółko myszy nad planszą
-powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej własny rozmiar.</translation>
+powiększają lub zmniejszają planszę; Ctrl+0 przywraca jej pierwotny rozmiar.</translation>
     </message>
 </context>
 <context>

@@ -117,7 +117,7 @@ F3 停止，Backspace 悔棋，F4 跳过，F5 暂停，F1 关于。</translation
     </message>
     <message>
         <source>Try &apos;marbix --help&apos; for more information.</source>
-        <translation>详情请运行 &apos;marbix --help&apos;。</translation>
+        <translation>详情请运行“marbix --help”。</translation>
     </message>
     <message>
         <source>watch a recorded game (marbix-headless --verify FILE checks one)</source>

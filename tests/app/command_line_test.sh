@@ -34,7 +34,7 @@ F3 stops, Backspace undoes, F4 skips, F5 pauses, F1 about.
 Ctrl+plus and Ctrl+minus, or Ctrl and the mouse wheel over
 the board, zoom the board; Ctrl+0 shows it at its own size." ] || { echo "English --help changed"; status=1; }
 LANG=sv_SE.UTF-8 check --help 0 '^Usage: marbix .*F1 about\..Ctrl\+plus.*own size\.$' '^$'
-LANG=pl_PL.UTF-8 check --help 0 '^Użycie: marbix .*F1 o programie\..Ctrl\+plus i Ctrl\+minus.*własny rozmiar\.$' '^$'
-LANG=zh_CN.UTF-8 check --bogus 2 '^$' "^marbix: 未知选项 '--bogus'.*'marbix --help'"
+LANG=pl_PL.UTF-8 check --help 0 '^Użycie: marbix .*F1 o programie\..Ctrl\+plus i Ctrl\+minus.*pierwotny rozmiar\.$' '^$'
+LANG=zh_CN.UTF-8 check --bogus 2 '^$' "^marbix: 未知选项 '--bogus'.*“marbix --help”"
 LANG=pt_BR.UTF-8 check '-style' 2 '^$' "^marbix: falta um valor depois de '-style'"
 exit $status
