@@ -234,7 +234,7 @@ amplían o reducen el tablero; Ctrl+0 lo muestra a su tamaño original.</transla
     <name>CScoreBar</name>
     <message>
         <source>Time :</source>
-        <translation>Reloj:</translation>
+        <translation>Tiempo:</translation>
     </message>
     <message>
         <source>The best players known :</source>

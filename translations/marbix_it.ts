@@ -200,7 +200,7 @@ ingrandiscono o riducono il tavoliere; Ctrl+0 lo riporta alle sue dimensioni.</t
     </message>
     <message>
         <source>Your result could not be saved in the hall of fame: %1</source>
-        <translation>Non è stato possibile salvare il tuo risultato tra i migliori: %1</translation>
+        <translation>Non è stato possibile salvare il tuo risultato nell&apos;albo d&apos;oro: %1</translation>
     </message>
 </context>
 <context>

@@ -379,7 +379,7 @@ see where the next balls will fall, but you&apos;re limited with 30 seconds per 
     <name>strings</name>
     <message>
         <source>Marbix forever ...</source>
-        <translation>Marbix よ永遠に ...</translation>
+        <translation>Marbix よ永遠に……</translation>
     </message>
     <message>
         <source>You have been playing for : 0 h 00 m 00 s</source>

@@ -165,7 +165,7 @@ the board, zoom the board; Ctrl+0 shows it at its own size.</source>
     <name>CMainFrame</name>
     <message>
         <source>You have been playing for :%1 h %2 m %3 s</source>
-        <translation>游戏时间：%1 时 %2 分 %3 秒</translation>
+        <translation>游戏时间：%1 小时 %2 分 %3 秒</translation>
     </message>
     <message>
         <source>Marbix - paused</source>
@@ -378,11 +378,11 @@ see where the next balls will fall, but you&apos;re limited with 30 seconds per 
     <name>strings</name>
     <message>
         <source>Marbix forever ...</source>
-        <translation>Marbix 永远 ...</translation>
+        <translation>Marbix 永远……</translation>
     </message>
     <message>
         <source>You have been playing for : 0 h 00 m 00 s</source>
-        <translation>游戏时间： 0 时 00 分 00 秒</translation>
+        <translation>游戏时间： 0 小时 00 分 00 秒</translation>
     </message>
     <message>
         <source>Marbix</source>

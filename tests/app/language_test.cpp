@@ -39,7 +39,7 @@ QString TitleFor(const QString& language) {
         {"it", "Marbix per sempre ..."},   {"nl", "Marbix voor altijd ..."},
         {"pl", "Marbix na zawsze ..."},    {"cs", "Marbix navždy ..."},
         {"ru", "Marbix навсегда ..."},     {"uk", "Marbix назавжди ..."},
-        {"ja", "Marbix よ永遠に ..."},     {"zh_CN", "Marbix 永远 ..."}};
+        {"ja", "Marbix よ永遠に……"},       {"zh_CN", "Marbix 永远……"}};
     const auto it = titles.find(language);
     return it != titles.end() ? it->second : kEnglish[1];
 }
