@@ -3,10 +3,12 @@
 // score it ended on, the keys step, pause and end it, nothing is stored
 // meanwhile, and a game the window closes on is recorded.
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "app/main_frame.h"
 #include "engine/settings.h"
@@ -143,6 +145,29 @@ TEST_F(WatchTest, WhatCannotBeWatchedIsToldAndStartEndsTheWatching) {
     EXPECT_FALSE(Watcher().WatchFile(QString::fromStdString(m_dir)));
     EXPECT_EQ(Pane(), "This file cannot be watched: " + m_dir + ": Is a directory");
     EXPECT_FALSE(Watcher().Watching());
+}
+
+// A line's game is saved where the player names it, the suffix added; the
+// name offered is the player's and the score.
+TEST_F(WatchTest, ALineIsSavedWhereThePlayerNamesIt) {
+    QString offered;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        answer.stop();
+        offered = dialog->selectedFiles().value(0);
+        dialog->selectFile(QString::fromStdString(m_dir + "/shared"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    answer.start(10);
+    m_frame->Watching().SaveLine(0);
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/Ann-%1.marbix-game").arg(m_record.score)))
+        << offered.toStdString();
+    CGameRecord saved;
+    std::string error;
+    ASSERT_TRUE(ReadRecordFile(m_dir + "/shared.marbix-game", saved, error)) << error;
+    EXPECT_EQ(saved, m_record);
 }
 
 TEST_F(WatchTest, AGameTheWindowClosesOnIsRecorded) {
