@@ -40,25 +40,16 @@ struct CRead {
 };
 
 // Only a regular file is read, never through a link (FileToChange has followed
-// those that may be). O_NONBLOCK, so that a FIFO in the file's place cannot
-// hang the open.
+// those that may be).
 CRead ReadFile(const std::string& path) {
     CRead read;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0) {
-        if (errno != ENOENT) read = {FileState::Unusable, {}, Reason(errno)};
-        return read;
+    const int error = ReadRegularFile(path, O_NOFOLLOW, CProfileFile::kMaxSize, read.data, read.st);
+    if (error == ENOENT) return read;
+    if (error != 0) {
+        const std::string why = error == kNotRegularFile ? "Not a regular file" : Reason(error);
+        return {FileState::Unusable, {}, why};
     }
     read.state = FileState::Read;
-    if (::fstat(fd, &read.st) != 0 || !S_ISREG(read.st.st_mode)) {
-        read.state = FileState::Unusable;
-        read.reason = S_ISDIR(read.st.st_mode) ? Reason(EISDIR) : "Not a regular file";
-    }
-    const int error =
-        read.state == FileState::Read ? ReadAtMost(fd, CProfileFile::kMaxSize, read.data) : 0;
-    if (error != 0) read = {FileState::Unusable, {}, Reason(error)};
-    ::close(fd);
-    if (read.state != FileState::Read) return read;
     if (read.data.size() > CProfileFile::kMaxSize) {
         // Whole lines of the first MiB are what can be read of it.
         const std::size_t lastNewline = read.data.rfind('\n', CProfileFile::kMaxSize - 1);

@@ -45,16 +45,22 @@ std::string Reason(int error) {
     return std::strerror(error);
 }
 
-int ReadAtMost(int fd, std::size_t limit, std::string& data) {
+int ReadRegularFile(const std::string& path, int openFlags, std::size_t limit, std::string& data,
+                    struct stat& st) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | openFlags);
+    if (fd < 0) return errno;
+    int error = ::fstat(fd, &st) != 0 ? errno : 0;
+    if (error == 0 && !S_ISREG(st.st_mode)) error = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
     char buffer[65536];
-    while (data.size() <= limit) {
+    while (error == 0 && data.size() <= limit) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) break;
+        if (n < 0) error = errno;
+        if (n <= 0) break;
         data.append(buffer, static_cast<std::size_t>(n));
     }
-    return 0;
+    ::close(fd);
+    return error;
 }
 
 bool WriteWholeFile(const std::string& target, const std::string& data, const CFileWrite& how,

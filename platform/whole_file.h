@@ -15,9 +15,16 @@
 // The text of an errno value, as every "PATH: REASON" message gives it.
 std::string Reason(int error);
 
-// Appends what fd holds to data until its end or until data holds more than
-// limit bytes; 0, or the errno of a read that failed.
-int ReadAtMost(int fd, std::size_t limit, std::string& data);
+// What ReadRegularFile gives for a path that holds neither a regular file nor
+// a folder (a FIFO, a device, a socket).
+constexpr int kNotRegularFile = -1;
+
+// Reads the regular file at path into data, at most limit + 1 bytes so that a
+// larger one shows, and its status into st. Opened with O_NONBLOCK, so that a
+// FIFO in its place cannot hang the open, and with openFlags besides. 0; the
+// errno that stopped it (EISDIR for a folder); or kNotRegularFile.
+int ReadRegularFile(const std::string& path, int openFlags, std::size_t limit, std::string& data,
+                    struct stat& st);
 
 // What differs from one kind of file to the next.
 struct CFileWrite {
