@@ -201,8 +201,10 @@ void CMainFrame::StepZoom(int direction) {
 }
 
 // A frame grows only where its area is smaller than the board; a maximised
-// one does not grow at all.
+// one does not grow at all. A step whose pictures would have to be enlarged
+// on this screen is never taken: the board stays crisp.
 bool CMainFrame::BoardFits(int zoom) const {
+    if (!ZoomDrawn(qGuiApp->devicePixelRatio(), zoom)) return false;
     const QSize board = m_wndField.BoardSize(zoom);
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return board.width() <= m_wndField.width() && board.height() <= m_wndField.height();

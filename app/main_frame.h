@@ -56,9 +56,11 @@ public:
     void SaveWindowPlacement();
 
     // Zooms the board one step in (direction > 0) or out, or back to 1× (0),
-    // skipping steps that would not fit on the screen.
+    // skipping steps that would not fit on the screen or that have no
+    // pictures drawn for this screen's scale.
     void StepZoom(int direction);
-    // Whether the frame, grown as the board at zoom needs, fits on its screen.
+    // Whether the frame, grown as the board at zoom needs, fits on its
+    // screen, and the board's pictures are drawn for that zoom there.
     bool BoardFits(int zoom) const;
 
     QAction* Action(unsigned id) const;

@@ -35,7 +35,11 @@ int PictureScale() {
 }
 
 int PictureScaleFor(qreal ratio, int zoom) {
-    return std::clamp(int(std::ceil(ratio * zoom / 10 - 1e-6)), 1, 6);
+    return std::clamp(int(std::ceil(ratio * zoom / 10 - 1e-6)), 1, kLargestPictureScale);
+}
+
+bool ZoomDrawn(qreal ratio, int zoom) {
+    return zoom <= 10 || ratio * zoom / 10 <= kLargestPictureScale + 1e-6;
 }
 
 QImage LoadPicture(int id) {

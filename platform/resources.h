@@ -16,10 +16,18 @@ int PictureScale();
 // set once that catalogue is loaded; empty, as at first, for English alone.
 void SetPictureLanguage(const QString& language);
 
+// The largest scale the board's pictures are drawn at.
+constexpr int kLargestPictureScale = 6;
+
 // The scale of the pictures to draw a board zoomed by zoom tenths from at
 // this device pixel ratio: the smallest drawn one not below their product, so
-// that no picture is ever enlarged (6, the largest, above it).
+// that no picture is ever enlarged (the largest above it).
 int PictureScaleFor(qreal ratio, int zoom);
+
+// Whether the board zoomed by zoom tenths has pictures drawn for it at this
+// device pixel ratio, none enlarged; the board at its own size (10 tenths
+// or less) always has.
+bool ZoomDrawn(qreal ratio, int zoom);
 
 // The picture with this identifier, drawn for the screens' scale (see
 // PictureScale) or for the given scale (else at double, else at single size),

@@ -252,6 +252,22 @@ void Zoom(CMainFrame& frame, Qt::Key key) {
     QTest::qWait(20); // the frame grows once its layout is done
 }
 
+// On a screen scaled by 2 the board's largest pictures (6×) hold it at 3×;
+// scaled by 2.5 they hold it only up to 2×, however large the screen. Runs
+// on a large screen at both scales (see CMakeLists.txt).
+TEST_F(BoardTest, TheZoomStopsWhereItsPicturesEnd) {
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    ASSERT_TRUE(ratio == 2.0 || ratio == 2.5) << "run at QT_SCALE_FACTOR 2 or 2.5";
+    auto frame = MakeFrame();
+    CFieldWnd& field = frame->m_wndField;
+    std::vector<int> seen = {field.Zoom()};
+    for (Zoom(*frame, Qt::Key_Plus); field.Zoom() != seen.back(); Zoom(*frame, Qt::Key_Plus))
+        seen.push_back(field.Zoom());
+    const std::vector<int> upTo2 = {10, 15, 20}, upTo3 = {10, 15, 20, 25, 30};
+    EXPECT_EQ(seen, ratio == 2.0 ? upTo3 : upTo2);
+    EXPECT_EQ(g_zoom, seen.back());
+}
+
 // The keys and the wheel step through the zoom, passing over steps that would
 // not fit on the screen; the frame grows to fit and shrinks back.
 TEST_F(BoardTest, TheKeysAndTheWheelZoomWithinTheScreen) {
