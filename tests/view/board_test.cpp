@@ -252,14 +252,22 @@ void Zoom(CMainFrame& frame, Qt::Key key) {
     QTest::qWait(20); // the frame grows once its layout is done
 }
 
-// On a screen scaled by 2 the board's largest pictures (6×) hold it at 3×;
-// scaled by 2.5 they hold it only up to 2×, however large the screen. Runs
-// on a large screen at both scales (see CMakeLists.txt).
+// The board's largest pictures (6×) hold it at 3× on a screen scaled by 2,
+// and up to 2× scaled by 2.5 or 3, however large the screen; scaled by 3 its
+// own size shows the pictures drawn at 3×. Runs on a large screen at those
+// three scales (see CMakeLists.txt).
 TEST_F(BoardTest, TheZoomStopsWhereItsPicturesEnd) {
     const qreal ratio = qGuiApp->devicePixelRatio();
-    ASSERT_TRUE(ratio == 2.0 || ratio == 2.5) << "run at QT_SCALE_FACTOR 2 or 2.5";
+    ASSERT_TRUE(ratio == 2.0 || ratio == 2.5 || ratio == 3.0) << "run at QT_SCALE_FACTOR 2, 2.5, 3";
     auto frame = MakeFrame();
     CFieldWnd& field = frame->m_wndField;
+    if (ratio == 3.0) {
+        EXPECT_EQ(Grabbed(field.m_background), Picture(PictureId::kBoardStopped, 3));
+        ASSERT_TRUE(frame->Dispatch(ID_GAME_START));
+        const CCellButton& centre = field.m_cellButtons[CellIndex(4, 4)];
+        EXPECT_EQ(Grabbed(field.m_cellButtons[CellIndex(4, 4)]),
+                  Picture(CCellButton::PictureFor(centre.m_colour, centre.m_state), 3));
+    }
     std::vector<int> seen = {field.Zoom()};
     for (Zoom(*frame, Qt::Key_Plus); field.Zoom() != seen.back(); Zoom(*frame, Qt::Key_Plus))
         seen.push_back(field.Zoom());
