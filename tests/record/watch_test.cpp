@@ -1,10 +1,8 @@
-// Watching recorded games in the main window on the offscreen platform: a
-// hall-of-fame line plays its game back on the board to the very board and
-// score it ended on, the keys step, pause and end it, nothing is stored
-// meanwhile, and a game the window closes on is recorded.
+// Watching recorded games in the main window, offscreen: a hall-of-fame line
+// plays its game to the board and score it ended on, the keys step, pause and
+// end it, nothing is stored meanwhile; a game the window closes on is recorded.
 #include <QApplication>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -24,14 +22,10 @@ namespace fs = std::filesystem;
 
 class WatchTest : public TempProfileTest {
 protected:
-    WatchTest() {
-        g_classical = 0;
-        g_soundOn = 0;
-        g_lastName.clear();
-    }
-
     void SetUp() override {
         TempProfileTest::SetUp();
+        g_classical = g_soundOn = 0;
+        g_lastName.clear();
         CPlayedGame played(TestSeed());
         do played.PlayOne("Ann");
         while (played.m_game.Score().Score() == 0 || !played.BoardFull());
@@ -39,7 +33,7 @@ protected:
         std::string error;
         const CHallLines hall = {{"Ann", m_record.score}, {"Bob", 1}};
         ASSERT_TRUE(CRecordStore(m_games).Store(m_record, hall, error)) << error;
-        StoreHall({{"Ann", m_record.score}, {"Bob", 1}});
+        StoreHall(hall);
         m_frame = std::make_unique<CMainFrame>(m_profile, m_games);
         ASSERT_TRUE(m_frame->LoadFrame());
         m_frame->resize(900, 650);
@@ -51,10 +45,12 @@ protected:
     }
 
     CWatcher& Watcher() { return m_frame->Watching().Watcher(); }
+    QListWidget* List() { return m_frame->m_wndScoreBar.m_list; }
+    bool PaneStarts(const std::string& text) const { return Pane().starts_with(text); }
     std::string Pane() const { return m_pane->text().toStdString(); }
     void Key(int key) { QTest::keyClick(m_frame.get(), static_cast<Qt::Key>(key)); }
     void ActivateLine(int line) {
-        QListWidget* list = m_frame->m_wndScoreBar.m_list;
+        QListWidget* list = List();
         list->setFocus();
         list->setCurrentRow(line);
         QTest::keyClick(list, Qt::Key_Return);
@@ -69,11 +65,7 @@ protected:
             }
         return board;
     }
-    std::size_t StoredFiles() const {
-        std::size_t files = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_games)) ++files;
-        return files;
-    }
+    auto StoredFiles() const { return std::distance(fs::directory_iterator(m_games), {}); }
 
     std::string m_games = m_dir + "/games";
     CGameRecord m_record;
@@ -85,7 +77,7 @@ protected:
 TEST_F(WatchTest, AHallLinePlaysItsGameToTheBoardItEndedOn) {
     const std::string profile = Contents();
     const std::string points = std::to_string(m_record.score) + " points";
-    QListWidget* list = m_frame->m_wndScoreBar.m_list;
+    QListWidget* list = List();
     const QPoint bob = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, bob);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, bob);
@@ -94,22 +86,20 @@ TEST_F(WatchTest, AHallLinePlaysItsGameToTheBoardItEndedOn) {
 
     ActivateLine(0);
     ASSERT_TRUE(Watcher().Watching());
-    EXPECT_EQ(Pane().rfind("Watching the game of Ann, " + points + ", at 100 %. Space pauses", 0),
-              0u)
+    EXPECT_TRUE(PaneStarts("Watching the game of Ann, " + points + ", at 100 %. Space pauses"))
         << Pane();
     Key(Qt::Key_Space);
-    EXPECT_EQ(Pane().rfind("Paused: the game of Ann, " + points, 0), 0u) << Pane();
+    EXPECT_TRUE(PaneStarts("Paused: the game of Ann, " + points)) << Pane();
     Key(Qt::Key_Plus);
     EXPECT_EQ(Watcher().Pace().SpeedPercent(), 200);
-    Key(Qt::Key_Minus);
-    Key(Qt::Key_Minus);
+    for (int key : {Qt::Key_Minus, Qt::Key_Minus}) Key(key);
     EXPECT_EQ(Watcher().Pace().SpeedPercent(), 50);
     while (!Watcher().Replay()->AtEnd()) Key(Qt::Key_Right);
-    EXPECT_EQ(ShownBoard(), m_record.board);
-    EXPECT_EQ(m_frame->m_wndScoreBar.m_scoreEdit->text().toStdString(),
-              std::to_string(m_record.score));
-    EXPECT_TRUE(m_frame->m_wndField.m_cellButtons[0].isVisibleTo(&m_frame->m_wndField));
-    EXPECT_EQ(Pane().rfind("End of the game of Ann, " + points, 0), 0u) << Pane();
+    EXPECT_EQ(std::tuple(ShownBoard(), m_frame->m_wndScoreBar.m_scoreEdit->text().toStdString(),
+                         m_frame->m_wndField.m_cellButtons[0].isVisibleTo(&m_frame->m_wndField),
+                         PaneStarts("End of the game of Ann, " + points)),
+              std::tuple(m_record.board, std::to_string(m_record.score), true, true))
+        << Pane();
     // A step back plays the game again to the action before.
     Key(Qt::Key_Left);
     EXPECT_EQ(Watcher().Replay()->Position(), m_record.actions.size() - 1);
@@ -119,9 +109,7 @@ TEST_F(WatchTest, AHallLinePlaysItsGameToTheBoardItEndedOn) {
     EXPECT_FALSE(Watcher().Watching());
     EXPECT_EQ(m_pane->text(), m_idle);
     // Watching is not a game: nothing stored, the hall as it was.
-    EXPECT_EQ(StoredFiles(), 1u);
-    EXPECT_EQ(Contents(), profile);
-    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(std::tuple(StoredFiles(), Contents(), list->count()), std::tuple(1, profile, 2));
 }
 
 // Playing a record back at its pace is the real-window test's; here what
@@ -138,8 +126,8 @@ TEST_F(WatchTest, WhatCannotBeWatchedIsToldAndStartEndsTheWatching) {
                           std::to_string(raised.score) +
                           " points. Escape or Start ends the watching.");
     EXPECT_TRUE(m_frame->Dispatch(ID_GAME_START));
-    EXPECT_FALSE(Watcher().Watching());
-    EXPECT_TRUE(m_frame->Game().Frame().Running());
+    EXPECT_EQ(std::pair(Watcher().Watching(), bool(m_frame->Game().Frame().Running())),
+              std::pair(false, true));
     ActivateLine(0);
     EXPECT_EQ(Pane(), "Stop the game to watch a recorded one.");
     EXPECT_FALSE(Watcher().WatchFile(QString::fromStdString(m_dir)));
@@ -174,15 +162,8 @@ TEST_F(WatchTest, AGameTheWindowClosesOnIsRecorded) {
     m_frame->Dispatch(ID_GAME_START);
     m_frame->Game().Field().OnCommand(CellCommandId(4, 4));
     m_frame->close();
-    ASSERT_EQ(StoredFiles(), 2u);
-    const std::vector<CStoredGame> games = CRecordStore(m_games).Games();
-    EXPECT_EQ(games.back().name, "");
+    ASSERT_EQ(StoredFiles(), 2);
+    EXPECT_EQ(CRecordStore(m_games).Games().back().name, "");
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
