@@ -19,14 +19,14 @@ namespace {
 
 class ProfileTest : public TempProfileTest {
 protected:
-    unsigned Int(const std::string& section, const std::string& key, int defaultValue) const {
-        return m_profile.Read().GetInt(section, key, defaultValue);
+    using S = const std::string&;
+    unsigned Int(S section, S key, int def) const {
+        return m_profile.Read().GetInt(section, key, def);
     }
-    std::string String(const std::string& section, const std::string& key,
-                       const std::string& defaultValue = "") const {
-        return m_profile.Read().GetString(section, key, defaultValue);
+    std::string String(S section, S key, S def = "") const {
+        return m_profile.Read().GetString(section, key, def);
     }
-    bool Write(const std::string& section, const std::string& key, const std::string& value) {
+    bool Write(S section, S key, S value) {
         return m_profile.Edit([&](CProfileFile& file) { file.WriteString(section, key, value); });
     }
 };
@@ -236,30 +236,25 @@ TEST_F(ProfileTest, ALinkIsFollowedOnlyWhereNoOtherUserCouldHavePlantedIt) {
     fs::create_directory(shared);
     fs::create_symlink(victim, link);
     const std::string refused = link + ": Permission denied (a symbolic link of another user)";
-    struct CCase {
-        mode_t folderMode;
-        uid_t folderOwner, linkOwner;
-        bool followed;
-    };
-    for (const CCase& c : {CCase{01777, 0, kOther, false}, CCase{01777, kOther, kOther, true},
-                           CCase{01777, kOther, 0, true}, CCase{0777, 0, kOther, false},
-                           CCase{0775, 0, kOther, false}, CCase{0755, 0, kOther, true},
-                           CCase{0755, kOther, kOther, false}}) {
+    using Case = std::tuple<mode_t, uid_t, uid_t, bool>; // folder's mode and owner, link's owner
+    for (const auto& [mode, folderOwner, linkOwner, followed] :
+         {Case{01777, 0, kOther, false}, Case{01777, kOther, kOther, true},
+          Case{01777, kOther, 0, true}, Case{0777, 0, kOther, false}, Case{0775, 0, kOther, false},
+          Case{0755, 0, kOther, true}, Case{0755, kOther, kOther, false}}) {
         const std::string text = "[S]\nK=secret\n";
         CScratchFolder::Write("victim.txt", text);
-        ASSERT_EQ(chown(shared.c_str(), c.folderOwner, 0) | chmod(shared.c_str(), c.folderMode) |
-                      lchown(link.c_str(), c.linkOwner, 0),
+        ASSERT_EQ(chown(shared.c_str(), folderOwner, 0) | chmod(shared.c_str(), mode) |
+                      lchown(link.c_str(), linkOwner, 0),
                   0);
         const CProfile profile(link);
         std::string failure, why;
         const bool saved =
             profile.Edit([](CProfileFile& file) { file.WriteInt("S", "K", 1); }, &failure);
-        SCOPED_TRACE(testing::Message() << std::oct << c.folderMode << " " << std::dec
-                                        << c.folderOwner << " " << c.linkOwner);
-        EXPECT_EQ(saved, c.followed) << failure;
-        EXPECT_EQ(profile.Writable(&why), c.followed);
-        EXPECT_EQ(profile.Read().GetString("S", "K"), c.followed ? "1" : "");
-        if (c.followed) continue;
+        SCOPED_TRACE(testing::Message() << std::oct << mode << std::dec << " " << folderOwner << " "
+                                        << linkOwner << " " << failure);
+        EXPECT_EQ(std::tuple(saved, profile.Writable(&why), profile.Read().GetString("S", "K")),
+                  std::tuple(followed, followed, followed ? "1"s : ""s));
+        if (followed) continue;
         EXPECT_EQ(std::pair(failure, why), std::pair(refused, refused));
         EXPECT_TRUE(Contents(victim) == text && fs::is_symlink(link));
         EXPECT_EQ(std::distance(fs::directory_iterator(shared), {}), 1);
@@ -267,20 +262,18 @@ TEST_F(ProfileTest, ALinkIsFollowedOnlyWhereNoOtherUserCouldHavePlantedIt) {
     // A binary file behind the link is not taken for a damaged profile and
     // moved aside; a planted lock is not followed either.
     ASSERT_EQ(chown(shared.c_str(), 0, 0) | chmod(shared.c_str(), 01777), 0);
-    CScratchFolder::Write("victim.txt", "\x7F"
-                                        "ELF\0\1\2"s);
+    const std::string binary = "\x7F" + "ELF\0\1\2"s;
+    CScratchFolder::Write("victim.txt", binary);
     testing::internal::CaptureStderr();
     EXPECT_EQ(CProfile(link).Read().GetString("S", "K", "none"), "none");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(Contents(victim), "\x7F"
-                                "ELF\0\1\2"s);
+    EXPECT_EQ(std::pair(testing::internal::GetCapturedStderr(), Contents(victim)),
+              std::pair(""s, binary));
     fs::remove(link);
     CScratchFolder::Write("shared/marbix.INI", "[S]\nK=2\n"s);
     fs::create_symlink(victim, link + ".lock");
     ASSERT_EQ(lchown((link + ".lock").c_str(), kOther, 0), 0);
     EXPECT_FALSE(CProfile(link).Edit([](CProfileFile& file) { file.WriteInt("S", "K", 3); }));
-    EXPECT_EQ(Contents(victim), "\x7F"
-                                "ELF\0\1\2"s);
+    EXPECT_EQ(Contents(victim), binary);
 }
 
 // Last: it changes the environment of the process.
