@@ -1,8 +1,7 @@
 // A game's worth of cues through the real plugin into a private sound server,
-// recorded from the sink's monitor and matched against the sounds sample for
-// sample, also when the program is held up mid-cue; and a server that is
-// missing, hangs or dies never holds the caller up. MARBIX_SOUND_PLUGIN and MARBIX_SOUND_MODULE
-// name an installed copy's files; by default those of the build folder are used.
+// matched sample for sample on the sink's monitor, also with the program held
+// up mid-cue; a server that is missing, hangs or dies never holds the caller
+// up. MARBIX_SOUND_PLUGIN and MARBIX_SOUND_MODULE name an installed copy's files.
 #include "platform/resources.h"
 #include "sound/sound_service.h"
 #include "sound_server.h"
@@ -17,8 +16,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 std::string Place(const char* variable, const std::string& inBuild) {
-    const char* path = std::getenv(variable);
-    return path ? path : inBuild;
+    return std::getenv(variable) ? std::getenv(variable) : inBuild;
 }
 
 // The plugin and the module, the cues read ahead.
@@ -80,12 +78,13 @@ std::vector<CCue> GameCues() {
         cues.push_back({ball(kBallsRemoved), turn % 4 == 1 ? 300 : 850});
         if (turn % 4 == 1) cues.push_back({id(MovedUp), 1250});
     }
-    cues.insert(cues.end(), {{id(Undo), 1050},
-                             {id(Skip), 1250},
-                             {id(MoveExpired), 500},
-                             {id(NothingSelected), 1050},
-                             {id(GameStop), 1500},
-                             {id(AmongBest), 3200}});
+    for (auto [cue, ms] : {std::pair{Undo, 1050},
+                           {Skip, 1250},
+                           {MoveExpired, 500},
+                           {NothingSelected, 1050},
+                           {GameStop, 1500},
+                           {AmongBest, 3200}})
+        cues.push_back({id(cue), ms});
     for (CCue& cue : cues) cue.samples = SinkSamples(cue.id);
     return cues;
 }
@@ -147,17 +146,29 @@ protected:
     std::unique_ptr<CSoundService> m_service;
 };
 
-TEST_F(SoundRecording, EveryCueIsHeardWholeOrUntilTheNextBegins) {
+// A busy machine may leave the program without the processor for a while:
+// the last cue, once begun, is held up 400 ms by a helper and still sounds
+// whole and without a gap.
+TEST_F(SoundRecording, EveryCueIsHeardWholeOrUntilTheNextBeginsThoughTheProgramIsHeldUp) {
     ASSERT_NE(g_soundModule, nullptr) << "no sound module";
     std::vector<CCue> cues = GameCues();
     ASSERT_GE(cues.size(), 30u);
     for (const CCue& cue : cues) ASSERT_FALSE(cue.samples.empty()) << cue.id;
+    ASSERT_GT(cues.back().samples.size(), kSinkRate) << "the last cue lasts a second or more";
     ASSERT_NO_FATAL_FAILURE(Record());
 
     const Clock::time_point start = Clock::now();
     for (CCue& cue : cues) {
         cue.playedAtMs = MsSince(start);
         m_service->PlaySound(cue.id, cue.id >= kFirstModuleCue);
+        if (&cue == &cues.back()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            QProcess holder;
+            StartHelper(
+                holder, "sh",
+                {"-c", "kill -STOP $0; sleep 0.4; kill -CONT $0", QString::number(getpid())});
+            ASSERT_TRUE(holder.waitForFinished(5000)) << "the helper did not hold the program up";
+        }
         std::this_thread::sleep_until(start + std::chrono::microseconds(static_cast<long>(
                                                   (cue.playedAtMs + cue.waitMs) * 1000)));
     }
@@ -198,33 +209,6 @@ TEST_F(SoundRecording, EveryCueIsHeardWholeOrUntilTheNextBegins) {
     EXPECT_LT(medianMs, 30);
     EXPECT_LT(worstMs, 150);
     EXPECT_LT(*latest - *earliest, 150);
-}
-
-// A busy machine may leave the program without the processor for a while,
-// here 400 ms stopped outright by a helper, once the cue has begun: the cue
-// still sounds whole and without a gap.
-TEST_F(SoundRecording, ACueSoundsWholeThoughTheProgramIsHeldUpWhileItPlays) {
-    CCue cue{static_cast<unsigned>(Cue::AmongBest), 0,
-             SinkSamples(static_cast<unsigned>(Cue::AmongBest))};
-    const double lengthMs = cue.samples.size() * 1000.0 / kSinkRate;
-    ASSERT_GT(lengthMs, 1000);
-    ASSERT_NO_FATAL_FAILURE(Record());
-
-    m_service->PlaySound(cue.id, cue.id >= kFirstModuleCue);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    QProcess holder;
-    StartHelper(holder, "sh",
-                {"-c", "kill -STOP $0; sleep 0.4; kill -CONT $0", QString::number(getpid())});
-    ASSERT_TRUE(holder.waitForFinished(5000)) << "the helper did not hold the program up";
-    std::this_thread::sleep_for(std::chrono::milliseconds(static_cast<int>(lengthMs)));
-
-    const std::vector<std::int16_t> take = m_server.Take();
-    cue.onset = FindOnset(take, cue, 0, take.size());
-    ASSERT_NE(cue.onset, SIZE_MAX) << "the cue never sounded clean";
-    cue.heard = Heard(take, cue);
-    EXPECT_EQ(cue.heard, cue.samples.size())
-        << "broke off after " << cue.heard * 1000.0 / kSinkRate << " ms of " << lengthMs;
-    EXPECT_EQ(m_service->StartDelaysUs().size(), 1u) << "starts reported for one cue";
 }
 
 // Plays cues for ms milliseconds and returns the longest PlaySound call. A
