@@ -251,13 +251,10 @@ TEST_F(RealWindowTest, APlayerPlaysByKeysAndMouseAndTheWindowKeepsItsPlace) {
     CloseBox(OpenedBox("Marbix - paused"));
     Xdo(std::string("key ") + (up ? "Up" : "Down"));
     ExpectShown("6-after-pause.png", board, keyed, next);
-    Xdo(std::string("key ") + (up ? "Down" : "Up"));
-    Xdo("key BackSpace");
+    Xdo(std::string("key ") + (up ? "Down" : "Up") + " BackSpace");
     ExpectShown("7-undone.png", board, dealt, to);
-    Click(CellCorner(board, from) + QPoint(16, 16));
-    Click(CellCorner(board, to) + QPoint(16, 16));
     // A ball selected at the end, so that the watched game's states count too.
-    Click(CellCorner(board, to) + QPoint(16, 16));
+    for (int i : {from, to, to}) Click(CellCorner(board, i) + QPoint(16, 16));
     const CBoardSeen ended = DriverBoard(seed, {from, to, kUndo, from, to, to});
     ExpectShown("8-clicked.png", board, ended);
     Xdo("key F3");
