@@ -58,11 +58,10 @@ protected:
     // The board on screen as a record writes it.
     std::string ShownBoard() {
         std::string board;
-        for (int row = 0; row < kSide; ++row)
-            for (int col = 0; col < kSide; ++col) {
-                const CCell& cell = *m_frame->m_wndField.Cells()[CellIndex(col, row)];
-                board += BoardChar(cell.m_colour, cell.m_state == Preview);
-            }
+        for (int i = 0; i < kSide * kSide; ++i) { // row by row
+            const CCell& cell = *m_frame->m_wndField.Cells()[CellIndex(i % kSide, i / kSide)];
+            board += BoardChar(cell.m_colour, cell.m_state == Preview);
+        }
         return board;
     }
     auto StoredFiles() const { return std::distance(fs::directory_iterator(m_games), {}); }
