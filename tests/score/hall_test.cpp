@@ -21,13 +21,11 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-// One copy of the game without a board: its own table, score keeper, name
-// answers and cues.
+// A copy of the game without a board: its table, score keeper, name answers, cues.
 struct CCopy : CMoveExpiry {
     explicit CCopy(const CProfile& profile) : m_list(profile) { m_keeper.Init(); }
     void MoveExpired() override {}
-    // A game from its start to its end, scoring points in one go; the name
-    // dialog is answered with the name.
+    // A whole game scoring points in one go, the name dialog answered with name.
     void Play(unsigned points, const char* name) {
         m_keeper.ResetScore();
         m_keeper.AddScore(points);
