@@ -140,10 +140,8 @@ TEST(ProfileText, WhateverTheLinesEndWithWhatIsWrittenReadsBackAndTheRestAsItWas
 // A file that no writer of ours made is set aside whole, never truncated or
 // kept as a trap; a fresh profile holds what could be read of it.
 TEST_F(ProfileTest, DamagedFilesAreSetAsideAndTheWriterKeepsUnderTheCap) {
-    std::string garbage;
-    std::uint32_t x = 12345;
-    for (int i = 0; i < 200000; ++i)
-        garbage += static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
+    std::string garbage(200000, 0);
+    std::generate(garbage.begin(), garbage.end(), std::minstd_rand(12345));
     garbage += "\n[S]\nA=1\0\nB=2\nB=3\n[T]\nC=3\n"s;
     std::string huge = "[T]\nC=3\n[S]\nB=2\n";
     while (huge.size() < (3u << 20)) huge += "filler=line of text to make it big\n";
