@@ -95,10 +95,8 @@ TEST_F(ProfileTest, AnEditChangesItsLinesAndKeepsEveryOtherByte) {
     EXPECT_EQ(Contents(), "\xEF\xBB\xBF[S]\r\nA=2\r\nB = x \r\nC=3\r\n[T]\r\nD=4\r\n");
 }
 
-// Files of lines that end in LF, CRLF, a lone CR or (the last) nothing take
-// a few writes: each key written reads back exactly as written, whatever
-// blanks, quotes or signs of the file's own syntax its value holds, and every
-// other key as it was.
+// Files of lines ending in LF, CRLF, a lone CR or nothing take a few writes of
+// values full of blanks, quotes and the file's own syntax.
 TEST(ProfileText, WhateverTheLinesEndWithWhatIsWrittenReadsBackAndTheRestAsItWas) {
     const unsigned seed = TestSeed();
     SCOPED_TRACE("MARBIX_SEED=" + std::to_string(seed));
