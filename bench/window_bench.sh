@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main window on a real X server (Xvfb) with a window manager (openbox):
-#   1. exec to first full paint, against a bare Qt Widgets window (median of N runs);
-#   2. resident memory 3 s after start;
+#   1. exec to first full paint, against a bare Qt Widgets window and against
+#      one with Marbix's chrome and no game (median of N runs);
+#   2. resident memory 3 s after start, against the same two;
 #   3. CPU time and wake-ups over 10 s with no game, then while a game waits.
 # Usage: bench/window_bench.sh [BUILD_DIR] [RUNS] [ZOOM]   (default build, 15)
 # With ZOOM (in tenths, 15 to 30) every start finds it in a fresh profile,
@@ -27,6 +28,7 @@ trap cleanup EXIT
 
 flags=$(pkg-config --cflags --libs Qt6Widgets)
 g++ -O2 -fPIC -std=c++20 "$here/window/bare_window.cpp" -o "$work/bare" $flags
+g++ -O2 -fPIC -std=c++20 "$here/window/chrome_window.cpp" -o "$work/chrome" $flags
 g++ -O2 -fPIC -std=c++20 "$here/window/first_paint_probe.cpp" -o "$work/probe" $flags
 
 n=80
@@ -61,15 +63,18 @@ paint() {
 }
 # One warm-up each, so both start from a warm file cache.
 "$work/probe" "$work/bare" >/dev/null
+"$work/probe" "$work/chrome" >/dev/null
 "$work/probe" "$marbix" >/dev/null
 bare_ms=$(paint "$work/bare")
 text_ms=$(paint "$work/bare" text)
+chrome_ms=$(paint "$work/chrome")
 marbix_ms=$(paint "$marbix")
 versus() { awk -v a="$marbix_ms" -v b="$1" 'BEGIN {printf "%+.0f%%", (a / b - 1) * 100}'; }
 echo "first full paint, median of $runs runs:"
 echo "  bare Qt window             ${bare_ms} ms"
 echo "  bare Qt window with text   ${text_ms} ms"
-echo "  marbix                     ${marbix_ms} ms ($(versus "$bare_ms") / $(versus "$text_ms"))"
+echo "  Marbix's chrome, no game   ${chrome_ms} ms"
+echo "  marbix                     ${marbix_ms} ms ($(versus "$bare_ms") / $(versus "$text_ms") / $(versus "$chrome_ms"))"
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 switches() {
@@ -80,12 +85,15 @@ fresh_profile
 pid=$!
 pids+=($pid)
 sleep 3
-"$work/bare" &
+"$work/bare" text &
 bare=$!
+"$work/chrome" &
+chrome=$!
 sleep 3
-echo "resident memory 3 s after start: marbix $(awk '/VmRSS/ {print $2 / 1024}' /proc/$pid/status) MB," \
-     "bare Qt window $(awk '/VmRSS/ {print $2 / 1024}' /proc/$bare/status) MB"
-kill $bare
+rss() { awk '/VmRSS/ {print $2 / 1024}' "/proc/$1/status"; }
+echo "resident memory 3 s after start: marbix $(rss $pid) MB," \
+     "bare Qt window with text $(rss $bare) MB, Marbix's chrome with no game $(rss $chrome) MB"
+kill $bare $chrome
 hz=$(getconf CLK_TCK)
 measure() {
     local t0 s0 t1 s1

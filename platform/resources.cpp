@@ -10,6 +10,7 @@
 #include "sound/sound_module.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QResource>
 #include <QStringList>
 #include <algorithm>
@@ -26,6 +27,16 @@ CByteView ResourceBytes(const QString& path) {
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
         return {};
     return {resource.data(), static_cast<std::size_t>(resource.size())};
+}
+
+// A compiled-in picture. Told it is a PNG and not to guess, the reader goes
+// straight to Qt's own decoder; left to guess, it would load every image
+// plugin to sniff the bytes, and try a missing name with every suffix.
+QImage ReadPng(const QString& path) {
+    if (!QResource(path).isValid()) return {};
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace
@@ -59,13 +70,13 @@ QImage LoadPicture(int id, int scale) {
     for (const QString& folder : folders) {
         // The scale asked for, else double size, else single size.
         for (int k = scale; k >= 2; k = k > 2 ? 2 : 0) {
-            QImage image(folder + QStringLiteral("%1@%2x.png").arg(id).arg(k));
+            QImage image = ReadPng(folder + QStringLiteral("%1@%2x.png").arg(id).arg(k));
             if (!image.isNull()) {
                 image.setDevicePixelRatio(k);
                 return image;
             }
         }
-        QImage image(folder + QStringLiteral("%1.png").arg(id));
+        const QImage image = ReadPng(folder + QStringLiteral("%1.png").arg(id));
         if (!image.isNull()) return image;
     }
     return {};
