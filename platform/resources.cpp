@@ -76,7 +76,7 @@ QImage LoadPicture(int id, int scale) {
                 return image;
             }
         }
-        const QImage image = ReadPng(folder + QStringLiteral("%1.png").arg(id));
+        QImage image = ReadPng(folder + QStringLiteral("%1.png").arg(id));
         if (!image.isNull()) return image;
     }
     return {};
