@@ -36,13 +36,11 @@ QPixmap CachedPicture(int id) {
 }
 
 QPixmap CachedPicture(int id, int zoom) {
-    // Above double density the board's own size, too, has pictures drawn
-    // larger than the double ones.
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    if (zoom == 10 && ratio <= 2) return CachedPicture(id);
+    if (zoom == 10) return CachedPicture(id);
     static QHash<QPair<int, int>, QPixmap> cache;
     auto it = cache.constFind({id, zoom});
     if (it != cache.constEnd()) return *it;
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     QImage image = LoadPicture(id, PictureScaleFor(ratio, zoom));
     const QSize shown = (image.deviceIndependentSize() * ratio * zoom / 10).toSize();
     if (!image.isNull() && image.size() != shown)

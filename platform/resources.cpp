@@ -31,7 +31,8 @@ CByteView ResourceBytes(const QString& path) {
 
 // A compiled-in picture. Told it is a PNG and not to guess, the reader goes
 // straight to Qt's own decoder; left to guess, it would load every image
-// plugin to sniff the bytes, and try a missing name with every suffix.
+// plugin to sniff the bytes. A missing one (a language lacks most pictures)
+// is found out first, as the reader would warn of it.
 QImage ReadPng(const QString& path) {
     if (!QResource(path).isValid()) return {};
     QImageReader reader(path, "png");
@@ -42,7 +43,7 @@ QImage ReadPng(const QString& path) {
 } // namespace
 
 int PictureScale() {
-    return qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    return PictureScaleFor(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0, 10);
 }
 
 int PictureScaleFor(qreal ratio, int zoom) {
@@ -87,10 +88,4 @@ CByteView WaveBytes(unsigned id, bool fromModule) {
     const unsigned name = id & 0xFFFFu;
     if (fromModule) return ModuleSound(name);
     return ResourceBytes(QStringLiteral(":/res/wave/%1.wav").arg(name));
-}
-
-QByteArray LoadWave(unsigned id, bool fromModule) {
-    const CByteView bytes = WaveBytes(id, fromModule);
-    return QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                   static_cast<qsizetype>(bytes.size()));
 }

@@ -3,12 +3,11 @@
 
 #include "sound/wave_file.h"
 
-#include <QByteArray>
 #include <QImage>
 #include <QString>
 
-// The scale of the pictures the screens want: 2 where a pixel of the layout
-// takes more than one device pixel, else 1.
+// The scale of the pictures the screens want: the smallest drawn one not
+// below their device pixel ratio (2 from just above 1 to 2).
 int PictureScale();
 
 // The language whose own pictures, those with words drawn in, are shown
@@ -42,4 +41,3 @@ QImage LoadPicture(int id, int scale);
 // a copy: the bytes lie where the program or the module keeps them, for the
 // whole process.
 CByteView WaveBytes(unsigned id, bool fromModule);
-QByteArray LoadWave(unsigned id, bool fromModule);

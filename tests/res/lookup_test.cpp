@@ -15,6 +15,11 @@ QByteArray FileBytes(const QString& relative) {
     return file.readAll();
 }
 
+QByteArray LoadWave(unsigned id, bool fromModule) {
+    const CByteView bytes = WaveBytes(id, fromModule);
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
 TEST(PictureLookup, FindsEveryPictureAtBothDensitiesAndNoOther) {
     std::vector<int> ids = {128, 132, 171, 176, 179, 182, 183};
     for (int i = 0; i < 32; ++i) ids.push_back(400 + i), ids.push_back(500 + i);
